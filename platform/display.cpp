@@ -1,0 +1,348 @@
+// The 800 x 600 display on SDL2: a window, a renderer letterboxing one streaming texture, and
+// software surfaces for the back buffer and every sprite frame.
+#include "platform/display.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/script.h"
+#include "platform/sdl_private.h"
+#include "shell/debug_log.h"
+
+Surface* primarySurface = nullptr;
+Surface* backBuffer = nullptr;
+Clipper* backClipper = nullptr;
+
+namespace {
+
+struct {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    bool windowed = false;
+    int bitsPerPixel = 16;
+    int64_t presentedFrames = 0;
+    bool pacing = true;
+    Uint64 lastPresent = 0; // performance-counter time of the last paced present
+} display;                  // whole run; ReleaseDisplay puts it back
+
+bool InitFailed(const char* logLine, const char* caption, const char* text) {
+    bugLog.Write(logLine);
+    ErrorBox(caption, text);
+    return false;
+}
+
+SDL_Renderer* CreateRenderer(SDL_Window* window) {
+    // Accelerated with vsync first, then whatever the driver offers, then software.
+    constexpr Uint32 kTries[] = {SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC,
+                                 SDL_RENDERER_PRESENTVSYNC, SDL_RENDERER_SOFTWARE};
+    for (Uint32 flags : kTries) {
+        if (SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, flags)) {
+            return renderer;
+        }
+    }
+    return nullptr;
+}
+
+Surface* WrapSurface(SDL_Surface* sdl) {
+    return sdl != nullptr ? new Surface{sdl} : nullptr;
+}
+
+int RefreshPeriodMs() {
+    if (ClockFixedFps() > 0) {
+        return 1000 / ClockFixedFps();
+    }
+    SDL_DisplayMode mode;
+    int index = display.window != nullptr ? SDL_GetWindowDisplayIndex(display.window) : 0;
+    if (SDL_GetCurrentDisplayMode(std::max(index, 0), &mode) == 0 && mode.refresh_rate >= 30) {
+        return 1000 / mode.refresh_rate;
+    }
+    return 1000 / 60;
+}
+
+// Waits out what is left of one refresh period since the last present. Where vsync paced
+// the present this waits nothing; where it did not (a minimised window, a dummy or
+// non-vsync driver) it keeps the loop from spinning.
+void PaceFrame() {
+    const Uint64 frequency = SDL_GetPerformanceFrequency();
+    const Uint64 now = SDL_GetPerformanceCounter();
+    const double sinceMs = (now - display.lastPresent) * 1000.0 / frequency;
+    const int periodMs = RefreshPeriodMs();
+    if (display.lastPresent != 0 && sinceMs < periodMs - 1) {
+        SDL_Delay(static_cast<Uint32>(periodMs - 1 - sinceMs) + 1);
+    }
+    display.lastPresent = SDL_GetPerformanceCounter();
+}
+
+bool WindowIsShowing() {
+    const Uint32 flags = SDL_GetWindowFlags(display.window);
+    return (flags & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) == 0;
+}
+
+void ShowPrimary() {
+    if (display.renderer == nullptr || display.texture == nullptr || primarySurface == nullptr) {
+        return;
+    }
+    if (!WindowIsShowing()) {
+        return;
+    }
+    SDL_Surface* primary = primarySurface->sdl;
+    if (SDL_UpdateTexture(display.texture, nullptr, primary->pixels, primary->pitch) != 0) {
+        // The texture went with a lost device: make it again, show this frame next time.
+        SDL_DestroyTexture(display.texture);
+        display.texture = SDL_CreateTexture(display.renderer, DisplayPixelFormat(),
+                                            SDL_TEXTUREACCESS_STREAMING, primary->w, primary->h);
+        return;
+    }
+    SDL_SetRenderDrawColor(display.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(display.renderer);
+    SDL_RenderCopy(display.renderer, display.texture, nullptr, nullptr);
+    SDL_RenderPresent(display.renderer);
+}
+
+} // namespace
+
+Uint32 DisplayPixelFormat() {
+    return display.bitsPerPixel == 15 ? SDL_PIXELFORMAT_RGB555 : SDL_PIXELFORMAT_RGB565;
+}
+
+SDL_Window* GameWindow() {
+    return display.window;
+}
+
+int OpenGameWindow(const char* title, bool windowed) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        return 0;
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    display.windowed = windowed;
+    display.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                      kScreenWidth, kScreenHeight, SDL_WINDOW_RESIZABLE);
+    return display.window != nullptr ? 1 : 0;
+}
+
+void SetDisplayDepth(int bitsPerPixel) {
+    display.bitsPerPixel = bitsPerPixel == 15 ? 15 : 16;
+}
+
+void ShowSystemCursor() {
+    SDL_ShowCursor(SDL_ENABLE);
+}
+
+const char* PlatformError() {
+    return SDL_GetError();
+}
+
+void ClosePlatform() {
+    SDL_Quit();
+}
+
+int InitDisplay(int width, int height, int bitsPerPixel) {
+    display.bitsPerPixel = bitsPerPixel == 15 ? 15 : 16;
+
+    bugLog.Write("Creating DD object...");
+    display.renderer = display.window != nullptr ? CreateRenderer(display.window) : nullptr;
+    if (display.renderer == nullptr) {
+        return InitFailed("Unable to create DirectDraw object.", "error",
+                          "Unable to create DirectDraw COM object.");
+    }
+
+    bugLog.Write("DirectDraw object created. Setting cooperation level...");
+    const Uint32 fullscreen = display.windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP;
+    if (SDL_SetWindowFullscreen(display.window, fullscreen) != 0) {
+        return InitFailed("Unable to set cooperation level.", "error",
+                          "Unable to set Cooperation Level.");
+    }
+
+    bugLog.Write("Cooperation level set successfully. Setting display mode...");
+    if (SDL_RenderSetLogicalSize(display.renderer, width, height) != 0) {
+        return InitFailed("Unable to set display mode.", "Error",
+                          "Unable to set the display mode.");
+    }
+
+    bugLog.Write("Display mode has been set. Creating surface...");
+    display.texture = SDL_CreateTexture(display.renderer, DisplayPixelFormat(),
+                                        SDL_TEXTUREACCESS_STREAMING, width, height);
+    primarySurface =
+        WrapSurface(SDL_CreateRGBSurfaceWithFormat(0, width, height, 16, DisplayPixelFormat()));
+    if (display.texture == nullptr || primarySurface == nullptr) {
+        return InitFailed("Unable to create surface.", "error",
+                          "Unable to create primary surface.");
+    }
+
+    bugLog.Write("Surface created successfully. Getting attached surface...");
+    backBuffer =
+        WrapSurface(SDL_CreateRGBSurfaceWithFormat(0, width, height, 16, DisplayPixelFormat()));
+    if (backBuffer == nullptr) {
+        return InitFailed("Unable to get attached surface.", "error",
+                          "Unable to get attached surface for backbuffer.");
+    }
+
+    bugLog.Write("Attached surface has been GOT!");
+    return 1;
+}
+
+ClipList BuildClipList(int count, const ClipRect* rects) {
+    ClipList list{};
+    list.rects.assign(rects, rects + count);
+    list.header.size = sizeof(ClipListHeader);
+    list.header.type = 1;
+    list.header.count = static_cast<uint32_t>(count);
+    list.header.regionSize = static_cast<uint32_t>(count) * sizeof(ClipRect);
+    ClipRect bound{64000, 64000, -64000, -64000};
+    for (const ClipRect& r : list.rects) {
+        bound.left = std::min(bound.left, r.left);
+        bound.top = std::min(bound.top, r.top);
+        bound.right = std::max(bound.right, r.right);
+        bound.bottom = std::max(bound.bottom, r.bottom);
+    }
+    list.header.bound = bound;
+    return list;
+}
+
+Clipper* AttachClipper(Surface* surface, int count, const ClipRect* rects) {
+    bugLog.Write("Attaching clipper...");
+    if (surface == nullptr || count < 1 || rects == nullptr) {
+        return nullptr;
+    }
+    auto* clipper = new Clipper{};
+    bugLog.Write("Clipper attached.");
+    clipper->list = BuildClipList(count, rects);
+
+    bugLog.Write("Setting clip list...");
+    const ClipRect& b = clipper->list.header.bound;
+    const SDL_Rect clip{b.left, b.top, b.right - b.left, b.bottom - b.top};
+
+    bugLog.Write("Clip list set. Setting clipper...");
+    if (!SDL_SetClipRect(surface->sdl, &clip)) {
+        delete clipper;
+        return nullptr;
+    }
+    bugLog.Write("Clipper set. Releasing memory...");
+    bugLog.Write("Memory released.");
+    return clipper;
+}
+
+Surface* CreateOffscreenSurface(int width, int height, uint32_t, uint32_t keyValue, int useKey) {
+    SDL_Surface* sdl = nullptr;
+    if (width > 0 && height > 0) {
+        sdl = SDL_CreateRGBSurfaceWithFormat(0, width, height, 16, DisplayPixelFormat());
+    }
+    if (sdl == nullptr) {
+        bugLog.Write("Unable to create surface.");
+        return nullptr;
+    }
+    if (useKey) {
+        SDL_SetColorKey(sdl, SDL_TRUE, keyValue);
+    }
+    return new Surface{sdl};
+}
+
+void ReleaseSurface(Surface* surface) {
+    if (surface != nullptr) {
+        SDL_FreeSurface(surface->sdl);
+        delete surface;
+    }
+}
+
+int SurfaceWidth(const Surface* surface) {
+    return surface->sdl->w;
+}
+
+int SurfaceHeight(const Surface* surface) {
+    return surface->sdl->h;
+}
+
+uint16_t ReadSurfacePixel(const Surface* surface, int x, int y) {
+    const SDL_Surface* sdl = surface->sdl;
+    const auto* row = static_cast<const uint8_t*>(sdl->pixels) + y * sdl->pitch;
+    uint16_t value;
+    std::memcpy(&value, row + 2 * x, sizeof value);
+    return value;
+}
+
+uint16_t PackFillColour(int red, int green, int blue, int bitsPerPixel) {
+    if (bitsPerPixel == 15) {
+        return static_cast<uint16_t>((blue & 31) + (green & 31) * 32 + (red & 31) * 1024);
+    }
+    return static_cast<uint16_t>((blue & 31) + (green & 63) * 64 + (red & 31) * 2048);
+}
+
+int DisplayBitsPerPixel() {
+    return display.bitsPerPixel;
+}
+
+int FillBackBuffer(int red, int green, int blue) {
+    if (backBuffer == nullptr) {
+        return 0;
+    }
+    SDL_FillRect(backBuffer->sdl, nullptr, PackFillColour(red, green, blue, display.bitsPerPixel));
+    return 1;
+}
+
+int PresentFrame() {
+    if (backBuffer == nullptr || primarySurface == nullptr) {
+        return 0;
+    }
+    SDL_Surface* back = backBuffer->sdl;
+    std::memcpy(primarySurface->sdl->pixels, back->pixels,
+                static_cast<size_t>(back->pitch) * back->h);
+    return PresentPrimary();
+}
+
+int PresentPrimary() {
+    ShowPrimary();
+    display.presentedFrames += 1;
+    AdvanceFrameClock();
+    if (display.pacing) {
+        PaceFrame();
+    }
+    RunScriptAfterPresent(display.presentedFrames);
+    return 1;
+}
+
+int ShowGdiSurface() {
+    return 1;
+}
+
+void RefreshScreen() {
+    ShowPrimary();
+}
+
+int64_t PresentedFrameCount() {
+    return display.presentedFrames;
+}
+
+void SetFramePacing(bool on) {
+    display.pacing = on;
+}
+
+void ToggleFullscreen() {
+    if (display.window == nullptr) {
+        return;
+    }
+    display.windowed = !display.windowed;
+    SDL_SetWindowFullscreen(display.window, display.windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+int ReleaseDisplay() {
+    delete backClipper;
+    backClipper = nullptr;
+    ReleaseSurface(backBuffer);
+    backBuffer = nullptr;
+    ReleaseSurface(primarySurface);
+    primarySurface = nullptr;
+    if (display.texture != nullptr) {
+        SDL_DestroyTexture(display.texture);
+    }
+    if (display.renderer != nullptr) {
+        SDL_DestroyRenderer(display.renderer);
+    }
+    if (display.window != nullptr) {
+        SDL_DestroyWindow(display.window);
+    }
+    display = {};
+    return 1;
+}

@@ -1,0 +1,51 @@
+// Scripted play: frame-stamped input, screenshots and quit read from a text file, so a whole
+// game can be replayed exactly (with --seed and --fixed-fps) and looked at.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Frames are counted by presented pictures, the first being 1. Input stamped N is what the
+// game reads while it builds picture N; a screenshot stamped N is picture N itself.
+enum class ScriptAction { Move, ButtonDown, ButtonUp, KeyDown, KeyUp, Screenshot, Quit };
+
+struct ScriptCommand {
+    int64_t frame;
+    ScriptAction action;
+    int32_t a, b;     // Move: x, y. Button: 0 left, 1 right, 2 middle. Key: scan code.
+    std::string path; // Screenshot: an absolute path ending in .png or .bmp
+};
+
+struct ScriptMouse {
+    int32_t x, y;
+    bool buttons[3];
+};
+
+// Parses a script. Relative screenshot paths are taken from baseDir. On a bad line returns
+// false with error "line N: ..." and leaves commands as they were.
+bool ParseScript(std::string_view text, const std::string& baseDir,
+                 std::vector<ScriptCommand>* commands, std::string* error);
+
+// Reads and parses a script file and makes it the one that plays. Called by the entry point
+// before the data folder becomes the working directory.
+bool LoadScript(const char* path, std::string* error);
+
+// Makes these commands the script that plays (tests use it directly).
+void StartScript(std::vector<ScriptCommand> commands);
+void StopScript();
+
+// While a script plays, it alone drives the keyboard, the buttons and the cursor.
+bool ScriptIsRunning();
+
+// Called by ReadKeyboard and ReadMouse: applies the input stamped up to the frame being built.
+void ApplyScriptInput();
+const uint8_t* ScriptKeyState();
+const ScriptMouse& ScriptMouseState();
+
+// Called by the display after each presented picture: takes its screenshots, posts its quit.
+void RunScriptAfterPresent(int64_t presentedFrame);
+
+// One line of the run's transcript on standard output, stamped with the frame.
+void ScriptTranscript(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -1,0 +1,133 @@
+// Sprites on SDL surfaces: colour-keyed blits onto the back buffer.
+#include "platform/sprite.h"
+
+#include <cstring>
+
+#include "platform/bitmap.h"
+#include "platform/display.h"
+#include "platform/sdl_private.h"
+#include "shell/debug_log.h"
+
+namespace {
+
+bool FrameExists(const Sprite* sprite, int frame) {
+    return frame >= 0 && frame <= sprite->lastFrame && frame < kMaxSpriteFrames &&
+           sprite->frames[frame] != nullptr;
+}
+
+// Positions far off screen draw nothing; clamping keeps the conversion defined.
+int TruncatePosition(float value) {
+    constexpr float kFar = 1.0e6f;
+    if (!(value > -kFar)) {
+        return -static_cast<int>(kFar);
+    }
+    return value < kFar ? static_cast<int>(value) : static_cast<int>(kFar);
+}
+
+} // namespace
+
+int CreateSprite(Sprite* sprite, int width, int height, int lastFrame, uint32_t memoryCaps,
+                 int colourKey) {
+    if (lastFrame < 0 || lastFrame >= kMaxSpriteFrames) {
+        return 0;
+    }
+    DestroySprite(sprite);
+    bugLog.Write("Creating surface...");
+    sprite->width = width;
+    sprite->height = height;
+    sprite->lastFrame = lastFrame;
+    sprite->colourKeyed = colourKey ? 1 : 0;
+    for (int i = 0; i <= lastFrame; ++i) {
+        sprite->frames[i] = CreateOffscreenSurface(width, height, memoryCaps, 0, colourKey);
+    }
+    bugLog.Write("Created...");
+    return 1;
+}
+
+int DDLoadImageBitmap(Sprite* sprite, int frame, const BitmapFile* bmp, int x, int y, int mode) {
+    if (mode != 1 || !FrameExists(sprite, frame) || bmp->pixels.empty() ||
+        bmp->infoHeader.bitCount != 16) {
+        return 0;
+    }
+    const int64_t sheetWidth = bmp->infoHeader.width;
+    const int64_t sheetHeight = bmp->pixels.size() / (2 * sheetWidth);
+    SDL_Surface* surface = sprite->frames[frame]->sdl;
+    if (x < 0 || y < 0 || int64_t{x} + surface->w > sheetWidth ||
+        int64_t{y} + surface->h > sheetHeight) {
+        return 0;
+    }
+    if (SDL_LockSurface(surface) != 0) {
+        return 0;
+    }
+    for (int row = 0; row < surface->h; ++row) {
+        const uint8_t* src = bmp->pixels.data() + ((y + row) * sheetWidth + x) * 2;
+        std::memcpy(static_cast<uint8_t*>(surface->pixels) + row * surface->pitch, src,
+                    static_cast<size_t>(surface->w) * 2);
+    }
+    SDL_UnlockSurface(surface);
+    return 1;
+}
+
+int SetSpritePosition(Sprite* sprite, int x, int y) {
+    sprite->x = static_cast<float>(x);
+    sprite->y = static_cast<float>(y);
+    return 1;
+}
+
+int SetSpriteFrame(Sprite* sprite, int frame) {
+    if (frame < 0 || frame > sprite->lastFrame || frame >= kMaxSpriteFrames) {
+        return 0;
+    }
+    sprite->currentFrame = frame;
+    return 1;
+}
+
+int DrawSprite(const Sprite* sprite) {
+    if (backBuffer == nullptr || !FrameExists(sprite, sprite->currentFrame)) {
+        return 0;
+    }
+    SDL_Rect destination{TruncatePosition(sprite->x), TruncatePosition(sprite->y), sprite->width,
+                         sprite->height};
+    return SDL_BlitSurface(sprite->frames[sprite->currentFrame]->sdl, nullptr, backBuffer->sdl,
+                           &destination) == 0
+               ? 1
+               : 0;
+}
+
+int AnimateSprite(Sprite* sprite, int ticksPerFrame) {
+    if (sprite->animCounter > ticksPerFrame) {
+        sprite->currentFrame += 1;
+        sprite->animCounter = 0;
+    }
+    if (sprite->currentFrame == sprite->lastFrame) {
+        sprite->currentFrame = 0;
+    }
+    sprite->animCounter += 1;
+    return 1;
+}
+
+int SpriteHit(const Sprite* sprite, int px, int py) {
+    const float x = static_cast<float>(px);
+    const float y = static_cast<float>(py);
+    return x > sprite->x && x < sprite->x + sprite->width && y > sprite->y &&
+                   y < sprite->y + sprite->height
+               ? 1
+               : 0;
+}
+
+int DestroySprite(Sprite* sprite) {
+    for (Surface*& frame : sprite->frames) {
+        ReleaseSurface(frame);
+        frame = nullptr;
+    }
+    return 1;
+}
+
+bool SpriteIsLive(const Sprite* sprite) {
+    for (const Surface* frame : sprite->frames) {
+        if (frame != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,36 @@
+// Lettering: fonts made once at start-up, and one call that draws a line of text.
+#pragma once
+
+#include <cstdint>
+
+struct Font;
+struct Surface;
+
+// The ten fonts of the game, made by start-up in this order; they live for the whole run.
+extern Font* fontComic18;
+extern Font* fontComic14;
+extern Font* fontComic17;
+extern Font* fontArial20;
+extern Font* fontArial21;
+extern Font* fontArial22;
+extern Font* fontArial25;
+extern Font* fontArial30;
+extern Font* fontArial40;
+extern Font* fontArial50;
+
+// A font of the face ("Arial", "Comic Sans MS", resolved through fontconfig) whose cell
+// (ascent plus descent) is height pixels. Style "b" is bold; every other code is regular.
+// Null when no face can be found.
+Font* MakeFont(int height, const char* face, const char* style);
+
+// Cell height in pixels of a font as made.
+int FontCellHeight(const Font* font);
+
+// Draws one line, anti-aliased on a transparent background, with its top-left corner at
+// (x, y). colour is 0x00BBGGRR. A null font draws in a plain fallback face of about 16 pixels.
+// Drawing on primarySurface shows at once. An empty string draws nothing. Returns 1 when drawn.
+int DrawSurfaceText(const char* text, int x, int y, uint32_t colour, Surface* surface,
+                    const Font* font);
+
+// Closes every font and empties the cache of rendered lines (shutdown).
+void ReleaseFonts();

@@ -1,0 +1,34 @@
+// The debug log: buglog.txt in the data folder, one line appended per call.
+#include "shell/debug_log.h"
+
+#include <cstdio>
+
+BugLog bugLog;
+
+namespace {
+constexpr const char* kLogName = "buglog.txt";
+}
+
+void BugLog::Open() {
+    if (FILE* file = std::fopen(kLogName, "w")) {
+        std::fclose(file);
+    }
+    opened = true;
+    Write("Opening BugLog\n");
+}
+
+int BugLog::Write(const char* text) {
+    if (!opened) {
+        return EOF;
+    }
+    FILE* file = std::fopen(kLogName, "a");
+    if (file == nullptr) {
+        return EOF;
+    }
+    std::fprintf(file, "%s\n", text);
+    return std::fclose(file);
+}
+
+void BugLog::Close() {
+    opened = false;
+}

@@ -1,0 +1,86 @@
+// The entry point's work: the command line, the data folder, the window and the main loop.
+#include "shell/main_loop.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/events.h"
+#include "platform/input.h"
+#include "platform/script.h"
+#include "shell/data_folder.h"
+#include "shell/debug_log.h"
+#include "shell/frame_driver.h"
+#include "shell/launch_options.h"
+#include "shell/startup.h"
+#include "shell/window_proc.h"
+
+namespace {
+
+constexpr const char* kGameTitle = "Stridewell";
+
+int MainLoop() {
+    int exitCode = 0;
+    for (;;) {
+        // Every pending event is handled each pass: the window system does not merge
+        // mouse motion, so taking one event a pass would leave the cursor behind.
+        PumpWindowEvents(WindowProc);
+        if (QuitPosted(&exitCode)) {
+            break;
+        }
+        Game_Main();
+        ReadKeyboard();
+        ReadMouse();
+    }
+    return exitCode;
+}
+
+} // namespace
+
+int RunStridewell(int argc, char** argv) {
+    LaunchOptions options;
+    std::string error;
+    if (!ParseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc), &options, &error)) {
+        std::fprintf(stderr, "stridewell: %s\n", error.c_str());
+        return 2;
+    }
+    if (options.showHelp) {
+        std::fputs(LaunchUsage(), stdout);
+        return 0;
+    }
+    if (options.showVersion) {
+        std::printf("%s %s\n", kGameTitle, STRIDEWELL_VERSION);
+        return 0;
+    }
+    // The script is read before the data folder becomes the working directory, so its
+    // paths mean what they say from where the game was started.
+    if (!options.scriptPath.empty() && !LoadScript(options.scriptPath.c_str(), &error)) {
+        std::fprintf(stderr, "stridewell: script %s\n", error.c_str());
+        return 2;
+    }
+    const std::string folder =
+        ChooseDataFolder(options.dataDir, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    if (!EnterDataFolder(folder, options.dataDir.empty(), &error)) {
+        std::fprintf(stderr, "stridewell: %s\n", error.c_str());
+        return 1;
+    }
+    bugLog.Open();
+
+    InitClock(options.fixedFps);
+    SetFramePacing(!(options.fixedFps > 0 && !options.scriptPath.empty()));
+    SetDisplayDepth(options.bitsPerPixel);
+    startupSeed = {options.seedGiven, options.seed};
+    if (!OpenGameWindow(kGameTitle, options.windowed)) {
+        std::fprintf(stderr, "stridewell: cannot open the game window: %s\n", PlatformError());
+        return 1;
+    }
+
+    Game_Init();
+    const int exitCode = MainLoop();
+    Game_Shutdown();
+    ClosePlatform();
+    return exitCode;
+}

@@ -1,0 +1,21 @@
+// Start-up and shutdown: from a bare window to the first frame, and back.
+#pragma once
+
+#include <cstdint>
+
+// How start-up seeds the random draws: from the clock unless a seed was given.
+struct StartupSeed {
+    bool given;
+    uint32_t value;
+};
+extern StartupSeed startupSeed;
+
+// Called once by the entry point after the window is open; returns 1. Never stops on a
+// failure: each step reports its own and start-up goes on.
+int Game_Init();
+
+// Called only by Game_Init.
+void InitiateGame();
+
+// Called once by the entry point after the main loop; releases everything; returns 1.
+int Game_Shutdown();

@@ -1,0 +1,159 @@
+// Sprites: hit tests, animation, cells cut from a sheet, and drawing onto the back buffer.
+#include "platform/sprite.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/bitmap.h"
+#include "platform/display.h"
+#include "tests/test_support.h"
+
+namespace {
+
+Sprite MakeBox(float x, float y, int width, int height) {
+    Sprite sprite{};
+    sprite.x = x;
+    sprite.y = y;
+    sprite.width = width;
+    sprite.height = height;
+    return sprite;
+}
+
+TEST(SpriteHit, CountsOnlyPointsStrictlyInside) {
+    const Sprite box = MakeBox(0, 0, 10, 10);
+    EXPECT_EQ(SpriteHit(&box, 5, 5), 1);
+    EXPECT_EQ(SpriteHit(&box, 0, 5), 0);
+    EXPECT_EQ(SpriteHit(&box, 10, 5), 0);
+    EXPECT_EQ(SpriteHit(&box, 5, 0), 0);
+    EXPECT_EQ(SpriteHit(&box, 5, 10), 0);
+    EXPECT_EQ(SpriteHit(&box, 9, 9), 1);
+    const Sprite parked = MakeBox(-30, -30, 10, 10);
+    for (int x = 0; x < 20; ++x) {
+        EXPECT_EQ(SpriteHit(&parked, x, x), 0);
+    }
+}
+
+TEST(AnimateSprite, CyclesBelowTheLastFrameEverySecondCall) {
+    Sprite runner{};
+    runner.lastFrame = 11;
+    std::vector<int> shown;
+    for (int call = 0; call < 26; ++call) {
+        AnimateSprite(&runner, 1);
+        shown.push_back(runner.currentFrame);
+    }
+    // The first advance waits for the counter to pass 1; after that every second call.
+    const std::vector<int> expected = {0, 0, 1, 1, 2, 2, 3, 3,  4,  4, 5, 5, 6,
+                                       6, 7, 7, 8, 8, 9, 9, 10, 10, 0, 0, 1, 1};
+    EXPECT_EQ(shown, expected);
+}
+
+TEST(AnimateSprite, ASpriteShowingItsLastFrameStartsOver) {
+    Sprite button{};
+    button.lastFrame = 1;
+    button.currentFrame = 1;
+    AnimateSprite(&button, 3);
+    EXPECT_EQ(button.currentFrame, 0);
+    EXPECT_EQ(button.animCounter, 1);
+}
+
+class SpriteSheetTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // A 9 x 4 sheet: two 4 x 4 cells with a one-pixel border between them.
+        std::vector<Rgb> pixels(9 * 4, Rgb{0, 0, 0});
+        for (int y = 0; y < 4; ++y) {
+            for (int x = 0; x < 4; ++x) {
+                pixels[y * 9 + x] = {255, 0, 0};
+                pixels[y * 9 + 5 + x] = {0, 0, 255};
+            }
+        }
+        pixels[5 + 9 * 1 + 1] = {0, 0, 0}; // a transparent hole in the blue cell
+        const std::vector<uint8_t> bytes = MakeBmp(9, 4, pixels);
+        ASSERT_EQ(LoadBitmapFromMemory(&sheet, bytes.data(), bytes.size()), 1);
+        backBuffer = CreateOffscreenSurface(kScreenWidth, kScreenHeight, 0, 0, 0);
+        ASSERT_NE(backBuffer, nullptr);
+    }
+    void TearDown() override {
+        DestroySprite(&sprite);
+        ReleaseSurface(backBuffer);
+        backBuffer = nullptr;
+    }
+    BitmapFile sheet{};
+    Sprite sprite{};
+};
+
+TEST_F(SpriteSheetTest, CopiesCellsAndDrawsWithBlackTransparent) {
+    ASSERT_EQ(CreateSprite(&sprite, 4, 4, 1, 0, 1), 1);
+    ASSERT_EQ(DDLoadImageBitmap(&sprite, 0, &sheet, 0, 0, 1), 1);
+    ASSERT_EQ(DDLoadImageBitmap(&sprite, 1, &sheet, 5, 0, 1), 1);
+    FillBackBuffer(0, 31, 0);
+    const uint16_t green = PackFillColour(0, 31, 0, 16);
+
+    sprite.x = 10.9f; // truncated toward zero
+    sprite.y = 20.2f;
+    ASSERT_EQ(SetSpriteFrame(&sprite, 1), 1);
+    ASSERT_EQ(DrawSprite(&sprite), 1);
+    EXPECT_EQ(ReadSurfacePixel(backBuffer, 10, 20), 31);
+    EXPECT_EQ(ReadSurfacePixel(backBuffer, 13, 23), 31);
+    EXPECT_EQ(ReadSurfacePixel(backBuffer, 11, 21), green); // the hole shows the fill
+    EXPECT_EQ(ReadSurfacePixel(backBuffer, 14, 20), green);
+    EXPECT_EQ(ReadSurfacePixel(backBuffer, 9, 20), green);
+
+    sprite.x = -1.5f; // truncated toward zero: -1, one column cut off
+    sprite.y = 0;
+    SetSpriteFrame(&sprite, 0);
+    ASSERT_EQ(DrawSprite(&sprite), 1);
+    EXPECT_EQ(ReadSurfacePixel(backBuffer, 2, 0), 31 * 2048);
+    EXPECT_EQ(ReadSurfacePixel(backBuffer, 3, 0), green);
+}
+
+TEST_F(SpriteSheetTest, SpritesHangingOffTheScreenAreClipped) {
+    ASSERT_EQ(CreateSprite(&sprite, 4, 4, 0, 0, 0), 1);
+    ASSERT_EQ(DDLoadImageBitmap(&sprite, 0, &sheet, 0, 0, 1), 1);
+    FillBackBuffer(0, 0, 0);
+    sprite.x = 798;
+    sprite.y = 598;
+    EXPECT_EQ(DrawSprite(&sprite), 1);
+    EXPECT_EQ(ReadSurfacePixel(backBuffer, 799, 599), 31 * 2048);
+    for (float far : {-1.0e9f, 1.0e9f, -30.0f}) {
+        sprite.x = far;
+        sprite.y = far;
+        DrawSprite(&sprite);
+    }
+    EXPECT_EQ(ReadSurfacePixel(backBuffer, 0, 0), 0);
+}
+
+TEST_F(SpriteSheetTest, CellsOutsideTheSheetAndMissingFramesAreRefused) {
+    ASSERT_EQ(CreateSprite(&sprite, 4, 4, 1, 0, 1), 1);
+    EXPECT_EQ(DDLoadImageBitmap(&sprite, 0, &sheet, 6, 0, 1), 0); // past the right edge
+    EXPECT_EQ(DDLoadImageBitmap(&sprite, 0, &sheet, 0, 1, 1), 0); // past the bottom
+    EXPECT_EQ(DDLoadImageBitmap(&sprite, 0, &sheet, -1, 0, 1), 0);
+    EXPECT_EQ(DDLoadImageBitmap(&sprite, 2, &sheet, 0, 0, 1), 0); // no such frame
+    EXPECT_EQ(DDLoadImageBitmap(&sprite, -1, &sheet, 0, 0, 1), 0);
+    EXPECT_EQ(DDLoadImageBitmap(&sprite, 0, &sheet, 0, 0, 0), 0); // unknown mode
+    BitmapFile empty{};
+    EXPECT_EQ(DDLoadImageBitmap(&sprite, 0, &empty, 0, 0, 1), 0);
+    EXPECT_EQ(DDLoadImageBitmap(&sprite, 1, &sheet, 5, 0, 1), 1);
+}
+
+TEST_F(SpriteSheetTest, FramesOutsideTheSpriteAreNeverShown) {
+    EXPECT_EQ(CreateSprite(&sprite, 4, 4, 64, 0, 1), 0);
+    EXPECT_FALSE(SpriteIsLive(&sprite));
+    ASSERT_EQ(CreateSprite(&sprite, 4, 4, 63, 0, 1), 1);
+    EXPECT_EQ(SetSpriteFrame(&sprite, 64), 0);
+    EXPECT_EQ(SetSpriteFrame(&sprite, -1), 0);
+    EXPECT_EQ(sprite.currentFrame, 0);
+    sprite.currentFrame = 70;
+    EXPECT_EQ(DrawSprite(&sprite), 0);
+}
+
+TEST_F(SpriteSheetTest, RemakingAndDestroyingAreSafe) {
+    ASSERT_EQ(CreateSprite(&sprite, 4, 4, 11, 0, 1), 1);
+    ASSERT_EQ(CreateSprite(&sprite, 4, 4, 1, 0, 1), 1); // the twelve old frames are freed
+    EXPECT_EQ(sprite.frames[2], nullptr);
+    EXPECT_EQ(DestroySprite(&sprite), 1);
+    EXPECT_EQ(DestroySprite(&sprite), 1);
+    EXPECT_FALSE(SpriteIsLive(&sprite));
+    EXPECT_EQ(DrawSprite(&sprite), 0);
+}
+
+} // namespace

@@ -1,0 +1,97 @@
+// Frame timing over fake clock readings: the measured rate, the factor and the hold.
+#include "shell/frame_timing.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/clock.h"
+
+namespace {
+
+class FrameTimingTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ResetFrameTiming(); }
+
+    // One frame's end as the frame driver runs it.
+    void EndFrame(uint32_t nowMs) {
+        ApplyHeldFrameRate();
+        MeasureFrameTime(nowMs);
+        UpdateFrameFactor();
+    }
+};
+
+TEST_F(FrameTimingTest, TheFirstFrameMeasuresOneFrameASecond) {
+    EXPECT_EQ(frameFactor, 0.0f);
+    EndFrame(kClockStartMs);
+    EXPECT_EQ(framesPerSecond, 1);
+    EXPECT_EQ(frameFactor, 60.0f);
+}
+
+TEST_F(FrameTimingTest, TheRateChangesOnlyAfterMoreThanASecond) {
+    EndFrame(kClockStartMs);
+    uint32_t now = kClockStartMs;
+    for (int frame = 0; frame < 50; ++frame) {
+        now += 20; // exactly 1000 ms after 50 frames: not yet more than a second
+        EndFrame(now);
+        EXPECT_EQ(framesPerSecond, 1);
+    }
+    EndFrame(now + 1);
+    EXPECT_EQ(framesPerSecond, 51);
+    EXPECT_FLOAT_EQ(frameFactor, static_cast<float>(60.0 / 51));
+}
+
+TEST_F(FrameTimingTest, ThirtyAndSixtyOnTheVirtualClockMeasureOneFrameMore) {
+    for (int fps : {30, 60}) {
+        ResetFrameTiming();
+        InitClock(fps);
+        for (int frame = 0; frame < 3 * fps + 5; ++frame) {
+            EndFrame(timeGetTime());
+            AdvanceFrameClock();
+        }
+        EXPECT_EQ(framesPerSecond, fps + 1) << fps;
+        EXPECT_FLOAT_EQ(frameFactor, static_cast<float>(60.0 / (fps + 1))) << fps;
+    }
+    InitClock(0);
+}
+
+TEST_F(FrameTimingTest, AHeldRateSurvivesTheLongFrameAfterABox) {
+    uint32_t now = kClockStartMs;
+    EndFrame(now);
+    for (int frame = 0; frame < 200; ++frame) {
+        now += 16;
+        EndFrame(now);
+    }
+    ASSERT_EQ(framesPerSecond, 63);
+    HoldFrameRate();
+    now += 30000; // the box stood open for half a minute
+    EndFrame(now);
+    EXPECT_EQ(framesPerSecond, 63);
+    EXPECT_FLOAT_EQ(frameFactor, static_cast<float>(60.0 / 63));
+    // The hold runs out after as many frames as the held rate; then measuring resumes.
+    for (int frame = 0; frame < 62; ++frame) {
+        now += 16;
+        EndFrame(now);
+        EXPECT_EQ(framesPerSecond, 63);
+    }
+    for (int frame = 0; frame < 70; ++frame) {
+        now += 16;
+        EndFrame(now);
+    }
+    EXPECT_EQ(framesPerSecond, 63);
+}
+
+TEST_F(FrameTimingTest, NoMeasurementMeansNoScaling) {
+    framesPerSecond = 0;
+    UpdateFrameFactor();
+    EXPECT_EQ(frameFactor, 1.0f);
+    framesPerSecond = -5;
+    UpdateFrameFactor();
+    EXPECT_EQ(frameFactor, 1.0f);
+}
+
+TEST_F(FrameTimingTest, AClockThatWrapsStillMeasures) {
+    frameTiming.previousMs = 0xFFFFFFF0u;
+    MeasureFrameTime(0x10u);
+    EXPECT_EQ(frameTiming.accumulatedMs, 0x20u);
+}
+
+} // namespace

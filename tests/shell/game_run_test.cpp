@@ -1,0 +1,115 @@
+// The game as a player starts it: the real executable, headless, driven by a script.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "tests/test_support.h"
+
+namespace {
+
+struct GameRun {
+    int status;
+    std::string output;
+};
+
+GameRun RunGame(const std::string& arguments) {
+    const std::string command = std::string("SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ") +
+                                STRIDEWELL_BINARY + " " + arguments + " 2>&1";
+    GameRun run{-1, {}};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+        run.output += buffer;
+    }
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+class GameRunTest : public ::testing::Test {
+  protected:
+    std::string Script(const std::string& text) {
+        const std::string path = folder.File("play.txt");
+        WriteBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+        return path;
+    }
+    std::string Play(const std::string& script, const std::string& more = "") {
+        return "--windowed --data " + folder.path().string() +
+               " --seed 7 --fixed-fps 60 --script " + Script(script) + " " + more;
+    }
+    ScratchFolder folder;
+};
+
+TEST_F(GameRunTest, TheSameScriptGivesTheSamePictures) {
+    const std::string script = "2 move 123 456\n"
+                               "2 keydown LeftCtrl\n"
+                               "70 screenshot " +
+                               folder.File("a.png") +
+                               "\n"
+                               "71 screenshot " +
+                               folder.File("a.bmp") +
+                               "\n"
+                               "72 quit\n";
+    const GameRun first = RunGame(Play(script));
+    ASSERT_EQ(first.status, 0) << first.output;
+    const std::vector<uint8_t> firstPng = ReadBytes(folder.File("a.png"));
+    const std::vector<uint8_t> firstBmp = ReadBytes(folder.File("a.bmp"));
+    ASSERT_GT(firstPng.size(), 800u * 600u * 3u);
+    ASSERT_EQ(firstBmp.size(), 54u + 800u * 600u * 3u);
+
+    const GameRun second = RunGame(Play(script));
+    ASSERT_EQ(second.status, 0) << second.output;
+    EXPECT_EQ(ReadBytes(folder.File("a.png")), firstPng);
+    EXPECT_EQ(ReadBytes(folder.File("a.bmp")), firstBmp);
+    EXPECT_NE(first.output.find("frame 72: quit"), std::string::npos) << first.output;
+
+    // With Ctrl held the cursor read-out is lettered in grey near the bottom left.
+    int lettered = 0;
+    for (int y = 480; y < 520; ++y) {
+        for (int x = 10; x < 120; ++x) {
+            const size_t at = 54 + (599 - y) * 2400 + 3 * x;
+            lettered += firstBmp[at] > 100 && firstBmp[at] == firstBmp[at + 2];
+        }
+    }
+    EXPECT_GT(lettered, 20);
+}
+
+TEST_F(GameRunTest, StartsLogsAndQuitsWithStatusZero) {
+    const GameRun run = RunGame(Play("5 quit\n"));
+    ASSERT_EQ(run.status, 0) << run.output;
+    const std::vector<std::string> log = ReadLines(folder.File("buglog.txt"));
+    ASSERT_GE(log.size(), 4u);
+    EXPECT_EQ(log[0], "Opening BugLog");
+    EXPECT_EQ(log[1], "");
+    EXPECT_EQ(log[2], "Starting Buglog...");
+    EXPECT_EQ(log[3], "Initializing DirectDraw");
+}
+
+TEST_F(GameRunTest, PausingShowsTheBoxOncePerFrameWhilePIsHeld) {
+    const GameRun run = RunGame(Play("3 keydown P\n5 keyup P\n8 quit\n"));
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("frame 2: box \"Paused\": Game Paused; Press OK to continue..."),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("frame 3: box \"Paused\""), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("frame 4: box"), std::string::npos) << run.output;
+}
+
+TEST_F(GameRunTest, BadCommandLinesAndScriptsStopBeforeTheWindow) {
+    EXPECT_EQ(RunGame("--version").output, "Stridewell 1.05\n");
+    EXPECT_EQ(RunGame("--help").status, 0);
+    const GameRun badOption = RunGame("--speed 3");
+    EXPECT_EQ(badOption.status, 2);
+    EXPECT_NE(badOption.output.find("unknown option --speed"), std::string::npos);
+    const GameRun badScript = RunGame(Play("1 fly\n"));
+    EXPECT_EQ(badScript.status, 2);
+    EXPECT_NE(badScript.output.find("line 1: unknown command 'fly'"), std::string::npos);
+    const GameRun badFolder = RunGame("--data " + folder.File("nowhere"));
+    EXPECT_EQ(badFolder.status, 1);
+}
+
+} // namespace

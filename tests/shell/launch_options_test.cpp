@@ -1,0 +1,59 @@
+// The command line and the data folder.
+#include "shell/launch_options.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/data_folder.h"
+#include "tests/test_support.h"
+
+namespace {
+
+TEST(LaunchOptions, ReadsEveryOption) {
+    LaunchOptions options;
+    std::string error;
+    ASSERT_TRUE(ParseLaunchOptions({"--windowed", "--depth", "15", "--seed", "4294967295",
+                                    "--fixed-fps", "60", "--script", "a.txt", "--data", "d"},
+                                   &options, &error))
+        << error;
+    EXPECT_TRUE(options.windowed);
+    EXPECT_EQ(options.bitsPerPixel, 15);
+    EXPECT_TRUE(options.seedGiven);
+    EXPECT_EQ(options.seed, 4294967295u);
+    EXPECT_EQ(options.fixedFps, 60);
+    EXPECT_EQ(options.scriptPath, "a.txt");
+    EXPECT_EQ(options.dataDir, "d");
+}
+
+TEST(LaunchOptions, RefusesWhatItCannotUse) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--seed"},           {"--seed", "-1"},        {"--seed", "4294967296"}, {"--seed", "12x"},
+        {"--fixed-fps", "0"}, {"--fixed-fps", "1001"}, {"--depth", "24"},        {"--script"},
+        {"--data"},           {"--fullscreen"},
+    };
+    for (const auto& args : bad) {
+        LaunchOptions options;
+        std::string error;
+        EXPECT_FALSE(ParseLaunchOptions(args, &options, &error)) << args[0];
+        EXPECT_FALSE(error.empty()) << args[0];
+    }
+}
+
+TEST(DataFolder, FollowsTheXdgRules) {
+    EXPECT_EQ(ChooseDataFolder("here", "/xdg", "/home/p"), "here");
+    EXPECT_EQ(ChooseDataFolder("", "/xdg", "/home/p"), "/xdg/stridewell");
+    EXPECT_EQ(ChooseDataFolder("", "relative", "/home/p"), "/home/p/.local/share/stridewell");
+    EXPECT_EQ(ChooseDataFolder("", nullptr, "/home/p"), "/home/p/.local/share/stridewell");
+}
+
+TEST(DataFolder, IsCreatedOnlyWhenItIsTheDefault) {
+    ScratchFolder folder;
+    const std::filesystem::path start = std::filesystem::current_path();
+    std::string error;
+    EXPECT_FALSE(EnterDataFolder(folder.File("missing"), false, &error));
+    EXPECT_NE(error.find("missing"), std::string::npos);
+    ASSERT_TRUE(EnterDataFolder(folder.File("xdg/stridewell"), true, &error)) << error;
+    EXPECT_EQ(std::filesystem::current_path(), folder.path() / "xdg/stridewell");
+    std::filesystem::current_path(start);
+}
+
+} // namespace

@@ -1,0 +1,87 @@
+// Helpers the tests share: a scratch folder and .bmp files built byte by byte.
+#include "tests/test_support.h"
+
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <unistd.h>
+
+ScratchFolder::ScratchFolder() {
+    std::random_device seed;
+    folder = std::filesystem::temp_directory_path() /
+             ("stridewell-test-" + std::to_string(getpid()) + "-" + std::to_string(seed()));
+    std::filesystem::create_directories(folder);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(folder, ignored);
+}
+
+WorkingDirectory::WorkingDirectory(const std::filesystem::path& folder)
+    : previous(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder);
+}
+
+WorkingDirectory::~WorkingDirectory() {
+    std::filesystem::current_path(previous);
+}
+
+void Put16(std::vector<uint8_t>& bytes, size_t at, uint16_t value) {
+    bytes[at] = static_cast<uint8_t>(value);
+    bytes[at + 1] = static_cast<uint8_t>(value >> 8);
+}
+
+void Put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
+    Put16(bytes, at, static_cast<uint16_t>(value));
+    Put16(bytes, at + 2, static_cast<uint16_t>(value >> 16));
+}
+
+std::vector<uint8_t> MakeBmp(int width, int height, const std::vector<Rgb>& pixels, bool bottomUp) {
+    const size_t stride = (3 * static_cast<size_t>(width) + 3) & ~size_t{3};
+    const size_t imageSize = stride * height;
+    std::vector<uint8_t> bytes(54 + imageSize, 0);
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    Put32(bytes, 2, static_cast<uint32_t>(bytes.size()));
+    Put32(bytes, 10, 54);
+    Put32(bytes, 14, 40);
+    Put32(bytes, 18, static_cast<uint32_t>(width));
+    Put32(bytes, 22, static_cast<uint32_t>(bottomUp ? height : -height));
+    Put16(bytes, 26, 1);
+    Put16(bytes, 28, 24);
+    Put32(bytes, 34, static_cast<uint32_t>(imageSize));
+    for (int row = 0; row < height; ++row) {
+        const int fileRow = bottomUp ? height - 1 - row : row;
+        for (int x = 0; x < width; ++x) {
+            const Rgb& p = pixels[static_cast<size_t>(row) * width + x];
+            uint8_t* out = &bytes[54 + fileRow * stride + 3 * x];
+            out[0] = p.b;
+            out[1] = p.g;
+            out[2] = p.r;
+        }
+    }
+    return bytes;
+}
+
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    std::ifstream file(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}

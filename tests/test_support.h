@@ -1,0 +1,46 @@
+// Helpers the tests share: a scratch folder and .bmp files built byte by byte.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class ScratchFolder {
+  public:
+    ScratchFolder();
+    ~ScratchFolder();
+    const std::filesystem::path& path() const { return folder; }
+    std::string File(const std::string& name) const { return (folder / name).string(); }
+
+  private:
+    std::filesystem::path folder;
+};
+
+// Runs the test body with the working directory set to a folder, then goes back.
+class WorkingDirectory {
+  public:
+    explicit WorkingDirectory(const std::filesystem::path& folder);
+    ~WorkingDirectory();
+
+  private:
+    std::filesystem::path previous;
+};
+
+struct Rgb {
+    uint8_t r, g, b;
+};
+
+// A .bmp file of the given depth (24 unless said) from rows given top to bottom. Rows are
+// padded to four bytes as the format wants; bottomUp false writes a negative height.
+std::vector<uint8_t> MakeBmp(int width, int height, const std::vector<Rgb>& topDownPixels,
+                             bool bottomUp = true);
+
+// Little-endian stores into a byte buffer, for damaging headers on purpose.
+void Put16(std::vector<uint8_t>& bytes, size_t at, uint16_t value);
+void Put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value);
+
+std::vector<uint8_t> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+std::vector<std::string> ReadLines(const std::string& path);
