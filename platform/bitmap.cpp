@@ -16,9 +16,7 @@ constexpr size_t kInfoHeaderSize = 40;
 constexpr size_t kPaletteSize = 1024;
 constexpr long kMaxFileBytes = 512L << 20;
 
-uint16_t Get16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
+uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 
 uint32_t Get32(const uint8_t* p) {
     return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;

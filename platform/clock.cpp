@@ -28,10 +28,6 @@ void AdvanceFrameClock() {
     }
 }
 
-bool ClockIsVirtual() {
-    return clock.fixedFps > 0;
-}
+bool ClockIsVirtual() { return clock.fixedFps > 0; }
 
-int ClockFixedFps() {
-    return clock.fixedFps;
-}
+int ClockFixedFps() { return clock.fixedFps; }

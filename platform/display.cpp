@@ -46,9 +46,7 @@ SDL_Renderer* CreateRenderer(SDL_Window* window) {
     return nullptr;
 }
 
-Surface* WrapSurface(SDL_Surface* sdl) {
-    return sdl != nullptr ? new Surface{sdl} : nullptr;
-}
+Surface* WrapSurface(SDL_Surface* sdl) { return sdl != nullptr ? new Surface{sdl} : nullptr; }
 
 int RefreshPeriodMs() {
     if (ClockFixedFps() > 0) {
@@ -108,9 +106,7 @@ Uint32 DisplayPixelFormat() {
     return display.bitsPerPixel == 15 ? SDL_PIXELFORMAT_RGB555 : SDL_PIXELFORMAT_RGB565;
 }
 
-SDL_Window* GameWindow() {
-    return display.window;
-}
+SDL_Window* GameWindow() { return display.window; }
 
 int OpenGameWindow(const char* title, bool windowed) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
@@ -123,21 +119,13 @@ int OpenGameWindow(const char* title, bool windowed) {
     return display.window != nullptr ? 1 : 0;
 }
 
-void SetDisplayDepth(int bitsPerPixel) {
-    display.bitsPerPixel = bitsPerPixel == 15 ? 15 : 16;
-}
+void SetDisplayDepth(int bitsPerPixel) { display.bitsPerPixel = bitsPerPixel == 15 ? 15 : 16; }
 
-void ShowSystemCursor() {
-    SDL_ShowCursor(SDL_ENABLE);
-}
+void ShowSystemCursor() { SDL_ShowCursor(SDL_ENABLE); }
 
-const char* PlatformError() {
-    return SDL_GetError();
-}
+const char* PlatformError() { return SDL_GetError(); }
 
-void ClosePlatform() {
-    SDL_Quit();
-}
+void ClosePlatform() { SDL_Quit(); }
 
 int InitDisplay(int width, int height, int bitsPerPixel) {
     display.bitsPerPixel = bitsPerPixel == 15 ? 15 : 16;
@@ -247,13 +235,9 @@ void ReleaseSurface(Surface* surface) {
     }
 }
 
-int SurfaceWidth(const Surface* surface) {
-    return surface->sdl->w;
-}
+int SurfaceWidth(const Surface* surface) { return surface->sdl->w; }
 
-int SurfaceHeight(const Surface* surface) {
-    return surface->sdl->h;
-}
+int SurfaceHeight(const Surface* surface) { return surface->sdl->h; }
 
 uint16_t ReadSurfacePixel(const Surface* surface, int x, int y) {
     const SDL_Surface* sdl = surface->sdl;
@@ -270,9 +254,7 @@ uint16_t PackFillColour(int red, int green, int blue, int bitsPerPixel) {
     return static_cast<uint16_t>((blue & 31) + (green & 63) * 64 + (red & 31) * 2048);
 }
 
-int DisplayBitsPerPixel() {
-    return display.bitsPerPixel;
-}
+int DisplayBitsPerPixel() { return display.bitsPerPixel; }
 
 int FillBackBuffer(int red, int green, int blue) {
     if (backBuffer == nullptr) {
@@ -303,21 +285,13 @@ int PresentPrimary() {
     return 1;
 }
 
-int ShowGdiSurface() {
-    return 1;
-}
+int ShowGdiSurface() { return 1; }
 
-void RefreshScreen() {
-    ShowPrimary();
-}
+void RefreshScreen() { ShowPrimary(); }
 
-int64_t PresentedFrameCount() {
-    return display.presentedFrames;
-}
+int64_t PresentedFrameCount() { return display.presentedFrames; }
 
-void SetFramePacing(bool on) {
-    display.pacing = on;
-}
+void SetFramePacing(bool on) { display.pacing = on; }
 
 void ToggleFullscreen() {
     if (display.window == nullptr) {

@@ -2,60 +2,104 @@
 #include "platform/events.h"
 
 #include "platform/display.h"
+#include "platform/input.h"
 #include "platform/script.h"
 #include "platform/sdl_private.h"
 
 namespace {
+
 struct {
-    bool posted = false;
+    WindowProcedure procedure = nullptr;
+    bool quitPosted = false;
     int exitCode = 0;
-} quit; // whole run
+} events; // whole run
+
+void Send(const WindowEvent& event) {
+    if (events.procedure != nullptr) {
+        events.procedure(event);
+    }
+}
 
 bool IsAltEnter(const SDL_KeyboardEvent& key) {
-    return key.keysym.scancode == SDL_SCANCODE_RETURN && (key.keysym.mod & KMOD_ALT) != 0 &&
-           key.repeat == 0;
+    return key.keysym.scancode == SDL_SCANCODE_RETURN && (key.keysym.mod & KMOD_ALT) != 0;
 }
+
+// Key presses, typed text and left clicks for an open dialog.
+void TellDialog(const SDL_Event& event, std::vector<UiEvent>* dialog) {
+    switch (event.type) {
+    case SDL_KEYDOWN: {
+        const int code = ScanCodeForUsbUsage(event.key.keysym.scancode);
+        if (code >= 0) {
+            const bool shift = (event.key.keysym.mod & KMOD_SHIFT) != 0;
+            dialog->push_back({UiEventKind::Key, code, 0, 0, shift, {}});
+        }
+        break;
+    }
+    case SDL_TEXTINPUT:
+        dialog->push_back({UiEventKind::Text, 0, 0, 0, false, event.text.text});
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button == SDL_BUTTON_LEFT) {
+            const auto kind =
+                event.type == SDL_MOUSEBUTTONDOWN ? UiEventKind::MouseDown : UiEventKind::MouseUp;
+            dialog->push_back({kind, 0, event.button.x, event.button.y, false, {}});
+        }
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
-void PumpWindowEvents(WindowProcedure procedure) {
+void SetWindowProcedure(WindowProcedure procedure) { events.procedure = procedure; }
+
+void PumpWindowEvents(std::vector<UiEvent>* dialogEvents) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
         case SDL_QUIT:
-            procedure({WindowMessage::Destroy, 0, 0});
+            Send({WindowMessage::Destroy, 0, 0});
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-                procedure({WindowMessage::Paint, 0, 0});
+                Send({WindowMessage::Paint, 0, 0});
             }
             break;
         case SDL_MOUSEMOTION:
             // With a logical size set, SDL already reports motion in 800 x 600 coordinates.
             if (!ScriptIsRunning()) {
-                procedure({WindowMessage::MouseMove, event.motion.x, event.motion.y});
+                Send({WindowMessage::MouseMove, event.motion.x, event.motion.y});
             }
             break;
         case SDL_KEYDOWN:
             if (IsAltEnter(event.key)) {
-                ToggleFullscreen();
+                if (event.key.repeat == 0) {
+                    ToggleFullscreen();
+                }
+                break;
             }
-            break;
+            [[fallthrough]];
         default:
+            if (dialogEvents != nullptr && !ScriptIsRunning()) {
+                TellDialog(event, dialogEvents);
+            }
             break;
         }
     }
 }
 
 void PostQuitMessage(int exitCode) {
-    if (!quit.posted) {
-        quit.posted = true;
-        quit.exitCode = exitCode;
+    if (!events.quitPosted) {
+        events.quitPosted = true;
+        events.exitCode = exitCode;
     }
 }
 
 bool QuitPosted(int* exitCode) {
-    if (quit.posted && exitCode != nullptr) {
-        *exitCode = quit.exitCode;
+    if (events.quitPosted && exitCode != nullptr) {
+        *exitCode = events.exitCode;
     }
-    return quit.posted;
+    return events.quitPosted;
 }

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
+
+#include "platform/ui_events.h"
 
 enum class WindowMessage {
     Paint,     // the window needs its picture again
@@ -17,13 +20,18 @@ struct WindowEvent {
 
 using WindowProcedure = int (*)(const WindowEvent& event);
 
-// Called once per pass by the main loop (and by nested waits): drains every pending event and
-// hands each to the window procedure. Alt+Enter toggles full screen here. While a script
-// plays, the real mouse does not move the game's cursor.
-void PumpWindowEvents(WindowProcedure procedure);
+// Called once at start-up by the entry point.
+void SetWindowProcedure(WindowProcedure procedure);
+
+// Called once per pass by the main loop, and by every loop that stands still (dialogs, waits):
+// drains every pending event and hands each window event to the window procedure. Alt+Enter
+// toggles full screen here. With dialogEvents, key presses, typed text and left-button clicks go
+// there too, unless a script plays (it alone is the input then). While a script plays, the real
+// mouse does not move the game's cursor.
+void PumpWindowEvents(std::vector<UiEvent>* dialogEvents = nullptr);
 
 // Ends the main loop on its next pass; the frame that posts it completes first.
 void PostQuitMessage(int exitCode);
 
 // Whether a quit was posted, and its exit code.
-bool QuitPosted(int* exitCode);
+bool QuitPosted(int* exitCode = nullptr);

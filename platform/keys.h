@@ -5,6 +5,13 @@
 #include <string_view>
 
 constexpr uint8_t kKeyEscape = 0x01;
+constexpr uint8_t kKeyBackspace = 0x0E;
+constexpr uint8_t kKeyTab = 0x0F;
+constexpr uint8_t kKeySpace = 0x39;
+constexpr uint8_t kKeyKeypadEnter = 0x9C;
+constexpr uint8_t kKeyHome = 0xC7;
+constexpr uint8_t kKeyEnd = 0xCF;
+constexpr uint8_t kKeyDelete = 0xD3;
 constexpr uint8_t kKeyEnter = 0x1C;
 constexpr uint8_t kKeyLeftCtrl = 0x1D;
 constexpr uint8_t kKeyP = 0x19;

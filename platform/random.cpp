@@ -5,9 +5,7 @@ namespace {
 uint32_t randState = 1; // whole run; SeedRand puts it back
 }
 
-void SeedRand(uint32_t seed) {
-    randState = seed;
-}
+void SeedRand(uint32_t seed) { randState = seed; }
 
 int Rand() {
     randState = randState * 214013u + 2531011u;

@@ -31,7 +31,8 @@ struct {
     bool running = false;
     uint8_t keys[256] = {};
     ScriptMouse mouse = {};
-} script; // one run; StartScript and StopScript put it back
+    std::vector<UiEvent>* uiEvents = nullptr; // the open dialog's, while it listens
+} script;                                     // one run; StartScript and StopScript put it back
 
 bool IsAfterPresent(ScriptAction action) {
     return action == ScriptAction::Screenshot || action == ScriptAction::Quit;
@@ -70,7 +71,20 @@ bool EndsWith(const std::string& text, std::string_view suffix) {
 bool ParseCommand(int64_t frame, std::istringstream& words, const std::string& baseDir,
                   std::vector<ScriptCommand>* out, std::string* why) {
     std::string verb, arg1, arg2, extra;
-    words >> verb >> arg1 >> arg2 >> extra;
+    words >> verb;
+    if (verb == "type") {
+        // The rest of the line after one space, spaces and all.
+        std::string typed;
+        std::getline(words, typed);
+        typed.erase(typed.find_last_not_of(" \t") + 1);
+        if (typed.size() < 2 || typed[0] != ' ') {
+            *why = "type takes the text to type";
+            return false;
+        }
+        out->push_back({frame, ScriptAction::Type, 0, 0, typed.substr(1)});
+        return true;
+    }
+    words >> arg1 >> arg2 >> extra;
     auto expectArgs = [&](int count) {
         const int given = !arg1.empty() + !arg2.empty() + !extra.empty();
         if (given != count) {
@@ -121,6 +135,15 @@ bool ParseCommand(int64_t frame, std::istringstream& words, const std::string& b
         }
         return true;
     }
+    if (verb == "button") {
+        int64_t id = 0;
+        if (!expectArgs(1) || !ParseInt(arg1, 0, 65535, &id)) {
+            *why = "button takes a control id";
+            return false;
+        }
+        out->push_back({frame, ScriptAction::DialogButton, int32_t(id), 0, {}});
+        return true;
+    }
     if (verb == "screenshot") {
         if (!expectArgs(1) || !(EndsWith(arg1, ".png") || EndsWith(arg1, ".bmp"))) {
             *why = "screenshot takes one file name ending in .png or .bmp";
@@ -141,7 +164,15 @@ bool ParseCommand(int64_t frame, std::istringstream& words, const std::string& b
     return false;
 }
 
+void TellDialog(UiEvent event) {
+    if (script.uiEvents != nullptr) {
+        script.uiEvents->push_back(std::move(event));
+    }
+}
+
 void ApplyInputCommand(const ScriptCommand& command) {
+    const bool down =
+        command.action == ScriptAction::ButtonDown || command.action == ScriptAction::KeyDown;
     switch (command.action) {
     case ScriptAction::Move:
         script.mouse.x = command.a;
@@ -149,11 +180,33 @@ void ApplyInputCommand(const ScriptCommand& command) {
         break;
     case ScriptAction::ButtonDown:
     case ScriptAction::ButtonUp:
-        script.mouse.buttons[command.a] = command.action == ScriptAction::ButtonDown;
+        script.mouse.buttons[command.a] = down;
+        if (command.a == 0) {
+            TellDialog({down ? UiEventKind::MouseDown : UiEventKind::MouseUp,
+                        0,
+                        script.mouse.x,
+                        script.mouse.y,
+                        false,
+                        {}});
+        }
         break;
     case ScriptAction::KeyDown:
     case ScriptAction::KeyUp:
-        script.keys[command.a] = command.action == ScriptAction::KeyDown ? 0x80 : 0;
+        script.keys[command.a] = down ? 0x80 : 0;
+        if (down) {
+            TellDialog({UiEventKind::Key, command.a, 0, 0, false, {}});
+        }
+        break;
+    case ScriptAction::Type:
+    case ScriptAction::DialogButton:
+        if (script.uiEvents == nullptr) {
+            ScriptTranscript("no dialog is open: %s ignored",
+                             command.action == ScriptAction::Type ? "type" : "button");
+        } else if (command.action == ScriptAction::Type) {
+            TellDialog({UiEventKind::Text, 0, 0, 0, false, command.path});
+        } else {
+            TellDialog({UiEventKind::Press, command.a, 0, 0, false, {}});
+        }
         break;
     default:
         break;
@@ -175,6 +228,9 @@ bool ParseScript(std::string_view text, const std::string& baseDir,
     std::string line;
     int64_t lastFrame = 1;
     for (int number = 1; std::getline(lines, line); ++number) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
         const size_t hash = line.find('#');
         if (hash != std::string::npos) {
             line.erase(hash);
@@ -252,9 +308,7 @@ void StopScript() {
     script.running = false;
 }
 
-bool ScriptIsRunning() {
-    return script.running;
-}
+bool ScriptIsRunning() { return script.running; }
 
 void ApplyScriptInput() {
     const int64_t frame = PresentedFrameCount() + 1;
@@ -264,13 +318,9 @@ void ApplyScriptInput() {
     }
 }
 
-const uint8_t* ScriptKeyState() {
-    return script.keys;
-}
+const uint8_t* ScriptKeyState() { return script.keys; }
 
-const ScriptMouse& ScriptMouseState() {
-    return script.mouse;
-}
+const ScriptMouse& ScriptMouseState() { return script.mouse; }
 
 void RunScriptAfterPresent(int64_t presentedFrame) {
     if (!script.running) {
@@ -301,3 +351,5 @@ void ScriptTranscript(const char* format, ...) {
     std::printf("frame %lld: %s\n", static_cast<long long>(PresentedFrameCount()), text);
     std::fflush(stdout);
 }
+
+void ListenForScriptUiEvents(std::vector<UiEvent>* events) { script.uiEvents = events; }

@@ -7,15 +7,28 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ui_events.h"
+
 // Frames are counted by presented pictures, the first being 1. Input stamped N is what the
 // game reads while it builds picture N; a screenshot stamped N is picture N itself.
-enum class ScriptAction { Move, ButtonDown, ButtonUp, KeyDown, KeyUp, Screenshot, Quit };
+enum class ScriptAction {
+    Move,
+    ButtonDown,
+    ButtonUp,
+    KeyDown,
+    KeyUp,
+    Type,         // text typed into the open dialog's focused edit
+    DialogButton, // a button of the open dialog pressed by its id
+    Screenshot,
+    Quit,
+};
 
 struct ScriptCommand {
     int64_t frame;
     ScriptAction action;
     int32_t a, b;     // Move: x, y. Button: 0 left, 1 right, 2 middle. Key: scan code.
-    std::string path; // Screenshot: an absolute path ending in .png or .bmp
+                      // DialogButton: the control id.
+    std::string path; // Screenshot: an absolute path ending in .png or .bmp. Type: the text.
 };
 
 struct ScriptMouse {
@@ -43,6 +56,10 @@ bool ScriptIsRunning();
 void ApplyScriptInput();
 const uint8_t* ScriptKeyState();
 const ScriptMouse& ScriptMouseState();
+
+// While a dialog is open it listens: the script's key presses, clicks, typed text and button
+// presses then also arrive as dialog events, in script order.
+void ListenForScriptUiEvents(std::vector<UiEvent>* events);
 
 // Called by the display after each presented picture: takes its screenshots, posts its quit.
 void RunScriptAfterPresent(int64_t presentedFrame);

@@ -30,7 +30,6 @@ Font* fontArial50 = nullptr;
 
 namespace {
 
-constexpr size_t kCacheLimit = 512;
 constexpr int kFallbackHeight = 16;
 
 struct CacheKey {
@@ -56,7 +55,9 @@ struct CachedLine {
 struct {
     std::vector<std::unique_ptr<Font>> fonts; // every font made, for ReleaseFonts
     Font* fallback = nullptr;
+    Font* dialogFonts[2] = {nullptr, nullptr}; // regular, bold
     bool fontconfigStarted = false;
+    bool caching = true;
     std::list<CachedLine> lines; // most recently drawn first
     std::unordered_map<CacheKey, std::list<CachedLine>::iterator, CacheKeyHash> index;
 } text;
@@ -109,10 +110,20 @@ const Font* FallbackFont() {
     return text.fallback;
 }
 
+constexpr int kDialogFontHeight = 15;
+
 void EvictOldest() {
     SDL_FreeSurface(text.lines.back().surface);
     text.index.erase(text.lines.back().key);
     text.lines.pop_back();
+}
+
+SDL_Surface* RenderLine(const Font* font, uint32_t colour, const char* line) {
+    // Colours come as 0x00BBGGRR.
+    const SDL_Color sdlColour{static_cast<Uint8>(colour & 0xFF),
+                              static_cast<Uint8>((colour >> 8) & 0xFF),
+                              static_cast<Uint8>((colour >> 16) & 0xFF), 255};
+    return TTF_RenderUTF8_Blended(font->ttf, line, sdlColour);
 }
 
 SDL_Surface* RenderedLine(const Font* font, uint32_t colour, const char* line) {
@@ -121,14 +132,11 @@ SDL_Surface* RenderedLine(const Font* font, uint32_t colour, const char* line) {
         text.lines.splice(text.lines.begin(), text.lines, found->second);
         return found->second->surface;
     }
-    const SDL_Color sdlColour{static_cast<Uint8>(colour & 0xFF),
-                              static_cast<Uint8>((colour >> 8) & 0xFF),
-                              static_cast<Uint8>((colour >> 16) & 0xFF), 255};
-    SDL_Surface* surface = TTF_RenderUTF8_Blended(font->ttf, line, sdlColour);
+    SDL_Surface* surface = RenderLine(font, colour, line);
     if (surface == nullptr) {
         return nullptr;
     }
-    if (text.lines.size() >= kCacheLimit) {
+    if (text.lines.size() >= static_cast<size_t>(kTextCacheLimit)) {
         EvictOldest();
     }
     text.lines.push_front({key, surface});
@@ -157,9 +165,7 @@ Font* MakeFont(int height, const char* face, const char* style) {
     return text.fonts.back().get();
 }
 
-int FontCellHeight(const Font* font) {
-    return TTF_FontHeight(font->ttf);
-}
+int FontCellHeight(const Font* font) { return TTF_FontHeight(font->ttf); }
 
 int DrawSurfaceText(const char* line, int x, int y, uint32_t colour, Surface* surface,
                     const Font* font) {
@@ -172,12 +178,17 @@ int DrawSurfaceText(const char* line, int x, int y, uint32_t colour, Surface* su
             return 0;
         }
     }
-    SDL_Surface* rendered = RenderedLine(font, colour, line);
+    SDL_Surface* rendered =
+        text.caching ? RenderedLine(font, colour, line) : RenderLine(font, colour, line);
     if (rendered == nullptr) {
         return 0;
     }
     SDL_Rect destination{x, y, rendered->w, rendered->h};
-    if (SDL_BlitSurface(rendered, nullptr, surface->sdl, &destination) != 0) {
+    const bool drawn = SDL_BlitSurface(rendered, nullptr, surface->sdl, &destination) == 0;
+    if (!text.caching) {
+        SDL_FreeSurface(rendered);
+    }
+    if (!drawn) {
         return 0;
     }
     if (surface == primarySurface) {
@@ -185,6 +196,30 @@ int DrawSurfaceText(const char* line, int x, int y, uint32_t colour, Surface* su
     }
     return 1;
 }
+
+const Font* DialogFont(bool bold) {
+    Font*& font = text.dialogFonts[bold ? 1 : 0];
+    if (font == nullptr) {
+        font = MakeFont(kDialogFontHeight, "Arial", bold ? "b" : "r");
+    }
+    return font;
+}
+
+int TextWidth(const Font* font, const char* line) {
+    if (font == nullptr) {
+        font = FallbackFont();
+    }
+    int width = 0;
+    if (font == nullptr || line == nullptr || line[0] == '\0' ||
+        TTF_SizeUTF8(font->ttf, line, &width, nullptr) != 0) {
+        return 0;
+    }
+    return width;
+}
+
+int TextCacheSize() { return static_cast<int>(text.lines.size()); }
+
+void SetTextCaching(bool on) { text.caching = on; }
 
 void ReleaseFonts() {
     while (!text.lines.empty()) {
@@ -195,6 +230,7 @@ void ReleaseFonts() {
     }
     text.fonts.clear();
     text.fallback = nullptr;
+    text.dialogFonts[0] = text.dialogFonts[1] = nullptr;
     fontComic18 = fontComic14 = fontComic17 = nullptr;
     fontArial20 = fontArial21 = fontArial22 = fontArial25 = nullptr;
     fontArial30 = fontArial40 = fontArial50 = nullptr;

@@ -32,5 +32,16 @@ int FontCellHeight(const Font* font);
 int DrawSurfaceText(const char* text, int x, int y, uint32_t colour, Surface* surface,
                     const Font* font);
 
+// The face dialogs and message boxes letter in, regular or bold; made when first asked for.
+const Font* DialogFont(bool bold);
+
+// Width in pixels of a line drawn in the font (the fallback face for null).
+int TextWidth(const Font* font, const char* text);
+
+// Rendered lines are kept for reuse, the least recently drawn dropped beyond a bound.
+constexpr int kTextCacheLimit = 512;
+int TextCacheSize();
+void SetTextCaching(bool on); // off renders every line afresh (to measure what the cache saves)
+
 // Closes every font and empties the cache of rendered lines (shutdown).
 void ReleaseFonts();

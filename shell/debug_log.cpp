@@ -29,6 +29,4 @@ int BugLog::Write(const char* text) {
     return std::fclose(file);
 }
 
-void BugLog::Close() {
-    opened = false;
-}
+void BugLog::Close() { opened = false; }

@@ -20,9 +20,7 @@ char fpsText[32] = "";
 
 namespace {
 
-bool CtrlIsDown() {
-    return keyState[kKeyLeftCtrl] || keyState[kKeyRightCtrl];
-}
+bool CtrlIsDown() { return keyState[kKeyLeftCtrl] || keyState[kKeyRightCtrl]; }
 
 // The cursor position and the frame rate, while Ctrl is held; placed clear of each screen.
 void DrawDebugOverlay() {
@@ -68,9 +66,7 @@ void PauseIfAsked() {
 
 } // namespace
 
-int32_t ScreenToDraw(int32_t state) {
-    return state == kStateIntro ? kStateMainMenu : state;
-}
+int32_t ScreenToDraw(int32_t state) { return state == kStateIntro ? kStateMainMenu : state; }
 
 int Game_Main() {
     ReadKeyboard();

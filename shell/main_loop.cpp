@@ -27,7 +27,7 @@ int MainLoop() {
     for (;;) {
         // Every pending event is handled each pass: the window system does not merge
         // mouse motion, so taking one event a pass would leave the cursor behind.
-        PumpWindowEvents(WindowProc);
+        PumpWindowEvents();
         if (QuitPosted(&exitCode)) {
             break;
         }
@@ -78,6 +78,7 @@ int RunStridewell(int argc, char** argv) {
         return 1;
     }
 
+    SetWindowProcedure(WindowProc);
     Game_Init();
     const int exitCode = MainLoop();
     Game_Shutdown();

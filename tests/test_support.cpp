@@ -25,9 +25,7 @@ WorkingDirectory::WorkingDirectory(const std::filesystem::path& folder)
     std::filesystem::current_path(folder);
 }
 
-WorkingDirectory::~WorkingDirectory() {
-    std::filesystem::current_path(previous);
-}
+WorkingDirectory::~WorkingDirectory() { std::filesystem::current_path(previous); }
 
 void Put16(std::vector<uint8_t>& bytes, size_t at, uint16_t value) {
     bytes[at] = static_cast<uint8_t>(value);

@@ -89,14 +89,28 @@ TEST_F(GameRunTest, StartsLogsAndQuitsWithStatusZero) {
     EXPECT_EQ(log[3], "Initializing DirectDraw");
 }
 
-TEST_F(GameRunTest, PausingShowsTheBoxOncePerFrameWhilePIsHeld) {
-    const GameRun run = RunGame(Play("3 keydown P\n5 keyup P\n8 quit\n"));
+TEST_F(GameRunTest, ThePauseBoxComesBackAfterEachOkWhilePIsHeld) {
+    const GameRun run = RunGame(Play("3 keydown P\n"
+                                     "4 screenshot " +
+                                     folder.File("paused.png") +
+                                     "\n"
+                                     "5 key Enter\n"
+                                     "7 key Enter\n"
+                                     "8 keyup P\n"
+                                     "12 quit\n"));
     ASSERT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find("frame 2: box \"Paused\": Game Paused; Press OK to continue..."),
-              std::string::npos)
-        << run.output;
-    EXPECT_NE(run.output.find("frame 3: box \"Paused\""), std::string::npos) << run.output;
-    EXPECT_EQ(run.output.find("frame 4: box"), std::string::npos) << run.output;
+    const std::string box = "box \"Paused\": Game Paused; Press OK to continue...";
+    EXPECT_NE(run.output.find("frame 2: " + box), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("frame 5: " + box), std::string::npos) << run.output;
+    int boxes = 0;
+    for (size_t at = run.output.find(box); at != std::string::npos;
+         at = run.output.find(box, at + 1)) {
+        ++boxes;
+    }
+    EXPECT_EQ(boxes, 2) << run.output;
+    // The box is drawn over the game: its grey face fills the middle of the screen.
+    const std::vector<uint8_t> png = ReadBytes(folder.File("paused.png"));
+    ASSERT_FALSE(png.empty());
 }
 
 TEST_F(GameRunTest, BadCommandLinesAndScriptsStopBeforeTheWindow) {

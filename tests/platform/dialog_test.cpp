@@ -1,0 +1,218 @@
+// The dialog runner driven by scripts: typing, focus, radio buttons, Enter, Escape and boxes.
+#include "platform/dialog.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+
+#include "platform/display.h"
+#include "platform/keys.h"
+#include "platform/screenshot.h"
+#include "platform/script.h"
+#include "platform/text.h"
+#include "resources/dialog_templates.h"
+
+namespace {
+
+// What the procedures under test saw.
+struct Seen {
+    int commands[16];
+    int count;
+    char names[4][20];
+    int amount;
+    bool amountRead;
+    bool placeChecked;
+} seen;
+
+int RecordingProcedure(Dialog* dialog, DialogMessage message, int id) {
+    if (message != DialogMessage::Command) {
+        return 0;
+    }
+    if (seen.count < 16) {
+        seen.commands[seen.count++] = id;
+    }
+    if (id == kIdStartGame) {
+        for (int p = 0; p < 4; ++p) {
+            GetDialogItemText(dialog, kIdPlayerName[p], seen.names[p], sizeof seen.names[p]);
+        }
+        EndDialog(dialog, 1);
+    } else if (id == kIdWin || id == kIdPlace || id == kIdShow) {
+        CheckRadioButton(dialog, kIdWin, kIdShow, id);
+    } else if (id == kIdPlaceBet) {
+        seen.amount = GetDialogItemInt(dialog, kIdBetAmount, &seen.amountRead);
+        seen.placeChecked = IsRadioChecked(dialog, kIdPlace);
+        EndDialog(dialog, 1);
+    } else if (id == kIdCancel) {
+        EndDialog(dialog, kIdCancel);
+    }
+    return 0;
+}
+
+class DialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        seen = {};
+        ASSERT_EQ(OpenGameWindow("Stridewell", true), 1);
+        ASSERT_EQ(InitDisplay(kScreenWidth, kScreenHeight, 16), 1);
+        SetFramePacing(false);
+        FillBackBuffer(0, 10, 0);
+        PresentFrame();
+    }
+    void TearDown() override {
+        StopScript();
+        ReleaseFonts();
+        ReleaseDisplay();
+    }
+    // Plays script lines whose frames count from the next picture on.
+    void Play(const std::string& lines) {
+        std::string text;
+        size_t start = 0;
+        while (start < lines.size()) {
+            const size_t end = lines.find('\n', start);
+            const std::string line = lines.substr(start, end - start);
+            const size_t space = line.find(' ');
+            const long frame = std::stol(line.substr(0, space)) + PresentedFrameCount();
+            text += std::to_string(frame) + line.substr(space) + "\n";
+            start = end == std::string::npos ? lines.size() : end + 1;
+        }
+        std::vector<ScriptCommand> commands;
+        std::string error;
+        ASSERT_TRUE(ParseScript(text, "/tmp", &commands, &error)) << error;
+        StartScript(commands);
+    }
+    static int Centre(const DialogTemplate& dialog, int index, bool y) {
+        const DialogRect r = DialogControlRect(dialog, index);
+        return y ? r.y + r.height / 2 : r.x + 6;
+    }
+};
+
+TEST_F(DialogTest, NamesAreTypedIntoTheFocusedEditAndTabMovesOn) {
+    Play("1 type Bob Smith\n"
+         "2 key Backspace\n"
+         "3 key Tab\n"
+         "3 type Ann\n"
+         "4 key Enter\n");
+    EXPECT_EQ(RunDialog(kGet2NamesDialog, RecordingProcedure), 1);
+    EXPECT_STREQ(seen.names[0], "Bob Smit");
+    EXPECT_STREQ(seen.names[1], "Ann");
+    ASSERT_EQ(seen.count, 1);
+    EXPECT_EQ(seen.commands[0], kIdStartGame); // Enter sends the default button
+}
+
+TEST_F(DialogTest, TheBetDialogTakesTheAmountFirstAndARadioByMouse) {
+    const int place = 5; // the "Place" radio in the template's control list
+    ASSERT_EQ(kPlaceBetDialog.controls[place].id, kIdPlace);
+    Play("1 type -25\n"
+         "2 move " +
+         std::to_string(Centre(kPlaceBetDialog, place, false)) + " " +
+         std::to_string(Centre(kPlaceBetDialog, place, true)) +
+         "\n"
+         "2 click\n"
+         "4 key Enter\n");
+    RunDialog(kPlaceBetDialog, RecordingProcedure);
+    EXPECT_TRUE(seen.amountRead);
+    EXPECT_EQ(seen.amount, -25);
+    EXPECT_TRUE(seen.placeChecked);
+    EXPECT_EQ(seen.commands[0], kIdPlace);
+    EXPECT_EQ(seen.commands[1], kIdPlaceBet);
+}
+
+TEST_F(DialogTest, AmountsThatAreNotWholeNumbersReadAsZero) {
+    Play("1 type 12abc\n2 key Enter\n");
+    RunDialog(kPlaceBetDialog, RecordingProcedure);
+    EXPECT_FALSE(seen.amountRead);
+    EXPECT_EQ(seen.amount, 0);
+    Play("1 type 99999999999\n2 key Enter\n");
+    RunDialog(kPlaceBetDialog, RecordingProcedure);
+    EXPECT_FALSE(seen.amountRead);
+}
+
+TEST_F(DialogTest, EscapeSendsCancelEvenWithoutACancelButton) {
+    Play("2 key Escape\n");
+    EXPECT_EQ(RunDialog(kEndOfDayDialog, RecordingProcedure), kIdCancel);
+    EXPECT_EQ(seen.commands[0], kIdCancel);
+}
+
+TEST_F(DialogTest, ScriptsPressButtonsByIdAndTextIsReadWithinTheBuffer) {
+    Play("1 type Abcdef\n2 button 3014\n");
+    RunDialog(kGet1NameDialog, [](Dialog* dialog, DialogMessage message, int id) {
+        if (message == DialogMessage::Command && id == kIdStartGame) {
+            char shortBuffer[4];
+            seen.count = GetDialogItemText(dialog, kIdPlayerName[0], shortBuffer, 4);
+            std::snprintf(seen.names[0], sizeof seen.names[0], "%s", shortBuffer);
+            EndDialog(dialog, 1);
+        }
+        return 0;
+    });
+    EXPECT_EQ(seen.count, 3);
+    EXPECT_STREQ(seen.names[0], "Abc");
+}
+
+TEST_F(DialogTest, MessageBoxesAnswerYesNoAndOk) {
+    Play("2 key Escape\n");
+    EXPECT_EQ(YesNoBox("Are you sure?", "Really?"), kIdNo);
+    Play("2 key Enter\n");
+    EXPECT_EQ(YesNoBox("Are you sure?", "Really?"), kIdYes);
+    Play("2 button 7\n");
+    EXPECT_EQ(YesNoBox("Are you sure?", "Really?"), kIdNo);
+    Play("2 key Escape\n");
+    EXPECT_EQ(OkBox("Paused", "Game Paused; Press OK to continue..."), kIdOk);
+}
+
+TEST_F(DialogTest, WaitingForAKeyShowsTheLastPictureUntilItComes) {
+    const int64_t before = PresentedFrameCount();
+    Play("5 keydown S\n");
+    EXPECT_EQ(WaitForKey(kKeyS), 1);
+    EXPECT_EQ(PresentedFrameCount() - before, 4);
+}
+
+// Every template drawn, every text inside its control, nothing outside the box.
+TEST_F(DialogTest, EveryTemplateFitsItsTexts) {
+    const char* keep = std::getenv("STRIDEWELL_SCREENSHOTS");
+    for (const DialogTemplate* dialog : kDialogTemplates) {
+        const DialogRect box = DialogControlRect(*dialog, 0);
+        EXPECT_GE(box.x, 0) << dialog->name;
+        for (size_t i = 0; i < dialog->controls.size(); ++i) {
+            const DialogControl& control = dialog->controls[i];
+            const DialogRect r = DialogControlRect(*dialog, static_cast<int>(i));
+            const std::string text = control.text;
+            if (control.kind == ControlKind::Static) {
+                const int lines = static_cast<int>(WrapDialogText(text, r.width).size());
+                EXPECT_LE(lines * kDialogLineHeight, r.height + 2) << dialog->name << ": " << text;
+            } else if (control.kind != ControlKind::Edit) {
+                const int room = control.kind == ControlKind::Radio ? r.width - 17 : r.width - 8;
+                EXPECT_LE(TextWidth(DialogFont(false), control.text), room) << text;
+            }
+            EXPECT_LE(r.x + r.width, kScreenWidth);
+            EXPECT_LE(r.y + r.height, kScreenHeight);
+        }
+        if (keep != nullptr) {
+            const std::string shot = std::string(keep) + "/" + dialog->name + ".png";
+            Play("1 screenshot " + shot + "\n2 key Escape\n");
+        } else {
+            Play("2 key Escape\n");
+        }
+        RunDialog(*dialog, RecordingProcedure);
+    }
+    if (keep != nullptr) {
+        Play("1 screenshot " + std::string(keep) + "/yesno.png\n2 key Escape\n");
+        YesNoBox("Are you sure?", "This will save your game, but will interupt the current race. "
+                                  "Are you sure you want to do this?");
+    }
+}
+
+TEST(DialogTemplates, AreFoundByTheirResourceNames) {
+    EXPECT_EQ(FindDialogTemplate("PLACE_BET_DIALOG"), &kPlaceBetDialog);
+    EXPECT_EQ(FindDialogTemplate("GET_3_NAMES_DIALOG"), &kGet3NamesDialog);
+    EXPECT_EQ(FindDialogTemplate("NO_SUCH_DIALOG"), nullptr);
+    EXPECT_EQ(&NamesDialog(4), &kGet4NamesDialog);
+    for (const DialogTemplate* dialog : kDialogTemplates) {
+        bool focusFound = false;
+        for (const DialogControl& control : dialog->controls) {
+            focusFound |= control.id == dialog->initialFocus;
+        }
+        EXPECT_TRUE(focusFound) << dialog->name;
+    }
+}
+
+} // namespace

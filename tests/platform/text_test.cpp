@@ -1,0 +1,94 @@
+// Lettering: the ten faces at their cell heights, drawing on a transparent background, the cache.
+#include "platform/text.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+#include "platform/display.h"
+
+namespace {
+
+class TextTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        surface = CreateOffscreenSurface(kScreenWidth, kScreenHeight, 0, 0, 0);
+        ASSERT_NE(surface, nullptr);
+    }
+    void TearDown() override {
+        ReleaseSurface(surface);
+        ReleaseFonts();
+    }
+    int ChangedPixels(uint16_t background) const {
+        int changed = 0;
+        for (int y = 0; y < 120; ++y) {
+            for (int x = 0; x < 400; ++x) {
+                changed += ReadSurfacePixel(surface, x, y) != background;
+            }
+        }
+        return changed;
+    }
+    Surface* surface = nullptr;
+};
+
+TEST_F(TextTest, EachFontHasTheCellHeightItWasAskedFor) {
+    const struct {
+        int height;
+        const char* face;
+        const char* style;
+    } kFonts[] = {
+        {18, "Comic Sans MS", "r"}, {14, "Comic Sans MS", "r"}, {17, "Comic Sans MS", "r"},
+        {20, "Arial", "i"},         {21, "Arial", "i"},         {22, "Arial", "r"},
+        {25, "Arial", "i"},         {30, "Arial", "i"},         {40, "Arial", "i"},
+        {50, "Arial", "i"},         {20, "Arial", "b"}};
+    for (const auto& font : kFonts) {
+        const Font* made = MakeFont(font.height, font.face, font.style);
+        ASSERT_NE(made, nullptr) << font.face << " " << font.height;
+        EXPECT_NEAR(FontCellHeight(made), font.height, 1) << font.face << " " << font.height;
+    }
+}
+
+TEST_F(TextTest, BoldIsOnlyForStyleB) {
+    const Font* regular = MakeFont(30, "Arial", "r");
+    const Font* italicCode = MakeFont(30, "Arial", "i");
+    const Font* bold = MakeFont(30, "Arial", "b");
+    EXPECT_EQ(TextWidth(regular, "Stridewell"), TextWidth(italicCode, "Stridewell"));
+    EXPECT_GT(TextWidth(bold, "Stridewell"), TextWidth(regular, "Stridewell"));
+}
+
+TEST_F(TextTest, OnlyTheGlyphsArePainted) {
+    const Font* font = MakeFont(30, "Arial", "r");
+    backBuffer = surface;
+    FillBackBuffer(0, 0, 20);
+    backBuffer = nullptr;
+    const uint16_t blue = PackFillColour(0, 0, 20, 16);
+    EXPECT_EQ(DrawSurfaceText("", 10, 10, 0xFFFFFF, surface, font), 0);
+    EXPECT_EQ(ChangedPixels(blue), 0);
+    ASSERT_EQ(DrawSurfaceText("Post Time", 10, 10, 0x00FF00, surface, font), 1);
+    const int painted = ChangedPixels(blue);
+    EXPECT_GT(painted, 100);
+    EXPECT_LT(painted, TextWidth(font, "Post Time") * 30 / 2);
+    EXPECT_EQ(ReadSurfacePixel(surface, 10, 10), blue); // above the capitals
+}
+
+TEST_F(TextTest, AMissingFontFallsBackAndBadBytesDrawSafely) {
+    EXPECT_EQ(DrawSurfaceText("Loading...", 350, 290, 0x00FF00, surface, nullptr), 1);
+    EXPECT_EQ(DrawSurfaceText("\xff\xfe bad \xc3", 10, 10, 0xFFFFFF, surface, nullptr), 1);
+    EXPECT_EQ(MakeFont(0, "Arial", "r"), nullptr);
+    EXPECT_GT(TextWidth(nullptr, "Loading..."), 20);
+}
+
+TEST_F(TextTest, TheCacheKeepsLinesUpToItsBound) {
+    const Font* font = MakeFont(14, "Comic Sans MS", "r");
+    for (int i = 0; i < 3; ++i) {
+        DrawSurfaceText("FPS: 60", 10, 10, 0xC8C8C8, surface, font);
+    }
+    EXPECT_EQ(TextCacheSize(), 1);
+    DrawSurfaceText("FPS: 60", 10, 10, 0x0000C8, surface, font); // another colour, another line
+    EXPECT_EQ(TextCacheSize(), 2);
+    for (int i = 0; i < 2 * kTextCacheLimit; ++i) {
+        DrawSurfaceText(std::to_string(i).c_str(), 10, 10, 0xC8C8C8, surface, font);
+    }
+    EXPECT_EQ(TextCacheSize(), kTextCacheLimit);
+}
+
+} // namespace
