@@ -48,7 +48,7 @@ int PlaySoundSlot(int index, int32_t flags);
 // Called by screens and the intro: stops the clip and rewinds it. Returns 1.
 int StopSoundSlot(int index);
 
-// Stops every clip.
+// Stops every clip; shutdown does this first.
 void StopAllSounds();
 
 // The attenuation for a volume of 0..100, in hundredths of a decibel: 100 is full volume,
