@@ -37,12 +37,14 @@ int InitSound();
 // file into the first free slot, to play at `frequency` samples per second whatever the file
 // says. Returns the slot index, or -1 after "Unable to load sound file: <path>" went to the
 // debug log and to a box under "error"; a failed load leaves its slot free. caps (the
-// controls a clip allows) is accepted for the callers' sake: every clip has them all.
+// controls a clip allows) is accepted for the callers' sake: every clip has them all. With
+// sound off it returns -1 and says nothing.
 int LoadSound(const char* path, int frequency, int caps);
 
-// Called by screens, often every frame so that ambience keeps sounding: rewinds the clip and
-// starts it, unless it is still playing (then it is left alone, never restarted midway).
-// Returns 1 when the clip plays, 0 when it could not be started (no clip, sound off).
+// Called by screens, the announcer and the frame driver (the race card's background.wav),
+// often every frame so that ambience keeps sounding: rewinds the clip and starts it, unless
+// it is still playing (then it is left alone, never restarted midway). Returns 1 when the
+// clip plays, 0 when it could not be started (no clip, sound off).
 int PlaySoundSlot(int index, int32_t flags);
 
 // Called by screens and the intro: stops the clip and rewinds it. Returns 1.
