@@ -1,0 +1,10 @@
+// Contact sheets: every picture on one page, and the runners' frames large, for looking over
+// the art.
+#pragma once
+
+#include <string>
+
+// Writes `path` (every picture, the key shown as a checkerboard) and, beside it, the same
+// name with "-runners" before the extension (the ten runners' eleven frames, twice size).
+// Returns false when a file cannot be written.
+bool WriteContactSheets(const std::string& path);

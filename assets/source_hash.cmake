@@ -1,0 +1,16 @@
+# Writes a header naming the hash of the data generator's sources, so a changed generator
+# makes the data anew. Run at build time: cmake -DOUT=file -DSOURCES=a|b|... -P this file.
+string(REPLACE "|" ";" sources "${SOURCES}")
+set(text "")
+foreach(source IN LISTS sources)
+    file(READ "${source}" content)
+    string(APPEND text "${content}")
+endforeach()
+string(SHA1 hash "${text}")
+set(header "// Made by the build: the hash of the data generator's sources.\n#pragma once\n#define STRIDEWELL_DATA_HASH \"${hash}\"\n")
+if(EXISTS "${OUT}")
+    file(READ "${OUT}" old)
+endif()
+if(NOT "${old}" STREQUAL "${header}")
+    file(WRITE "${OUT}" "${header}")
+endif()
