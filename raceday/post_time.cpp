@@ -1,0 +1,93 @@
+// The post-time clock: the countdown to the off, its calls to post and the off itself.
+#include "raceday/post_time.h"
+
+#include <array>
+#include <cstdio>
+
+#include "platform/game_sounds.h"
+#include "platform/game_sprites.h"
+#include "platform/random.h"
+#include "platform/sound.h"
+#include "raceday/race_day.h"
+#include "shell/frame_timing.h"
+#include "shell/game_state.h"
+#include "shell/settings_file.h"
+#include "stable/horse_record.h"
+
+namespace {
+
+constexpr double kSecondsPerFrame = 0.025;
+constexpr double kFastSecondsPerFrame = 0.075;
+constexpr float kMinuteRollover = 59.4f;
+
+bool Playing(int slot) { return SoundStatus(slot) == 1; }
+
+// One of three wordings, drawn every frame the window is open; it only sounds when neither
+// of the other two is already speaking.
+void Call(const std::array<int, 3>& family) {
+    const int k = Rand() % 3;
+    if (!Playing(family[(k + 1) % 3]) && !Playing(family[(k + 2) % 3])) {
+        PlaySoundSlot(family[k], 0);
+    }
+}
+
+} // namespace
+
+void TickPostTime() {
+    if (postTimeHold > 0) {
+        postTimeHold -= 1;
+    }
+    if (postTimeHold != 0) {
+        return;
+    }
+    postTimeSeconds -= frameFactor * (fastPostTime ? kFastSecondsPerFrame : kSecondsPerFrame);
+    if (postTimeSeconds <= 0) {
+        if (postTimeMinutes >= 1) {
+            postTimeMinutes -= 1;
+            postTimeSeconds = kMinuteRollover;
+        } else {
+            postTimeSeconds = 0;
+        }
+    }
+}
+
+void PostTimeEvents() {
+    if (postTimeMinutes == 1 && postTimeSeconds > 0 && postTimeSeconds < 0.5f) {
+        Call(oneMinuteSounds);
+    }
+    if (postTimeMinutes == 0 && postTimeSeconds > 29 && postTimeSeconds < 31) {
+        Call(thirtySecondsSounds);
+    }
+    if (postTimeMinutes == 0 && postTimeSeconds > 20 && postTimeSeconds < 21) {
+        PlaySoundSlot(postcallSound, 0);
+    }
+    if (postTimeMinutes == 0 && postTimeSeconds >= 4 && postTimeSeconds <= 5) {
+        gameState = kStateTrack;
+        SetSpritePosition(&sBetsBoard, 343, 45);
+        Call(postTimeSounds);
+    }
+    if (postTimeMinutes == 0 && postTimeSeconds <= 0) {
+        postTimeSeconds = 1.0f;
+        StartRace();
+    }
+}
+
+void StartRace() {
+    SetSpriteFrame(&sStartingGate, 1);
+    gameState = kStateTrack;
+    SetSpritePosition(&sBetsBoard, 343, 45);
+    raceRunning = 1;
+    boardVisible = 0;
+    boardRefreshCounter = 0;
+    for (int slot = 0; slot < kFieldSize; ++slot) {
+        raceField[slot].SetPostNumber(slot + 1);
+    }
+    PlaySoundSlot(theirOffSound, 0);
+    SetSoundVolume(crowdSound, 45);
+    SetSoundVolume(mainCrowdSound, 45);
+}
+
+void FormatPostTime(char* buffer, int size, const char* format) {
+    std::snprintf(buffer, static_cast<size_t>(size), format, postTimeMinutes,
+                  static_cast<double>(postTimeSeconds));
+}

@@ -1,0 +1,102 @@
+// The post-time clock: the hold, the minute roll-over, its pace and its events.
+#include "raceday/post_time.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/game_sprites.h"
+#include "platform/random.h"
+#include "raceday/race_day.h"
+#include "shell/frame_timing.h"
+#include "shell/game_state.h"
+#include "shell/settings_file.h"
+
+namespace {
+
+class PostTimeTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetRaceDay();
+        ResetSettingsBlock();
+        frameFactor = 1.0f;
+        gameState = kStateRaceCard;
+        postTimeHold = 0;
+    }
+    void TearDown() override { ResetFrameTiming(); }
+};
+
+TEST_F(PostTimeTest, TheHoldKeepsTheClockStillUntilItsHundredthCall) {
+    postTimeHold = 100;
+    postTimeMinutes = 2;
+    postTimeSeconds = 0;
+    for (int call = 1; call < 100; ++call) {
+        TickPostTime();
+        ASSERT_EQ(postTimeMinutes, 2) << call;
+    }
+    TickPostTime();
+    EXPECT_EQ(postTimeMinutes, 1);
+    EXPECT_FLOAT_EQ(postTimeSeconds, 59.4f);
+    char text[32];
+    FormatPostTime(text, sizeof text, "%02d : %02.0f");
+    EXPECT_STREQ(text, "01 : 59");
+}
+
+TEST_F(PostTimeTest, AMinuteLasts2376FramesOr792Fast) {
+    for (int fast : {0, 1}) {
+        fastPostTime = fast;
+        postTimeMinutes = 1;
+        postTimeSeconds = 0;
+        TickPostTime(); // 1:00 -> 0:59.4
+        int frames = 0;
+        while (postTimeSeconds > 0) {
+            TickPostTime();
+            ++frames;
+        }
+        EXPECT_EQ(frames, fast ? 792 : 2376);
+        EXPECT_EQ(postTimeMinutes, 0);
+    }
+}
+
+TEST_F(PostTimeTest, TheCardGoesToTheTrackAtFourToFiveSeconds) {
+    postTimeMinutes = 0;
+    postTimeSeconds = 4.5f;
+    PostTimeEvents();
+    EXPECT_EQ(gameState, kStateTrack);
+    EXPECT_EQ(sBetsBoard.x, 343.0f);
+    EXPECT_EQ(raceRunning, 0);
+}
+
+TEST_F(PostTimeTest, ZeroStartsTheRaceOnceAndHoldsTheClockAtOneSecond) {
+    postTimeMinutes = 0;
+    postTimeSeconds = 0;
+    PostTimeEvents();
+    EXPECT_EQ(raceRunning, 1);
+    EXPECT_EQ(gameState, kStateTrack);
+    EXPECT_FLOAT_EQ(postTimeSeconds, 1.0f);
+    for (int slot = 0; slot < kFieldSize; ++slot) {
+        EXPECT_EQ(raceField[slot].postNumber, slot + 1);
+    }
+    raceRunning = 0;
+    PostTimeEvents(); // 0:01 matches no window
+    EXPECT_EQ(raceRunning, 0);
+}
+
+TEST_F(PostTimeTest, EveryOpenWindowDrawsItsWordingWhetherOrNotAClipPlays) {
+    SeedRand(5);
+    postTimeMinutes = 0;
+    postTimeSeconds = 30.0f;
+    PostTimeEvents();
+    PostTimeEvents();
+    const int afterTwoCalls = Rand();
+    SeedRand(5);
+    Rand();
+    Rand();
+    EXPECT_EQ(afterTwoCalls, Rand());
+    SeedRand(5);
+    postTimeSeconds = 25.0f; // between windows: no draw
+    PostTimeEvents();
+    const int untouched = Rand();
+    SeedRand(5);
+    EXPECT_EQ(untouched, Rand());
+}
+
+} // namespace
