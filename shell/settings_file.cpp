@@ -1,0 +1,308 @@
+// The settings file settings.stn: the saved game, one block of globals written and read whole.
+#include "shell/settings_file.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "platform/display.h"
+#include "platform/game_sprites.h"
+#include "platform/input.h"
+#include "platform/message_box.h"
+#include "shell/debug_log.h"
+#include "shell/save_file.h"
+#include "stable/calendar.h"
+
+SettingsBlock settingsBlock;
+
+static_assert(kFieldSize == kRunnerCount);
+
+namespace {
+
+constexpr const char* kSettingsName = "settings.stn";
+
+// Stores the block's fields one by one, little-endian.
+struct BlockWriter {
+    uint8_t* at;
+    void operator()(int32_t value) {
+        const uint32_t bits = static_cast<uint32_t>(value);
+        for (int shift = 0; shift < 32; shift += 8) {
+            *at++ = static_cast<uint8_t>(bits >> shift);
+        }
+    }
+    void operator()(float value) { (*this)(std::bit_cast<int32_t>(value)); }
+    void operator()(const char (&text)[kTopPlayerNameSize]) {
+        std::memcpy(at, text, sizeof text);
+        at += sizeof text;
+    }
+};
+
+struct BlockReader {
+    const uint8_t* at;
+    void operator()(int32_t& value) {
+        uint32_t bits = 0;
+        for (int shift = 0; shift < 32; shift += 8) {
+            bits |= static_cast<uint32_t>(*at++) << shift;
+        }
+        value = static_cast<int32_t>(bits);
+    }
+    void operator()(float& value) {
+        int32_t bits = 0;
+        (*this)(bits);
+        value = std::bit_cast<float>(bits);
+    }
+    void operator()(char (&text)[kTopPlayerNameSize]) {
+        std::memcpy(text, at, sizeof text);
+        at += sizeof text;
+    }
+};
+
+template <typename Block, typename Io> void TransferEntries(Block& entries, Io& io) {
+    for (auto& entry : entries) {
+        io(entry.rating);
+        io(entry.horseNumber);
+        io(entry.eliminated);
+    }
+}
+
+// The one list of the block's fields in file order, for both directions.
+template <typename Block, typename Io> void TransferBlock(Block& block, Io& io) {
+    io(block.currentDay);
+    io(block.currentMonth);
+    io(block.currentYear);
+    io(block.daysToStakes);
+    io(block.raceOfDay);
+    io(block.loadedRace);
+    for (auto& entry : block.topPlayers) {
+        io(entry.name);
+        io(entry.money);
+    }
+    TransferEntries(block.stakesEntries4, io);
+    TransferEntries(block.stakesEntries3, io);
+    TransferEntries(block.stakesEntries2, io);
+    TransferEntries(block.stakesEntries1, io);
+    io(block.stakesRound);
+    io(block.stakesRace);
+    for (auto& entry : block.stakesRanking) {
+        io(entry.rating);
+        io(entry.horseNumber);
+    }
+    io(block.announcingOn);
+    io(block.racesPerDay);
+    io(block.treesOn);
+    io(block.postTimeSeconds);
+    io(block.postTimeMinutes);
+    io(block.timeBetweenRaces);
+    io(block.numPlayers);
+}
+
+void LogReplaced(const char* field, const char* fallback) {
+    char line[160];
+    std::snprintf(line, sizeof line, "%s: %s out of range, set to %s", kSettingsName, field,
+                  fallback);
+    bugLog.Write(line);
+}
+
+// Each check puts one field back to its default when it is out of range and counts it.
+struct Checker {
+    int replaced = 0;
+
+    void Range(int32_t* value, int32_t low, int32_t high, int32_t fallback, const char* field) {
+        if (*value < low || *value > high) {
+            *value = fallback;
+            Replaced(field, std::to_string(fallback).c_str());
+        }
+    }
+    void Finite(float* value, const char* field) {
+        if (!std::isfinite(*value)) {
+            *value = 0.0f;
+            Replaced(field, "0");
+        }
+    }
+    void Replaced(const char* field, const char* fallback) {
+        LogReplaced(field, fallback);
+        replaced += 1;
+    }
+};
+
+void CheckEntries(Checker* check, const char* table, StakesEntry* entries, int count) {
+    char field[64];
+    for (int i = 0; i < count; ++i) {
+        std::snprintf(field, sizeof field, "%s[%i].rating", table, i);
+        check->Finite(&entries[i].rating, field);
+        std::snprintf(field, sizeof field, "%s[%i].horseNumber", table, i);
+        check->Range(&entries[i].horseNumber, 0, kHorseCount, 0, field);
+        std::snprintf(field, sizeof field, "%s[%i].eliminated", table, i);
+        check->Range(&entries[i].eliminated, 0, 1, 0, field);
+    }
+}
+
+void CheckCalendar(Checker* check, SettingsBlock* block) {
+    check->Range(&block->currentDay, 1, kDaysInMonth, 1, "currentDay");
+    if (FindMonth(block->currentMonth) == nullptr) {
+        block->currentMonth = 1;
+        check->Replaced("currentMonth", "1");
+    }
+    check->Range(&block->currentYear, 1, INT32_MAX, 2002, "currentYear");
+    check->Range(&block->daysToStakes, 0, 100, 10, "daysToStakes");
+    // Above racesPerDay is fine: the race-count overflow starts the next day.
+    check->Range(&block->raceOfDay, 1, 15, 1, "raceOfDay");
+    check->Range(&block->loadedRace, 0, 15, 0, "loadedRace");
+}
+
+void CheckTopPlayers(Checker* check, SettingsBlock* block) {
+    for (TopPlayerEntry& entry : block->topPlayers) {
+        if (std::memchr(entry.name, '\0', sizeof entry.name) == nullptr) {
+            entry = TopPlayerEntry{};
+            check->Replaced("topPlayers name", "an empty entry");
+        }
+    }
+}
+
+void CheckStakes(Checker* check, SettingsBlock* block) {
+    CheckEntries(check, "stakesEntries4", block->stakesEntries4, kRound4Entries);
+    CheckEntries(check, "stakesEntries3", block->stakesEntries3, kRound3Entries);
+    CheckEntries(check, "stakesEntries2", block->stakesEntries2, kRound2Entries);
+    CheckEntries(check, "stakesEntries1", block->stakesEntries1, kRound1Entries);
+    check->Range(&block->stakesRound, 0, kStakesRounds, 0, "stakesRound");
+    const int32_t firstRace = block->stakesRound == 0 ? 0 : 1;
+    check->Range(&block->stakesRace, firstRace, kStakesRoundRules[block->stakesRound].races, 1,
+                 "stakesRace");
+    char field[64];
+    for (int i = 0; i < kHorseCount; ++i) {
+        std::snprintf(field, sizeof field, "stakesRanking[%i].rating", i);
+        check->Finite(&block->stakesRanking[i].rating, field);
+        std::snprintf(field, sizeof field, "stakesRanking[%i].horseNumber", i);
+        check->Range(&block->stakesRanking[i].horseNumber, 0, kHorseCount, 0, field);
+    }
+}
+
+void CheckOptions(Checker* check, SettingsBlock* block) {
+    check->Range(&block->announcingOn, 0, 1, 1, "announcingOn");
+    check->Range(&block->racesPerDay, 3, 15, 10, "racesPerDay");
+    check->Range(&block->treesOn, 0, 1, 1, "treesOn");
+    check->Range(&block->timeBetweenRaces, 1, 5, 2, "timeBetweenRaces");
+    check->Range(&block->numPlayers, 1, 4, 1, "numPlayers");
+}
+
+int WriteSettingsFile() {
+    const std::vector<uint8_t> file = EncodeSettingsFile(settingsBlock);
+    return SaveWholeFile(kSettingsName, file.data(), file.size());
+}
+
+// A new game's calendar and options.
+void SetNewGameDefaults() {
+    announcingOn = 1;
+    currentDay = 1;
+    currentMonth = 1;
+    currentYear = 2002;
+    postTimeMinutes = timeBetweenRaces;
+    postTimeSeconds = 0.0f;
+    raceOfDay = 1;
+    treesOn = 1;
+    daysToStakes = 10;
+}
+
+} // namespace
+
+std::vector<uint8_t> EncodeSettingsFile(const SettingsBlock& block) {
+    uint8_t bytes[kSettingsBlockSize];
+    BlockWriter writer{bytes};
+    TransferBlock(block, writer);
+    std::vector<uint8_t> file;
+    file.reserve(kMaxSettingsFileSize);
+    for (const uint8_t byte : bytes) {
+        if (byte == 0x0A) {
+            file.push_back(0x0D);
+        }
+        file.push_back(byte);
+    }
+    return file;
+}
+
+size_t DecodeSettingsFile(const std::vector<uint8_t>& file, SettingsBlock* block) {
+    uint8_t bytes[kSettingsBlockSize];
+    BlockWriter writer{bytes};
+    TransferBlock(*block, writer);
+    size_t filled = 0;
+    for (size_t i = 0; i < file.size() && filled < kSettingsBlockSize; ++i) {
+        if (file[i] == 0x0D && i + 1 < file.size() && file[i + 1] == 0x0A) {
+            ++i;
+        }
+        bytes[filled++] = file[i];
+    }
+    BlockReader reader{bytes};
+    TransferBlock(*block, reader);
+    return filled;
+}
+
+int ValidateSettingsBlock(SettingsBlock* block) {
+    Checker check;
+    CheckCalendar(&check, block);
+    CheckTopPlayers(&check, block);
+    CheckStakes(&check, block);
+    CheckOptions(&check, block);
+    return check.replaced;
+}
+
+int SaveSettings() {
+    if (currentDay < 1 || currentMonth < 1) {
+        return 0;
+    }
+    if (WriteSettingsFile()) {
+        return 1;
+    }
+    bugLog.Write("UNABLE TO SAVE GAME SETTINGS");
+    ShowGdiSurface();
+    ErrorBox("error", "Unable to save game settings.");
+    return 0;
+}
+
+int LoadSettings() {
+    FILE* file = std::fopen(kSettingsName, "rb");
+    if (file == nullptr) {
+        return 0;
+    }
+    std::vector<uint8_t> bytes(kMaxSettingsFileSize);
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+    std::fclose(file);
+    SettingsBlock loaded = settingsBlock;
+    const size_t filled = DecodeSettingsFile(bytes, &loaded);
+    if (filled < kSettingsBlockSize) {
+        char line[100];
+        std::snprintf(line, sizeof line, "%s is short: %zu of %zu bytes read", kSettingsName,
+                      filled, kSettingsBlockSize);
+        bugLog.Write(line);
+    }
+    ValidateSettingsBlock(&loaded);
+    settingsBlock = loaded;
+    postTimeMinutes = timeBetweenRaces;
+    postTimeSeconds = 0.0f;
+    return 1;
+}
+
+void PrepareNewGame() {
+    bugLog.Write("Setting gameMode and mouseX=10");
+    mouseX = 10;
+    bugLog.Write("Success");
+    if (!LoadSettings()) {
+        bugLog.Write("Settings file doesn't exist, attempting to make one");
+        SetNewGameDefaults();
+        if (WriteSettingsFile()) {
+            bugLog.Write("Success creating settings.stn");
+        } else {
+            ShowGdiSurface();
+            ErrorBox("error", "Unable to save the initial settings to disk.");
+        }
+    }
+    bugLog.Write("Done with loading/creating settings.");
+    bugLog.Write("Setting sprite position for sTrack,sBet, and sPostTimeText sprites");
+    SetSpritePosition(&sTrack, 170, 280);
+    SetSpritePosition(&sBet, 580, 275);
+    SetSpritePosition(&sPostTimeText, 170, 200);
+    bugLog.Write("Set sprite position success");
+}
+
+void ResetSettingsBlock() { settingsBlock = SettingsBlock{}; }

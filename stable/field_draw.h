@@ -1,0 +1,40 @@
+// The field draw: ten runners of similar class from the horse files for every race, or the
+// entrants of the current stakes race.
+#pragma once
+
+#include <cstdint>
+
+#include "stable/horse_record.h"
+
+constexpr int32_t kStartTolerance = 7; // classes within this distance of the first runner's
+
+// Whole run, not saved. ResetFieldDraw puts every field back; RestartFieldDraw (the race reset
+// after the results) clears the first-horse flag and the tolerance so every race draws afresh.
+// The tolerance only widens during a draw: a long run of rejections early in a field leaves it
+// wider for the rest of that field and for any further draw before the race reset.
+struct FieldDrawState {
+    int32_t currentPick;      // the horse number LoadHorse reads
+    int32_t firstHorseLoaded; // 1 once slot 0 of a draw holds its horse
+    int32_t tryCounter;       // candidates loaded since the tolerance last widened
+    int32_t classTolerance;
+};
+extern FieldDrawState fieldDraw;
+
+// Reads horse fieldDraw.currentPick into the slot, which is zeroed first, and marks it used.
+// 0, leaving the slot as it was, when its file does not open.
+int LoadHorse(int slot);
+
+// Builds the field for the next race and rates every runner (RateRunner). Starts the stakes
+// series when it is due; during a series the ten runners are the current stakes race's
+// entrants. A horse whose file does not open shows "Unable to open horse #%i" under
+// "File error" once and is not drawn again for this field. When no horse is left to draw,
+// the field is completed from horses rejected for their class. Returns 1 with ten different
+// horses in the field, or 0 when fewer than ten horse files open at all: a box says so and
+// the game quits (no race may be run on that field).
+int LoadRaceField();
+
+// The "File error" box for a horse file that does not open (also used by the stakes field).
+void ShowHorseFileError(int number);
+
+void RestartFieldDraw();
+void ResetFieldDraw();

@@ -1,0 +1,35 @@
+// The horse file format: horses/N.txt, one horse's name, ratings and career in nine lines.
+#pragma once
+
+#include <string>
+
+#include "stable/horse_record.h"
+
+// Line 1 is the name followed by "~"; lines 2..5 the ratings as "%.1f"; lines 6..9 races,
+// wins, places and shows as "%i". Numbers are written and read in the C locale whatever the
+// player's locale. Reading takes at most 25 characters of line 1 and 9 of every other line;
+// the rest of a longer line is skipped, never read as the next field.
+constexpr int kNameLineLimit = 25;
+constexpr int kValueLineLimit = 9;
+
+// Ratings below 1 would stall the race and a huge one would overflow its arithmetic, so a
+// rating read outside this range (NaN included) takes the nearest valid value. The upper
+// bound still fits the 9-character read limit as "%.1f".
+constexpr float kMinRating = 1.0f;
+constexpr float kMaxRating = 1000000.0f;
+
+// "horses/N.txt", the file of horse number N in the working directory.
+std::string HorseFilePath(int number);
+
+// Reads a horse file into a zeroed record: name, ratings and career counts. The name is the
+// text of line 1 before its first "~", or the whole line (newline included) when it has none.
+// An out-of-range rating is replaced and a line written to the debug log. 0 when the file
+// does not open.
+int ReadHorseFile(const std::string& path, HorseRecord* horse);
+
+// The file's text: the name up to its first newline, then "~" and the values. After a race
+// the last line has no newline (finalNewline false); after a re-rating it has one.
+std::string FormatHorseFile(const HorseRecord& horse, bool finalNewline);
+
+// Saves FormatHorseFile's text whole (through a temporary file). 1 written, 0 not.
+int WriteHorseFile(const std::string& path, const HorseRecord& horse, bool finalNewline);

@@ -1,0 +1,358 @@
+// The settings file: its layout, the 0x0A encoding, short and damaged files, failed saves, and
+// the preparation of a new game.
+#include "shell/settings_file.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include "platform/game_sprites.h"
+#include "platform/input.h"
+#include "stable/stakes.h"
+#include "tests/stable/stable_support.h"
+
+namespace {
+
+uint32_t Get32(const std::vector<uint8_t>& bytes, size_t at) {
+    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+           static_cast<uint32_t>(bytes[at + 3]) << 24;
+}
+
+void ExpectLoadsBackUnchanged(const char* state) {
+    SettingsBlock expected = settingsBlock;
+    expected.postTimeMinutes = expected.timeBetweenRaces;
+    expected.postTimeSeconds = 0.0f;
+    ASSERT_EQ(SaveSettings(), 1) << state;
+    settingsBlock = SettingsBlock{};
+    ASSERT_EQ(LoadSettings(), 1) << state;
+    EXPECT_EQ(EncodeSettingsFile(settingsBlock), EncodeSettingsFile(expected)) << state;
+}
+
+int CountLog(const StableFolder& game, const std::string& part) {
+    int count = 0;
+    for (const std::string& line : game.LogLines()) {
+        count += line.find(part) != std::string::npos;
+    }
+    return count;
+}
+
+void SetGameDate() {
+    currentDay = 14;
+    currentMonth = 6;
+    currentYear = 2003;
+    daysToStakes = 4;
+    raceOfDay = 3;
+    loadedRace = 3;
+}
+
+TEST(SettingsFile, FieldsArePackedOneByOneLittleEndianAtTheirOffsets) {
+    SettingsBlock block;
+    block.currentYear = 2002;
+    std::snprintf(block.topPlayers[1].name, kTopPlayerNameSize, "Ann");
+    block.topPlayers[1].money = 0x01020304;
+    block.stakesEntries1[99].horseNumber = 0x11223344;
+    block.stakesRanking[0] = {1.5f, 200};
+    block.numPlayers = 3;
+    block.racesPerDay = 12;
+    const std::vector<uint8_t> file = EncodeSettingsFile(block);
+    ASSERT_EQ(file.size(), kSettingsBlockSize);
+    EXPECT_EQ(Get32(file, 8), 2002u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&file[24 + 32])), "Ann");
+    EXPECT_EQ(Get32(file, 24 + 32 + 28), 0x01020304u);
+    EXPECT_EQ(Get32(file, 960 + 99 * 12 + 4), 0x11223344u);
+    EXPECT_EQ(Get32(file, 2164), 1u); // stakesRace
+    EXPECT_EQ(Get32(file, 2168), std::bit_cast<uint32_t>(1.5f));
+    EXPECT_EQ(Get32(file, 2172), 200u);
+    EXPECT_EQ(Get32(file, 3892), 12u);
+    EXPECT_EQ(Get32(file, 3912), 3u);
+}
+
+TEST(SettingsFile, BytesTenAndTwentySixRoundTripAndEveryTenCostsOneByteMore) {
+    StableFolder game;
+    SetGameDate();
+    currentDay = 26;   // 0x1A: data, not the end of the file
+    currentMonth = 10; // each 0x0A is stored as 0x0D 0x0A
+    daysToStakes = 10;
+    raceOfDay = 10;
+    loadedRace = 10;
+    racesPerDay = 10;
+    // A real 0x0D right before a 0x0A: the rating's top byte, then horse 10's low byte.
+    stakesRanking[0] = {std::bit_cast<float>(0x0D000000u), 10};
+    ASSERT_EQ(SaveSettings(), 1);
+    const std::vector<uint8_t> file = ReadBytes("settings.stn");
+    EXPECT_EQ(file.size(), kSettingsBlockSize + 6);
+    EXPECT_EQ(file[0], 0x1A);
+    EXPECT_FALSE(std::filesystem::exists("settings.stn.tmp"));
+
+    const SettingsBlock saved = settingsBlock;
+    settingsBlock = SettingsBlock{};
+    ASSERT_EQ(LoadSettings(), 1);
+    EXPECT_EQ(EncodeSettingsFile(settingsBlock), EncodeSettingsFile(saved));
+    EXPECT_EQ(currentDay, 26);
+    EXPECT_EQ(stakesRanking[0].horseNumber, 10);
+    EXPECT_EQ(std::bit_cast<uint32_t>(stakesRanking[0].rating), 0x0D000000u);
+}
+
+TEST(SettingsFile, LoadingRestartsThePostTimeClockAtTheTimeBetweenRaces) {
+    StableFolder game;
+    SetGameDate();
+    timeBetweenRaces = 4;
+    postTimeMinutes = 0;
+    postTimeSeconds = 37.5f;
+    ASSERT_EQ(SaveSettings(), 1);
+    ASSERT_EQ(LoadSettings(), 1);
+    EXPECT_EQ(postTimeMinutes, 4);
+    EXPECT_EQ(postTimeSeconds, 0.0f);
+}
+
+TEST(SettingsFile, AShortFileIsReadAsFarAsItGoes) {
+    StableFolder game;
+    SettingsBlock onDisk;
+    onDisk.currentDay = 12;
+    onDisk.currentMonth = 3;
+    onDisk.currentYear = 2009;
+    onDisk.daysToStakes = 2;
+    onDisk.raceOfDay = 4;
+    onDisk.loadedRace = 4;
+    std::vector<uint8_t> file = EncodeSettingsFile(onDisk);
+    file.resize(30);
+    WriteBytes("settings.stn", file);
+    SetGameDate();
+    numPlayers = 3;
+    ASSERT_EQ(LoadSettings(), 1);
+    EXPECT_EQ(currentDay, 12);
+    EXPECT_EQ(currentYear, 2009);
+    EXPECT_EQ(loadedRace, 4);
+    EXPECT_EQ(numPlayers, 3);
+    EXPECT_EQ(CountLog(game, "settings.stn is short: 30 of 3916 bytes read"), 1);
+
+    WriteBytes("settings.stn", {});
+    ASSERT_EQ(LoadSettings(), 1);
+    EXPECT_EQ(currentDay, 12);
+}
+
+TEST(SettingsFile, OutOfRangeFieldsTakeTheirDefaultsAndTheLogSaysSo) {
+    StableFolder game;
+    SettingsBlock bad;
+    bad.currentDay = 45;
+    bad.currentMonth = 11;
+    bad.currentYear = 0;
+    bad.daysToStakes = -3;
+    bad.raceOfDay = 0;
+    bad.loadedRace = 99;
+    std::memset(bad.topPlayers[2].name, 'x', kTopPlayerNameSize);
+    bad.topPlayers[2].money = 5000;
+    bad.stakesEntries2[5].horseNumber = 300;
+    bad.stakesEntries3[1].eliminated = 7;
+    bad.stakesEntries4[0].rating = std::nanf("");
+    bad.stakesRound = 9;
+    bad.stakesRace = 5;
+    bad.stakesRanking[214].horseNumber = -1;
+    bad.stakesRanking[3].rating = INFINITY;
+    bad.announcingOn = 2;
+    bad.racesPerDay = 99;
+    bad.treesOn = -1;
+    bad.timeBetweenRaces = 0;
+    bad.numPlayers = 5;
+    WriteBytes("settings.stn", EncodeSettingsFile(bad));
+    ASSERT_EQ(LoadSettings(), 1);
+    EXPECT_EQ(currentDay, 1);
+    EXPECT_EQ(currentMonth, 1);
+    EXPECT_EQ(currentYear, 2002);
+    EXPECT_EQ(daysToStakes, 10);
+    EXPECT_EQ(raceOfDay, 1);
+    EXPECT_EQ(loadedRace, 0);
+    EXPECT_STREQ(topPlayers[2].name, "");
+    EXPECT_EQ(topPlayers[2].money, 0);
+    EXPECT_EQ(stakesEntries2[5].horseNumber, 0);
+    EXPECT_EQ(stakesEntries3[1].eliminated, 0);
+    EXPECT_EQ(stakesEntries4[0].rating, 0.0f);
+    EXPECT_EQ(stakesRound, 0);
+    EXPECT_EQ(stakesRace, 1);
+    EXPECT_EQ(stakesRanking[214].horseNumber, 0);
+    EXPECT_EQ(stakesRanking[3].rating, 0.0f);
+    EXPECT_EQ(announcingOn, 1);
+    EXPECT_EQ(racesPerDay, 10);
+    EXPECT_EQ(treesOn, 1);
+    EXPECT_EQ(timeBetweenRaces, 2);
+    EXPECT_EQ(postTimeMinutes, 2);
+    EXPECT_EQ(numPlayers, 1);
+    EXPECT_EQ(CountLog(game, "out of range"), 19);
+    EXPECT_EQ(CountLog(game, "settings.stn: racesPerDay out of range, set to 10"), 1);
+
+    bad = SettingsBlock{};
+    SetGameDate();
+    bad.currentDay = 3;
+    bad.currentMonth = 3;
+    bad.currentYear = 2002;
+    bad.raceOfDay = 1;
+    bad.stakesRound = 2;
+    bad.stakesRace = 5; // round 2 has four races
+    WriteBytes("settings.stn", EncodeSettingsFile(bad));
+    ASSERT_EQ(LoadSettings(), 1);
+    EXPECT_EQ(stakesRound, 2);
+    EXPECT_EQ(stakesRace, 1);
+}
+
+TEST(SettingsFile, EveryStateTheGameSavesLoadsBackUnchanged) {
+    StableFolder game;
+    SetGameDate();
+    ExpectLoadsBackUnchanged("a new game");
+
+    racesPerDay = 3;
+    raceOfDay = 15;
+    loadedRace = 15;
+    ExpectLoadsBackUnchanged("fewer races per day than the race");
+
+    daysToStakes = 0;
+    stakesRound = 4;
+    stakesRace = 1;
+    racesPerDay = 10;
+    raceOfDay = 1;
+    for (int i = 0; i < kRound1Entries; ++i) {
+        stakesEntries1[i] = {static_cast<float>(30 - i / 5), 215 - i, i % 3 == 0};
+    }
+    for (int i = 0; i < kHorseCount; ++i) {
+        stakesRanking[i] = {static_cast<float>(i / 4), i + 1};
+    }
+    stakesEntries4[9] = {17.0f, 10, 1};
+    ExpectLoadsBackUnchanged("the final");
+
+    stakesRound = 0;
+    stakesRace = 0;
+    ExpectLoadsBackUnchanged("after a final the box did not close");
+
+    for (int i = 0; i < kTopPlayerCount; ++i) {
+        std::memset(topPlayers[i].name, 'A' + i, kTopPlayerNameSize - 1);
+        topPlayers[i].name[kTopPlayerNameSize - 1] = '\0';
+        topPlayers[i].money = -5 + 1000000 * i;
+    }
+    currentDay = 31;
+    currentMonth = 13;
+    currentYear = 9999;
+    daysToStakes = 100;
+    announcingOn = 0;
+    timeBetweenRaces = 5;
+    numPlayers = 4;
+    ExpectLoadsBackUnchanged("the limits of every option");
+    EXPECT_EQ(CountLog(game, "out of range"), 0);
+}
+
+TEST(SettingsFile, NothingIsSavedBeforeAGameWasPrepared) {
+    StableFolder game;
+    BoxCapture boxes;
+    EXPECT_EQ(SaveSettings(), 0);
+    EXPECT_FALSE(std::filesystem::exists("settings.stn"));
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(LoadSettings(), 0);
+}
+
+TEST(SettingsFile, AFailedSaveKeepsTheOldFileAndSaysSo) {
+    StableFolder game;
+    SetGameDate();
+    ASSERT_EQ(SaveSettings(), 1);
+    const std::vector<uint8_t> good = ReadBytes("settings.stn");
+    std::filesystem::create_directory("settings.stn.tmp");
+    currentDay = 20;
+    BoxCapture boxes;
+    EXPECT_EQ(SaveSettings(), 0);
+    EXPECT_EQ(boxes.Boxes(), std::vector<std::string>{"error: Unable to save game settings."});
+    EXPECT_EQ(CountLog(game, "UNABLE TO SAVE GAME SETTINGS"), 1);
+    EXPECT_EQ(ReadBytes("settings.stn"), good);
+}
+
+TEST(SettingsFile, AFullDiskNeverReplacesAGoodFile) {
+    StableFolder game;
+    SetGameDate();
+    ASSERT_EQ(SaveSettings(), 1);
+    const std::vector<uint8_t> good = ReadBytes("settings.stn");
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 2000; // room for the log and the box, not for the settings
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    currentDay = 21;
+    BoxCapture boxes;
+    const int saved = SaveSettings();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(saved, 0);
+    EXPECT_EQ(boxes.Boxes(), std::vector<std::string>{"error: Unable to save game settings."});
+    EXPECT_EQ(ReadBytes("settings.stn"), good);
+    EXPECT_FALSE(std::filesystem::exists("settings.stn.tmp"));
+}
+
+TEST(PrepareNewGame, WithoutAFileMakesOneWithANewGamesCalendar) {
+    StableFolder game;
+    timeBetweenRaces = 3;
+    mouseX = 400;
+    PrepareNewGame();
+    EXPECT_EQ(mouseX, 10);
+    EXPECT_EQ(currentDay, 1);
+    EXPECT_EQ(currentMonth, 1);
+    EXPECT_EQ(currentYear, 2002);
+    EXPECT_EQ(raceOfDay, 1);
+    EXPECT_EQ(daysToStakes, 10);
+    EXPECT_EQ(postTimeMinutes, 3);
+    EXPECT_EQ(announcingOn, 1);
+    EXPECT_EQ(treesOn, 1);
+    EXPECT_EQ(sTrack.x, 170.0f);
+    EXPECT_EQ(sTrack.y, 280.0f);
+    EXPECT_EQ(sBet.x, 580.0f);
+    EXPECT_EQ(sBet.y, 275.0f);
+    EXPECT_EQ(sPostTimeText.x, 170.0f);
+    EXPECT_EQ(sPostTimeText.y, 200.0f);
+    const std::vector<std::string> log = game.LogLines();
+    const std::vector<std::string> expected = {
+        "Setting gameMode and mouseX=10",
+        "Success",
+        "Settings file doesn't exist, attempting to make one",
+        "Success creating settings.stn",
+        "Done with loading/creating settings.",
+        "Setting sprite position for sTrack,sBet, and sPostTimeText sprites",
+        "Set sprite position success"};
+    ASSERT_GE(log.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(log.end() - expected.size(), log.end()), expected);
+    const SettingsBlock made = settingsBlock;
+    settingsBlock = SettingsBlock{};
+    ASSERT_EQ(LoadSettings(), 1);
+    EXPECT_EQ(EncodeSettingsFile(settingsBlock), EncodeSettingsFile(made));
+}
+
+TEST(PrepareNewGame, WithAFileContinuesTheSavedGame) {
+    StableFolder game;
+    SetGameDate();
+    stakesRound = 2;
+    stakesRace = 3;
+    ASSERT_EQ(SaveSettings(), 1);
+    ResetSettingsBlock();
+    PrepareNewGame();
+    EXPECT_EQ(currentDay, 14);
+    EXPECT_EQ(raceOfDay, 3);
+    EXPECT_EQ(stakesRound, 2);
+    EXPECT_EQ(stakesRace, 3);
+    EXPECT_EQ(CountLog(game, "Settings file doesn't exist"), 0);
+}
+
+TEST(PrepareNewGame, AFileThatCannotBeMadeStillLeavesAPlayableGame) {
+    StableFolder game;
+    std::filesystem::create_directory("settings.stn.tmp");
+    BoxCapture boxes;
+    PrepareNewGame();
+    EXPECT_EQ(boxes.Boxes(),
+              std::vector<std::string>{"error: Unable to save the initial settings to disk."});
+    EXPECT_FALSE(std::filesystem::exists("settings.stn"));
+    EXPECT_EQ(currentDay, 1);
+    EXPECT_EQ(currentMonth, 1);
+    EXPECT_EQ(raceOfDay, 1);
+    EXPECT_EQ(daysToStakes, 10);
+    EXPECT_EQ(CountLog(game, "Success creating settings.stn"), 0);
+}
+
+} // namespace

@@ -1,0 +1,185 @@
+// The calendar: day, month and year steps, the race count, the stakes countdown, the race-count
+// overflow and the field reload rule.
+#include "stable/calendar.h"
+
+#include <gtest/gtest.h>
+
+#include "stable/field_draw.h"
+#include "tests/stable/stable_support.h"
+
+namespace {
+
+void SetDate(int32_t day, int32_t month, int32_t year) {
+    currentDay = day;
+    currentMonth = month;
+    currentYear = year;
+}
+
+std::string Date() {
+    char text[40];
+    FormatDate(text, sizeof text);
+    return text;
+}
+
+// A field no draw would make, to tell whether the rule loaded a new one.
+void MarkField() {
+    raceField[0] = HorseRecord{};
+    raceField[0].loaded = 1;
+    raceField[0].horseNumber = 999;
+}
+
+TEST(Calendar, DaysRollIntoTheNextMonthCodeAndDecemberIntoANewYear) {
+    StableFolder game;
+    SetDate(30, 10, 2002);
+    RollDay();
+    EXPECT_EQ(Date(), "October 31, 2002");
+    RollDay();
+    EXPECT_EQ(Date(), "November 1, 2002");
+    EXPECT_EQ(currentMonth, 12);
+    SetDate(31, 12, 2002);
+    RollDay();
+    EXPECT_EQ(Date(), "December 1, 2002");
+    SetDate(31, 13, 2002);
+    RollDay();
+    EXPECT_EQ(Date(), "January 1, 2003");
+    SetDate(31, 2, 2005); // every month has 31 days
+    RollDay();
+    EXPECT_EQ(Date(), "March 1, 2005");
+}
+
+TEST(Calendar, EveryMonthCodeHasItsDateLineAndElevenHasNone) {
+    StableFolder game;
+    currentDay = 7;
+    currentYear = 2010;
+    for (const MonthCode& month : kMonths) {
+        currentMonth = month.code;
+        EXPECT_EQ(Date(), std::string(month.name) + " 7, 2010");
+    }
+    currentMonth = 11;
+    char text[40] = "unchanged";
+    EXPECT_EQ(FormatDate(text, sizeof text), 0);
+    EXPECT_STREQ(text, "");
+    EXPECT_EQ(FindMonth(11), nullptr);
+}
+
+TEST(Calendar, TheLastRaceOfTheDayStartsTheNextDayOneDayCloserToTheStakes) {
+    StableFolder game;
+    SetDate(5, 3, 2002);
+    racesPerDay = 10;
+    daysToStakes = 10;
+    raceOfDay = 9;
+    NextRace();
+    EXPECT_EQ(raceOfDay, 10);
+    EXPECT_EQ(Date(), "March 5, 2002");
+    EXPECT_EQ(daysToStakes, 10);
+    NextRace();
+    EXPECT_EQ(raceOfDay, 1);
+    EXPECT_EQ(Date(), "March 6, 2002");
+    EXPECT_EQ(daysToStakes, 9);
+
+    racesPerDay = 15;
+    raceOfDay = 10;
+    NextRace();
+    EXPECT_EQ(raceOfDay, 11);
+    EXPECT_EQ(Date(), "March 6, 2002");
+}
+
+TEST(Calendar, NextDayStartsADayAtOnceWhateverTheRace) {
+    StableFolder game;
+    SetDate(31, 13, 2002);
+    daysToStakes = 3;
+    raceOfDay = 5;
+    NextDay();
+    EXPECT_EQ(raceOfDay, 1);
+    EXPECT_EQ(Date(), "January 1, 2003");
+    EXPECT_EQ(daysToStakes, 2);
+}
+
+TEST(Calendar, TheStakesCountdownNeverGoesBelowZero) {
+    StableFolder game;
+    SetDate(1, 1, 2002);
+    racesPerDay = 3;
+    daysToStakes = 1;
+    raceOfDay = 1;
+    for (int step = 0; step < 50; ++step) {
+        NextRace();
+        NextDay();
+        EXPECT_GE(daysToStakes, 0);
+    }
+    EXPECT_EQ(daysToStakes, 0);
+}
+
+TEST(Calendar, LoweringTheRacesPerDayBelowTheRaceStartsTheNextDayWithANewField) {
+    StableFolder game;
+    WriteStartingHorses();
+    SetDate(4, 4, 2002);
+    daysToStakes = 6;
+    racesPerDay = 5;
+    raceOfDay = 8;
+    loadedRace = 8;
+    MarkField();
+    CheckRaceCountOverflow();
+    EXPECT_EQ(raceOfDay, 1);
+    EXPECT_EQ(Date(), "April 5, 2002");
+    EXPECT_EQ(daysToStakes, 6);
+    EXPECT_EQ(loadedRace, 8);
+    EXPECT_NE(raceField[0].horseNumber, 999);
+
+    MarkField();
+    ApplyFieldReloadRule(); // loadedRace is not 1: one more field
+    EXPECT_NE(raceField[0].horseNumber, 999);
+    EXPECT_EQ(loadedRace, 1);
+
+    MarkField();
+    CheckRaceCountOverflow(); // within the day now: nothing
+    ApplyFieldReloadRule();
+    EXPECT_EQ(raceField[0].horseNumber, 999);
+}
+
+TEST(Calendar, TheFieldIsReloadedOncePerNewRaceOrWhenForcedOrEmpty) {
+    StableFolder game;
+    WriteStartingHorses();
+    daysToStakes = 6;
+    racesPerDay = 10;
+    raceOfDay = 3;
+    loadedRace = 3;
+    MarkField();
+    ApplyFieldReloadRule();
+    EXPECT_EQ(raceField[0].horseNumber, 999);
+
+    loadedRace = 0;
+    ApplyFieldReloadRule();
+    EXPECT_NE(raceField[0].horseNumber, 999);
+    EXPECT_EQ(loadedRace, 3);
+
+    raceField[0].loaded = 0;
+    ApplyFieldReloadRule();
+    EXPECT_EQ(raceField[0].loaded, 1);
+
+    MarkField();
+    NextRace();
+    ApplyFieldReloadRule();
+    EXPECT_NE(raceField[0].horseNumber, 999);
+    EXPECT_EQ(loadedRace, 4);
+}
+
+TEST(Calendar, AStakesRoundChangeBackToRaceOneLoadsExactlyOneField) {
+    StableFolder game;
+    WriteStartingHorses();
+    daysToStakes = 0;
+    stakesRound = 2;
+    stakesRace = 1;
+    for (int i = 0; i < kRound2Entries; ++i) {
+        stakesEntries2[i] = {0.0f, i + 1, 0};
+    }
+    raceOfDay = 5;
+    loadedRace = 5;
+    ApplyFieldReloadRule(); // the load sets raceOfDay to the stakes race first
+    EXPECT_EQ(raceOfDay, 1);
+    EXPECT_EQ(loadedRace, 1);
+    MarkField();
+    ApplyFieldReloadRule();
+    EXPECT_EQ(raceField[0].horseNumber, 999);
+}
+
+} // namespace

@@ -1,0 +1,139 @@
+// The horse file format: round trips, the read limits, the "~" rule and out-of-range ratings.
+#include "stable/horse_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
+#include "tests/stable/stable_support.h"
+
+namespace {
+
+std::string Text(const std::vector<uint8_t>& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    WriteBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+HorseRecord Read(const std::string& text) {
+    WriteText("horses/1.txt", text);
+    HorseRecord horse;
+    EXPECT_EQ(ReadHorseFile("horses/1.txt", &horse), 1);
+    return horse;
+}
+
+TEST(HorseFile, ReadThenWriteGivesTheSameBytesWithEitherEnding) {
+    StableFolder game;
+    const std::string afterRace = "Silver Dancer~\n12.5\n8.0\n10.2\n9.3\n7\n2\n1\n3";
+    const HorseRecord horse = Read(afterRace);
+    EXPECT_STREQ(horse.name, "Silver Dancer");
+    EXPECT_FLOAT_EQ(horse.acceleration, 12.5f);
+    EXPECT_FLOAT_EQ(horse.speed, 8.0f);
+    EXPECT_FLOAT_EQ(horse.closing, 10.2f);
+    EXPECT_FLOAT_EQ(horse.endurance, 9.3f);
+    EXPECT_EQ(horse.races, 7);
+    EXPECT_EQ(horse.wins, 2);
+    EXPECT_EQ(horse.places, 1);
+    EXPECT_EQ(horse.shows, 3);
+    EXPECT_EQ(horse.loaded, 0);
+    EXPECT_EQ(horse.horseNumber, 0);
+    EXPECT_EQ(FormatHorseFile(horse, false), afterRace);
+
+    const HorseRecord rebuilt = Read(afterRace + "\n");
+    EXPECT_EQ(FormatHorseFile(rebuilt, true), afterRace + "\n");
+    EXPECT_EQ(FormatHorseFile(rebuilt, false), afterRace);
+
+    ASSERT_EQ(WriteHorseFile("horses/2.txt", horse, false), 1);
+    EXPECT_EQ(Text(ReadBytes("horses/2.txt")), afterRace);
+    EXPECT_FALSE(std::filesystem::exists("horses/2.txt.tmp"));
+}
+
+TEST(HorseFile, ANameLineWithoutTildeKeepsItsNewlineAndIsWrittenBackWithOne) {
+    StableFolder game;
+    const HorseRecord horse = Read("Plain Name\n10.0\n10.0\n10.0\n10.0\n1\n0\n0\n0\n");
+    EXPECT_STREQ(horse.name, "Plain Name\n");
+    EXPECT_FLOAT_EQ(horse.endurance, 10.0f);
+    EXPECT_EQ(FormatHorseFile(horse, true), "Plain Name~\n10.0\n10.0\n10.0\n10.0\n1\n0\n0\n0\n");
+}
+
+TEST(HorseFile, TheRestOfALongLineIsSkippedNotReadAsTheNextField) {
+    StableFolder game;
+    const std::string longName(40, 'N');
+    const HorseRecord horse =
+        Read(longName + "~\n12.50000000000001\n8.0\n10.0\n9.0\n123456789012\n2\n1\n3");
+    EXPECT_EQ(std::string(horse.name), std::string(kNameLineLimit, 'N'));
+    EXPECT_FLOAT_EQ(horse.acceleration, 12.5f);
+    EXPECT_FLOAT_EQ(horse.speed, 8.0f);
+    EXPECT_EQ(horse.races, 123456789);
+    EXPECT_EQ(horse.wins, 2);
+    EXPECT_EQ(horse.shows, 3);
+
+    // A name of exactly the limit still reads the same after being written back.
+    const std::string written = FormatHorseFile(horse, false);
+    EXPECT_STREQ(Read(written).name, horse.name);
+}
+
+TEST(HorseFile, RatingsOutOfRangeTakeTheNearestValidValueAndAreLogged) {
+    StableFolder game;
+    const HorseRecord horse = Read("Broken~\n0\nnan\n1e30\n-inf\n1\n0\n0\n0");
+    EXPECT_FLOAT_EQ(horse.acceleration, kMinRating);
+    EXPECT_FLOAT_EQ(horse.speed, kMinRating);
+    EXPECT_FLOAT_EQ(horse.closing, kMaxRating);
+    EXPECT_FLOAT_EQ(horse.endurance, kMinRating);
+    const std::vector<std::string> log = game.LogLines();
+    EXPECT_NE(
+        std::find(log.begin(), log.end(), "horses/1.txt: closing out of range, set to 1000000.0"),
+        log.end());
+    EXPECT_NE(
+        std::find(log.begin(), log.end(), "horses/1.txt: acceleration out of range, set to 1.0"),
+        log.end());
+
+    const HorseRecord empty = Read("");
+    EXPECT_STREQ(empty.name, "");
+    EXPECT_FLOAT_EQ(empty.endurance, kMinRating);
+    EXPECT_EQ(empty.races, 0);
+}
+
+TEST(HorseFile, NumbersAcceptBlanksAndPlusSignsAsTheClassicConversionsDo) {
+    StableFolder game;
+    const HorseRecord horse = Read("Spaced~\n  7.5\n+8\n9.5xyz\n10\n +4\n-2\n1\n0");
+    EXPECT_FLOAT_EQ(horse.acceleration, 7.5f);
+    EXPECT_FLOAT_EQ(horse.speed, 8.0f);
+    EXPECT_FLOAT_EQ(horse.closing, 9.5f);
+    EXPECT_EQ(horse.races, 4);
+    EXPECT_EQ(horse.wins, -2);
+}
+
+TEST(HorseFile, OneDecimalRoundsTiesToEven) {
+    HorseRecord horse{};
+    std::snprintf(horse.name, sizeof horse.name, "Ties");
+    horse.acceleration = 10.25f;
+    horse.speed = 10.75f;
+    horse.closing = 9.125f;
+    horse.endurance = 1000000.0f;
+    EXPECT_EQ(FormatHorseFile(horse, false), "Ties~\n10.2\n10.8\n9.1\n1000000.0\n0\n0\n0\n0");
+}
+
+TEST(HorseFile, AFileThatDoesNotOpenReadsNothing) {
+    StableFolder game;
+    HorseRecord horse{};
+    horse.wins = 4;
+    EXPECT_EQ(ReadHorseFile("horses/99.txt", &horse), 0);
+    EXPECT_EQ(horse.wins, 4);
+}
+
+TEST(HorseFile, AFailedWriteLeavesTheOldFileWhole) {
+    StableFolder game;
+    const std::string old = "Old Timer~\n10.0\n10.0\n10.0\n10.0\n5\n1\n1\n1";
+    WriteText("horses/3.txt", old);
+    std::filesystem::create_directory("horses/3.txt.tmp"); // the temporary file cannot be made
+    HorseRecord horse = Read(old);
+    horse.races = 6;
+    EXPECT_EQ(WriteHorseFile("horses/3.txt", horse, false), 0);
+    EXPECT_EQ(Text(ReadBytes("horses/3.txt")), old);
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+// Helpers the stable's tests share: a game folder with horse files, and the boxes shown.
+#include "tests/stable/stable_support.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "platform/random.h"
+#include "platform/script.h"
+#include "raceday/odds.h"
+#include "shell/debug_log.h"
+#include "shell/settings_file.h"
+#include "stable/field_draw.h"
+#include "stable/horse_file.h"
+#include "stable/horse_updates.h"
+#include "stable/stakes.h"
+
+namespace {
+
+void ResetStable() {
+    ResetSettingsBlock();
+    ResetRaceField();
+    ResetFieldDraw();
+    ResetStakesNotices();
+    ResetOdds();
+    SeedRand(1);
+}
+
+} // namespace
+
+StableFolder::StableFolder() : inFolder(folder.path()) {
+    std::filesystem::create_directory(folder.path() / "horses");
+    ResetStable();
+    bugLog.Open();
+}
+
+StableFolder::~StableFolder() {
+    bugLog.Close();
+    ResetStable();
+}
+
+void WriteHorse(int number, const HorseSpec& spec) {
+    HorseRecord horse{};
+    std::snprintf(horse.name, sizeof horse.name, "%s", spec.name);
+    for (int i = 0; i < kRatingCount; ++i) {
+        horse.*kRatings[i] = spec.ratings[i];
+    }
+    horse.races = spec.races;
+    horse.wins = spec.wins;
+    horse.places = spec.places;
+    horse.shows = spec.shows;
+    ASSERT_EQ(WriteHorseFile(HorseFilePath(number), horse, false), 1);
+}
+
+void WriteStartingHorses() {
+    std::vector<std::string> names;
+    const char* pointers[kHorseCount];
+    for (int number = 1; number <= kHorseCount; ++number) {
+        names.push_back("Horse " + std::to_string(number));
+    }
+    for (int i = 0; i < kHorseCount; ++i) {
+        pointers[i] = names[i].c_str();
+    }
+    ASSERT_EQ(WriteStartingHorseFiles("horses", pointers), 1);
+}
+
+void WriteHorseOfClass(int number, int32_t horseClass) {
+    const std::string name = "Class " + std::to_string(horseClass);
+    WriteHorse(
+        number,
+        {name.c_str(), {10, 10, 10, 10}, 3 * horseClass, horseClass, horseClass, horseClass});
+}
+
+BoxCapture::BoxCapture() {
+    // A script that never ends makes every box go to the transcript on standard output.
+    StartScript({{int64_t{1} << 40, ScriptAction::Quit, 0, 0, ""}});
+    testing::internal::CaptureStdout();
+}
+
+BoxCapture::~BoxCapture() {
+    Boxes();
+    StopScript();
+}
+
+std::vector<std::string> BoxCapture::Boxes() {
+    if (capturing) {
+        capturing = false;
+        std::istringstream lines(testing::internal::GetCapturedStdout());
+        for (std::string line; std::getline(lines, line);) {
+            const size_t at = line.find("box \"");
+            if (at == std::string::npos) {
+                continue;
+            }
+            const size_t close = line.find("\": ", at + 5);
+            boxes.push_back(line.substr(at + 5, close - at - 5) + ": " + line.substr(close + 3));
+        }
+    }
+    return boxes;
+}
