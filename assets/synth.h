@@ -1,0 +1,60 @@
+// Sound making for the data generator: clips as float samples at the game's 8000 Hz, simple
+// oscillators, noise and filters, and the 8-bit WAVE writer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+inline constexpr int kSampleRate = 8000;
+
+using Clip = std::vector<float>; // mono, -1..1, kSampleRate samples a second
+
+// The game's own clip format: RIFF/WAVE, a "fmt " chunk first (PCM, 1 channel, 8000 Hz,
+// 8 bits, written with the 18-byte wave format), then "data". The clip is scaled so its
+// loudest sample reaches `peak`. Returns false when the file cannot be written.
+bool WriteWave(const Clip& clip, const std::string& path, float peak = 0.92f);
+
+int Samples(double seconds);
+
+// A repeatable noise source.
+struct Noise {
+    uint32_t state;
+    float Next(); // -1..1
+};
+
+// A two-pole filter (the usual audio cookbook forms), run over samples one at a time.
+struct Biquad {
+    double b0, b1, b2, a1, a2;
+    double x1, x2, y1, y2;
+    float Run(float x);
+};
+Biquad LowPass(double hz, double q = 0.707);
+Biquad HighPass(double hz, double q = 0.707);
+Biquad BandPass(double hz, double q);
+
+// Adds src into dst starting at sample `at` (growing dst as needed), times gain.
+void MixInto(Clip& dst, const Clip& src, int at, float gain = 1.0f);
+// The same with positions wrapped round dst's length, for clips that loop.
+void MixWrapped(Clip& dst, const Clip& src, int at, float gain = 1.0f);
+
+// Short fades at both ends so a clip starts and stops at silence.
+void FadeEnds(Clip& clip, double inSeconds, double outSeconds);
+// Folds the last `seconds` of a clip into its start with a crossfade and drops them, so the
+// clip loops seamlessly.
+void LoopSeam(Clip& clip, double seconds);
+// Drops the quiet end of a clip (below a small share of its peak), fading out its last moment.
+void TrimTail(Clip& clip);
+void Scale(Clip& clip, float gain);
+float Peak(const Clip& clip);
+
+// A tone of the given harmonics (amplitude of harmonic 1, 2, ...), skipping any above the
+// band the game's rate can carry. freq may glide: freq * (1 + glide * (1 - t/len)).
+Clip Tone(double hz, double seconds, const std::vector<double>& harmonics, double attack,
+          double release, double vibratoHz = 0, double vibratoDepth = 0);
+
+// Adds a short room: a few decaying echoes.
+void Room(Clip& clip, double size, float wet);
+
+// A note number (MIDI: 60 is middle C) as a frequency.
+double NoteHz(double note);
