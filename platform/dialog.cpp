@@ -24,6 +24,7 @@ struct DialogItem {
     SDL_Rect rect;     // screen pixels
     std::string value; // an edit's text
     bool checked;      // a radio button's state
+    size_t maxBytes;   // an edit's limit
 };
 
 struct Dialog {
@@ -252,7 +253,7 @@ void TypeText(Dialog* dialog, const std::string& typed) {
     }
     for (size_t at = 0; at < typed.size();) {
         const size_t next = NextCharacter(typed, at);
-        if (edit->value.size() + (next - at) > kMaxEditBytes) {
+        if (edit->value.size() + (next - at) > edit->maxBytes) {
             break;
         }
         const auto byte = static_cast<uint8_t>(typed[at]);
@@ -488,7 +489,7 @@ void AddButtons(Dialog& dialog, std::initializer_list<std::pair<int, const char*
         const ControlKind kind =
             dialog.items.size() == 1 ? ControlKind::DefaultButton : ControlKind::Button;
         dialog.items.push_back(
-            {id, kind, label, {x, origin.y + top, kButtonWidth, kButtonHeight}, {}, false});
+            {id, kind, label, {x, origin.y + top, kButtonWidth, kButtonHeight}, {}, false, 0});
         x += kButtonWidth + kGap;
     }
 }
@@ -541,7 +542,8 @@ int ShowMessageBox(const char* caption, const char* text,
                             text,
                             {origin.x + kMargin, origin.y + kMargin, kMessageWidth, textHeight},
                             {},
-                            false});
+                            false,
+                            0});
     AddButtons(dialog, buttons, clientWidth, kMargin + textHeight + 14);
     dialog.focus = 1;
     const int answer = Run(dialog);
@@ -559,8 +561,15 @@ int RunDialog(const DialogTemplate& dialogTemplate, DialogProcedure procedure) {
     for (size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
         const DialogControl& control = dialogTemplate.controls[i];
         const DialogRect r = DialogControlRect(dialogTemplate, static_cast<int>(i));
-        dialog.items.push_back(
-            {control.id, control.kind, control.text, {r.x, r.y, r.width, r.height}, {}, false});
+        const size_t limit =
+            control.maxBytes > 0 ? static_cast<size_t>(control.maxBytes) : kMaxEditBytes;
+        dialog.items.push_back({control.id,
+                                control.kind,
+                                control.text,
+                                {r.x, r.y, r.width, r.height},
+                                {},
+                                false,
+                                limit});
     }
     SetFocus(&dialog, IndexOf(&dialog, dialogTemplate.initialFocus));
     return Run(dialog);

@@ -16,6 +16,7 @@ struct DialogControl {
     ControlKind kind;
     const char* text;
     int x, y, width, height;
+    int maxBytes = 0; // an edit's limit of typed UTF-8 bytes; 0 is the default of 255
 };
 
 struct DialogTemplate {

@@ -264,6 +264,14 @@ int FillBackBuffer(int red, int green, int blue) {
     return 1;
 }
 
+int FillBackBufferValue(uint32_t value) {
+    if (backBuffer == nullptr) {
+        return 0;
+    }
+    SDL_FillRect(backBuffer->sdl, nullptr, value & 0xFFFF);
+    return 1;
+}
+
 int PresentFrame() {
     if (backBuffer == nullptr || primarySurface == nullptr) {
         return 0;

@@ -86,6 +86,9 @@ int DisplayBitsPerPixel();
 // components (always black in the game).
 int FillBackBuffer(int red, int green, int blue);
 
+// Fills the back buffer with a raw fill value, cut to the pixel size (0xFFFFFF: white).
+int FillBackBufferValue(uint32_t value);
+
 // Called by the frame driver once per frame: shows the back buffer. Never spins: when the
 // display does not wait for its refresh, or the window is minimised, it waits itself.
 int PresentFrame();

@@ -3,14 +3,27 @@
 
 #include <cstdio>
 
+#include "platform/bitmap.h"
 #include "platform/clock.h"
+#include "platform/dialog.h"
 #include "platform/display.h"
+#include "platform/game_sounds.h"
+#include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "platform/keys.h"
 #include "platform/message_box.h"
+#include "platform/sound.h"
 #include "platform/text.h"
+#include "raceday/odds.h"
+#include "raceday/post_time.h"
+#include "raceday/race_card.h"
+#include "raceday/race_day.h"
 #include "shell/frame_timing.h"
 #include "shell/game_state.h"
+#include "shell/main_menu.h"
+#include "shell/settings_file.h"
+#include "stable/calendar.h"
+#include "stable/stakes.h"
 
 int32_t gameState = kStateIntro;
 int32_t leftWasUp = 1;
@@ -19,6 +32,8 @@ int32_t middleWasUp = 1;
 char fpsText[32] = "";
 
 namespace {
+
+constexpr double kOddsTimerStep = 0.03;
 
 bool CtrlIsDown() { return keyState[kKeyLeftCtrl] || keyState[kKeyRightCtrl]; }
 
@@ -40,20 +55,106 @@ void DrawDebugOverlay() {
     DrawSurfaceText(fpsText, 10, at.fpsY, at.colour, backBuffer, fontComic14);
 }
 
-// The screens each state runs between clearing the frame and the pause check. They are empty
-// until their screens are built; the intro, when start-up skipped it, draws as the main menu.
-void RunScreen(int32_t screen) {
-    switch (screen) {
-    case kStateMainMenu:
-    case kStateTrack:
-    case kStateRaceCard:
-    case kStatePlayers:
-    case kStateOptions:
-    case kStateResults:
-    case kStateCredits:
-    default:
-        break;
+// A stakes notice stands over the frame until S is pressed.
+void ShowStakesNotice(const char* picture, const char* failure) {
+    CreateSprite(&sStakesNotice, 670, 329, 1, 0, 1);
+    if (!LoadBitmapFile(&bitmap, picture)) {
+        ErrorBox("Error", failure);
+    } else {
+        if (!DDLoadImageBitmap(&sStakesNotice, 0, &bitmap, 0, 0, 1)) {
+            ErrorBox("Error", "Error in DDLoadImageBitmap");
+        }
+        UnloadBitmapFile(&bitmap);
     }
+    SetSpritePosition(&sStakesNotice, static_cast<int>(sMenuHorse.x - 28),
+                      static_cast<int>(sMenuHorse.y));
+    DrawSprite(&sStakesNotice);
+    PresentFrame();
+    HoldFrameRate();
+    WaitForKey(kKeyS);
+    DestroySprite(&sStakesNotice);
+}
+
+void ShowStakesNotices() {
+    struct Notice {
+        StakesNotice flag;
+        const char* picture;
+        const char* failure;
+    };
+    constexpr Notice kNotices[] = {
+        {kNoticeSeriesStart, "images/stakesinfo.bmp", "Error loading stakes_info.bmp"},
+        {kNoticeRound4, "images/stakesinfo_rnd4.bmp", "Error loading stakesinfo_rnd4.bmp"},
+        {kNoticeRound3, "images/stakesinfo_rnd3.bmp", "Error loading stakesinfo_rnd3.bmp"},
+        {kNoticeRound2, "images/stakesinfo_rnd2.bmp", "Error loading stakesinfo_rnd2.bmp"},
+    };
+    for (const Notice& notice : kNotices) {
+        if (stakesNoticeDue[notice.flag]) {
+            if (notice.flag == kNoticeSeriesStart) {
+                fastPostTime = 0;
+            }
+            ShowStakesNotice(notice.picture, notice.failure);
+            stakesNoticeDue[notice.flag] = 0;
+        }
+    }
+}
+
+void CopyRatingsForTheRace() {
+    if (!copyRatingsPending) {
+        return;
+    }
+    for (HorseRecord& runner : raceField) {
+        runner.curSpeed = runner.speed;
+        runner.curClosing = runner.closing;
+        runner.curAcceleration = runner.acceleration;
+    }
+    copyRatingsPending = 0;
+}
+
+// The field waits at the gate under the clock; B goes back to the card before the off.
+void RunWaitingTrack() {
+    if ((postTimeMinutes != 0 || postTimeSeconds != 0) && !raceRunning) {
+        TickPostTime();
+        char line[100];
+        FormatPostTime(line, sizeof line, "Post Time: %02d : %02.0f");
+        DrawSurfaceText(line, 10, 10, 0x323232, backBuffer, fontComic17);
+        DrawSurfaceText("Press B to return to bet menu.", 10, 26, 0x323264, backBuffer,
+                        fontComic14);
+        if (keyState[kKeyB]) {
+            gameState = kStateRaceCard;
+        }
+    }
+    if (raceRunning && raceOfDay == 1 && raceDistance > 700) {
+        DrawSurfaceText("Press P at any time to pause the game.", 10, 26, 0x323264, backBuffer,
+                        fontComic14);
+    }
+}
+
+void TickOddsTimer() {
+    if (raceRunning) {
+        return;
+    }
+    oddsTimer = static_cast<float>(oddsTimer - frameFactor * kOddsTimerStep);
+    if (oddsTimer <= 0) {
+        for (int slot = 0; slot < kFieldSize; ++slot) {
+            RateRunner(slot);
+        }
+        oddsTimer = kOddsTimerStart;
+    }
+}
+
+// The options can lower the races per day below the race on the card: the day ends at once.
+// Bets on the abandoned race go back to their players first.
+void CheckRaceOverflow() {
+    if (raceOfDay <= racesPerDay) {
+        return;
+    }
+    for (PlayerRecord& player : players) {
+        if (BetIsOnCurrentRace(player)) {
+            player.money += player.betAmount;
+            ClearBet(player);
+        }
+    }
+    CheckRaceCountOverflow();
 }
 
 void PauseIfAsked() {
@@ -66,14 +167,46 @@ void PauseIfAsked() {
 
 } // namespace
 
-int32_t ScreenToDraw(int32_t state) { return state == kStateIntro ? kStateMainMenu : state; }
-
 int Game_Main() {
     ReadKeyboard();
     ReadMouse();
+    SlideTitleBanner();
     FillBackBuffer(0, 0, 0);
-    RunScreen(ScreenToDraw(gameState));
+
+    if (gameState != kStateTrack) {
+        RunMainMenu();
+        if (gameState != kStateResults) {
+            DrawMenuFooter();
+        }
+    }
+    if (gameState == kStateRaceCard) {
+        DrawRaceCard();
+    }
+    ShowStakesNotices();
+    if (gameState == kStateRaceCard) {
+        ApplyFieldReloadRule();
+        raceRunning = 0;
+    }
+    if (gameState == kStatePlayers) {
+        RunPlayersScreen();
+    }
+    if (gameState == kStateTrack) {
+        CopyRatingsForTheRace();
+    }
+    if (gameState == kStateTrack || gameState == kStateRaceCard) {
+        if (gameState == kStateTrack) {
+            RunWaitingTrack();
+        }
+        TickOddsTimer();
+    }
+    if (gameState == kStateTrack || gameState == kStateRaceCard || gameState == kStateResults) {
+        PostTimeEvents();
+    }
+    CheckRaceOverflow();
     PauseIfAsked();
+    if (gameState != kStateTrack && gameState != kStateResults) {
+        RunExitButton();
+    }
     if (CtrlIsDown()) {
         DrawDebugOverlay();
     }
@@ -86,6 +219,9 @@ int Game_Main() {
     MeasureFrameTime(timeGetTime());
     if (CtrlIsDown()) {
         std::snprintf(fpsText, sizeof fpsText, "FPS: %d", framesPerSecond);
+    }
+    if (gameState == kStateRaceCard) {
+        PlaySoundSlot(backgroundSound, 0);
     }
     UpdateFrameFactor();
     return 1;

@@ -9,9 +9,6 @@ extern int32_t rightWasUp; // a click fires once per press
 extern int32_t middleWasUp;
 extern char fpsText[32]; // "FPS: %d", refreshed while Ctrl is down
 
-// The screen a state draws: the intro's code, once start-up is over, draws the main menu.
-int32_t ScreenToDraw(int32_t state);
-
 // Called once per pass of the main loop; returns 1.
 int Game_Main();
 

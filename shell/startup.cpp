@@ -3,9 +3,11 @@
 
 #include <ctime>
 
+#include "platform/asset_manifest.h"
 #include "platform/display.h"
 #include "platform/input.h"
 #include "platform/random.h"
+#include "platform/sound.h"
 #include "platform/text.h"
 #include "shell/debug_log.h"
 
@@ -54,6 +56,21 @@ int Game_Init() {
 }
 
 void InitiateGame() {
+    bugLog.Write("Loading game bitmaps");
+    LoadGameBitmaps();
+    bugLog.Write("Loading game bitmaps -- success");
+
+    bugLog.Write("Initializing DirectSound");
+    InitSound();
+    bugLog.Write("Initializing DirectSound -- success");
+    if (soundEnabled) {
+        bugLog.Write("Loading game sounds");
+        LoadGameSounds();
+        bugLog.Write("Loading game sounds -- success");
+    } else {
+        bugLog.Write("Skipping loading sounds...");
+    }
+
     bugLog.Write("Initializing DirectInput");
     InitInput();
     bugLog.Write("Initializing DirecInput -- success");
@@ -74,6 +91,7 @@ int Game_Shutdown() {
     ReleaseMouse();
     ReleaseKeyboard();
     ReleaseInput();
+    ShutdownSound();
     ReleaseFonts();
     ReleaseDisplay();
     return 1;

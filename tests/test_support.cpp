@@ -1,9 +1,14 @@
 // Helpers the tests share: a scratch folder and .bmp files built byte by byte.
 #include "tests/test_support.h"
 
+#include "assets/generator.h"
+
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <stdexcept>
+#include <sys/file.h>
 #include <unistd.h>
 
 ScratchFolder::ScratchFolder() {
@@ -82,4 +87,30 @@ std::vector<std::string> ReadLines(const std::string& path) {
         lines.push_back(line);
     }
     return lines;
+}
+
+const std::filesystem::path& GeneratedGameData() {
+    static const std::filesystem::path folder = [] {
+        const std::filesystem::path made = std::string(STRIDEWELL_ASSET_TEST_DATA) + "-games";
+        std::filesystem::create_directories(made);
+        // Tests run side by side: one makes the data while the others wait for it.
+        const int lock = open((made / ".lock").c_str(), O_CREAT | O_RDWR, 0644);
+        flock(lock, LOCK_EX);
+        const GeneratorResult result = GenerateGameData(made.string());
+        flock(lock, LOCK_UN);
+        close(lock);
+        if (!result.error.empty()) {
+            throw std::runtime_error("cannot make the game data: " + result.error);
+        }
+        return made;
+    }();
+    return folder;
+}
+
+void PrepareGameDataFolder(const std::filesystem::path& folder) {
+    const std::filesystem::path& data = GeneratedGameData();
+    std::filesystem::create_directories(folder);
+    std::filesystem::create_directory_symlink(data / "images", folder / "images");
+    std::filesystem::create_directory_symlink(data / "sounds", folder / "sounds");
+    std::filesystem::copy(data / "horses", folder / "horses");
 }

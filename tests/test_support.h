@@ -41,6 +41,13 @@ std::vector<uint8_t> MakeBmp(int width, int height, const std::vector<Rgb>& topD
 void Put16(std::vector<uint8_t>& bytes, size_t at, uint16_t value);
 void Put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value);
 
+// The game's generated pictures, sounds and starting horses, made once for the whole test run.
+const std::filesystem::path& GeneratedGameData();
+
+// Fills a data folder for one game: the generated pictures and sounds, and a fresh copy of the
+// starting horses (a game writes to them).
+void PrepareGameDataFolder(const std::filesystem::path& folder);
+
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 std::vector<std::string> ReadLines(const std::string& path);

@@ -1,0 +1,291 @@
+// The race card: the betting screen between races, the odds in their two written forms, and
+// the bets panel.
+#include "raceday/race_card.h"
+
+#include <cstdio>
+
+#include "platform/dialog.h"
+#include "platform/display.h"
+#include "platform/game_sounds.h"
+#include "platform/game_sprites.h"
+#include "platform/input.h"
+#include "platform/sound.h"
+#include "platform/text.h"
+#include "raceday/odds.h"
+#include "raceday/post_time.h"
+#include "raceday/race_day.h"
+#include "resources/dialog_templates.h"
+#include "shell/dialog_procedure.h"
+#include "shell/frame_driver.h"
+#include "shell/frame_timing.h"
+#include "shell/game_state.h"
+#include "shell/main_menu.h"
+#include "shell/settings_file.h"
+#include "stable/calendar.h"
+
+int32_t selectedRunner = 1;
+
+namespace {
+
+constexpr int32_t kFirstOddsCode = 399, kLastOddsCode = 447;
+
+struct Column {
+    const char* title;
+    int x;
+    uint32_t colour;
+};
+constexpr Column kColumns[] = {{"name", 220, 0x910A0A}, {"odds", 380, 0xA78705},
+                               {"bets", 450, 0x0A960A}, {"races", 535, 0x0A0AAF},
+                               {"wins", 605, 0xE49859}, {"places", 665, 0xE49859},
+                               {"shows", 735, 0xE49859}};
+constexpr int kCareerX[4] = {550, 620, 685, 750};
+
+struct Tab {
+    int restX, restY, markerOffset;
+};
+constexpr Tab kTabs[kMaxPlayers] = {{180, 105, 5}, {215, 105, 7}, {260, 105, 8}, {300, 105, 10}};
+
+// The round lines of a stakes day, by round.
+constexpr const char* kRoundLines[4] = {"Round %i/4   Race %i/10", "Round %i/4   Race %i/4",
+                                        "Round %i/4   Race %i/2", "Round %i/4   Race %i/1"};
+
+char line[100]; // every formatted line goes through here and is drawn at once
+
+bool Hovered(const Sprite& sprite) { return SpriteHit(&sprite, mouseX, mouseY) != 0; }
+bool Clicked() { return mouseState.buttons[0] && leftWasUp; }
+
+void Text(const char* text, int x, int y, uint32_t colour, const Font* font) {
+    DrawSurfaceText(text, x, y, colour, backBuffer, font);
+}
+
+void DrawRows() {
+    for (int i = 0; i < kFieldSize; ++i) {
+        const HorseRecord& runner = raceField[i];
+        const int y = kListTop + kRowHeight * i;
+        Text(runner.name, 215, y, 0x324B32, fontComic17);
+        if (FormatOdds(oddsCode[i], OddsForm::Card, line, sizeof line)) {
+            Text(line, 385, y, 0x640064, fontComic17);
+        }
+        const int32_t career[4] = {runner.races, runner.wins, runner.places, runner.shows};
+        for (int c = 0; c < 4; ++c) {
+            std::snprintf(line, sizeof line, "%i", career[c]);
+            Text(line, kCareerX[c], y, 0x0A0AAF, fontComic17);
+        }
+    }
+    if (FormatDate(line, sizeof line)) {
+        Text(line, 650, 90, 0, fontArial20);
+    }
+    std::snprintf(line, sizeof line, "Days until stakes: %i", daysToStakes);
+    Text(line, 650, 108, 200, fontComic17);
+}
+
+void DrawMoney() {
+    SetSpriteFrame(&sBet, 0);
+    DrawSprite(&sBet);
+    if (sBetsBoard.x != 500.0f) {
+        SetSpritePosition(&sBetsBoard, 515, 65);
+    }
+    DrawBetsPanel();
+    DrawSprite(&sMoneyPanel);
+    std::snprintf(line, sizeof line, "%i", Player(currentPlayer).money);
+    Text(line, static_cast<int>(sMoneyPanel.x) + 30, static_cast<int>(sMoneyPanel.y), 200,
+         fontArial30);
+}
+
+void DrawColumnHeads() {
+    Text("#", 152, 210, 0x006F00, fontArial30);
+    for (const Column& column : kColumns) {
+        Text(column.title, column.x, 210, column.colour, fontArial20);
+    }
+}
+
+void RunGoButton() {
+    if (Hovered(sGoButton)) {
+        SetSpritePosition(&sGoButton, 691, 531);
+        DrawHint("Go out to the track!");
+        if (Clicked()) {
+            PlaySoundSlot(click1Sound, 0);
+            gameState = kStateTrack;
+            SetSpritePosition(&sBetsBoard, 343, 45);
+            raceRunning = 0;
+            boardVisible = 0;
+        }
+    } else {
+        SetSpritePosition(&sGoButton, 690, 530);
+    }
+}
+
+void RunPlayerTabs() {
+    const int count = numPlayers >= 2 && numPlayers <= kMaxPlayers ? numPlayers : 0;
+    for (int p = 0; p < count; ++p) {
+        Sprite& tab = sPlayerTab[p];
+        const bool hovered = Hovered(tab);
+        SetSpritePosition(&tab, kTabs[p].restX + (hovered ? 2 : 0),
+                          kTabs[p].restY + (hovered ? 4 : 0));
+        DrawSprite(&tab);
+        if (hovered) {
+            Text(Player(p + 1).name, static_cast<int>(tab.x), static_cast<int>(tab.y) - 15,
+                 0x0A960A, fontComic14);
+            if (Clicked()) {
+                currentPlayer = p + 1;
+            }
+        }
+    }
+}
+
+void DrawCurrentPlayer() {
+    const int p = currentPlayer - 1;
+    if (numPlayers > 1 && p >= 0 && p < kMaxPlayers) {
+        const Sprite& tab = sPlayerTab[p];
+        Text("^", static_cast<int>(tab.x) + kTabs[p].markerOffset, static_cast<int>(tab.y) + 50,
+             0x3264C8, fontArial40);
+    }
+    Text(Player(currentPlayer).name, 155, 550, 0x0000AF, fontArial30);
+}
+
+// The labels slide in once after a reset, by whole pixels a frame.
+void SlideLabels() {
+    if (sBet.x > 370) {
+        sBet.x -= 15;
+        if (sBet.x - 15 <= 370) {
+            PlaySoundSlot(cashSound, 0);
+        }
+    }
+    if (sBet.y > 115) {
+        sBet.y -= 15;
+    }
+    if (sPostTimeText.y > 180) {
+        sPostTimeText.y -= 5;
+    }
+    if (sRaceLabel.x > 400) {
+        sRaceLabel.x -= 5;
+    }
+    if (sRaceLabel.y > 180) {
+        sRaceLabel.y -= 5;
+    }
+}
+
+void DrawClockAndRace() {
+    DrawSprite(&sPostTimeText);
+    FormatPostTime(line, sizeof line, "%02d : %02.0f");
+    Text(line, static_cast<int>(sPostTimeText.x) + 120, static_cast<int>(sPostTimeText.y), 0x646464,
+         fontArial20);
+    TickPostTime();
+    DrawSprite(&sRaceLabel);
+    std::snprintf(line, sizeof line, "%i", raceOfDay);
+    Text(line, static_cast<int>(sRaceLabel.x) + 85, static_cast<int>(sRaceLabel.y), 0x646464,
+         fontArial20);
+}
+
+void DrawStakesLines() {
+    if (stakesRound < 1 || stakesRound > 4) {
+        return;
+    }
+    Text("*STAKES RACE*", 650, 170, 200, fontArial20);
+    std::snprintf(line, sizeof line, kRoundLines[stakesRound - 1], stakesRound, stakesRace);
+    Text(line, 675, 190, 0xC80A0A, fontComic14);
+}
+
+void RunRunnerButtons() {
+    for (int k = 1; k <= kFieldSize; ++k) {
+        Sprite& button = sRunnerButton[k - 1];
+        const int restX = k == 10 ? 138 : 152;
+        const int restY = 245 + kRowHeight * (k - 1);
+        SetSpritePosition(&button, restX, restY);
+        const bool hovered = Hovered(button);
+        SetSpriteFrame(&button, hovered ? 1 : 0);
+        if (hovered) {
+            // Rows 3 and 9 have their own pressed positions.
+            const int pressedX = k == 3 ? 151 : k == 9 ? 154 : restX + 1;
+            const int pressedY = k == 3 ? 300 : k == 9 ? 471 : restY + 1;
+            SetSpritePosition(&button, pressedX, pressedY);
+        }
+        DrawSprite(&button);
+        if (hovered && Clicked()) {
+            selectedRunner = k;
+            OpenBetDialog();
+        }
+    }
+}
+
+} // namespace
+
+bool FormatOdds(int32_t code, OddsForm form, char* text, size_t size) {
+    text[0] = '\0';
+    if (code < kFirstOddsCode || code > kLastOddsCode) {
+        return false;
+    }
+    std::snprintf(text, size, form == OddsForm::Card ? "%i - 1" : "%i/1", code - kOddsCodeOffset);
+    return true;
+}
+
+void DrawRaceCard() {
+    DrawRows();
+    DrawMoney();
+    DrawColumnHeads();
+    DrawBetsColumn();
+    RunGoButton();
+    RunPlayerTabs();
+    DrawCurrentPlayer();
+    SlideLabels();
+    DrawClockAndRace();
+    DrawStakesLines();
+    RunRunnerButtons();
+    Text("^  Press horse number to place bet.", 155, 532, 200, fontComic17);
+}
+
+void DrawBetsColumn() {
+    const PlayerRecord& player = Player(currentPlayer);
+    constexpr const char* kForms[3] = {"$%i - Win", "$%i - Place", "$%i - Show"};
+    const int type = -player.betType - 1;
+    if (BetIsOnCurrentRace(player) && type >= 0 && type < 3 && player.betRunner >= 1 &&
+        player.betRunner <= kFieldSize) {
+        std::snprintf(line, sizeof line, kForms[type], player.betAmount);
+        Text(line, 450, kListTop + kRowHeight * (player.betRunner - 1), 200, fontComic17);
+    } else if (!BetIsOnCurrentRace(player)) {
+        Text("None", 450, kListTop, 200, fontComic17);
+    }
+}
+
+void DrawBetsPanel() {
+    constexpr int kLineY[kMaxPlayers] = {29, 55, 81, 107};
+    constexpr const char* kForms[3] = {"$%i on #%i to WIN", "$%i on #%i to PLACE",
+                                       "$%i on #%i to SHOW"};
+    const int bx = static_cast<int>(sBetsBoard.x);
+    const int by = static_cast<int>(sBetsBoard.y);
+    for (int p = 1; p <= kMaxPlayers && (p == 1 || p <= numPlayers); ++p) {
+        const PlayerRecord& player = Player(p);
+        const int y = by + kLineY[p - 1];
+        std::snprintf(line, sizeof line, "%s - $%i", player.name, player.money);
+        Text(line, bx + 10, y, 0xC80000, fontComic14);
+        const int type = -player.betType - 1;
+        const bool current = BetIsOnCurrentRace(player) && player.betMonth == currentMonth;
+        if (current && type >= 0 && type < 3) {
+            std::snprintf(line, sizeof line, kForms[type], player.betAmount, player.betRunner);
+        } else {
+            std::snprintf(line, sizeof line, "No Bets");
+        }
+        Text(line, bx + 10, y + 11, 200, fontComic14);
+    }
+}
+
+void DrawRunnerOdds(int slot, OddsPlace place) {
+    if (slot < 0 || slot >= kFieldSize ||
+        !FormatOdds(oddsCode[slot], OddsForm::Race, line, sizeof line)) {
+        return;
+    }
+    if (place == OddsPlace::RunnerList) {
+        Text(line, 275, 82 + 9 * slot, 0x640064, fontComic14);
+    } else {
+        Text(line, static_cast<int>(sToteBoard.x + 70 + 42 * slot),
+             static_cast<int>(sToteBoard.y + 33), 0x0041FFFF, fontComic18);
+    }
+}
+
+void OpenBetDialog() {
+    HoldFrameRate();
+    ShowGdiSurface();
+    RunDialog(kPlaceBetDialog, GameDialogProc);
+}
+
+void ResetRaceCard() { selectedRunner = 1; }

@@ -1,0 +1,36 @@
+// The race card: the betting screen between races, the odds in their two written forms, and
+// the bets panel shown on the card, the track and the results.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Whole run; ResetRaceCard puts it back.
+extern int32_t selectedRunner; // program number whose button was clicked last, 1..10
+
+constexpr int kListTop = 250; // y of the card's first row; rows are 28 apart
+constexpr int kRowHeight = 28;
+
+// One frame of the card (306), over the main menu.
+void DrawRaceCard();
+
+// The current player's bet on the card's "bets" column.
+void DrawBetsColumn();
+
+// Every player's money and bet, laid out on the bets board wherever it stands.
+void DrawBetsPanel();
+
+enum class OddsPlace { ToteBoard = 0, RunnerList = 1 };
+
+// One runner's odds in the "2/1" form, on the tote board or in the race view's runner list.
+void DrawRunnerOdds(int slot, OddsPlace place);
+
+enum class OddsForm { Card, Race }; // "2 - 1" on the card, "2/1" in the race view
+
+// An odds code 399..447 written in a form; false (and an empty text) for any other code.
+bool FormatOdds(int32_t code, OddsForm form, char* text, size_t size);
+
+// A runner button was clicked: the bet dialog for the current player.
+void OpenBetDialog();
+
+void ResetRaceCard();

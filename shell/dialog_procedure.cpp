@@ -1,0 +1,191 @@
+// The game's dialog procedure: player names, bets, and the end-of-day and championship answers.
+#include "shell/dialog_procedure.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "platform/asset_manifest.h"
+#include "platform/bitmap.h"
+#include "platform/display.h"
+#include "platform/game_sounds.h"
+#include "platform/game_sprites.h"
+#include "platform/message_box.h"
+#include "platform/sound.h"
+#include "raceday/race_card.h"
+#include "resources/dialog_templates.h"
+#include "shell/game_state.h"
+#include "shell/settings_file.h"
+
+int32_t betTypeChoice[kMaxPlayers] = {};
+int32_t betAmountEntered = 0;
+
+namespace {
+
+constexpr int kMaxNameCharacters = 11;
+constexpr int32_t kMinStake = 2;
+constexpr int32_t kMaxStake = 1000;
+
+// The players the open name dialog is for.
+int namesDialogPlayers = 1;
+
+struct TabCell {
+    int width, x;
+};
+constexpr TabCell kTabCells[kMaxPlayers] = {{21, 235}, {34, 257}, {34, 293}, {36, 328}};
+constexpr int kTabHeight = 52, kTabTop = 388;
+
+void MakePlayerTabs(int count) {
+    for (int p = 0; p < count; ++p) {
+        CreateSprite(&sPlayerTab[p], kTabCells[p].width, kTabHeight, 1, 0, 1);
+    }
+    if (!LoadBitmapFile(&bitmap, "images/sprites.bmp")) {
+        ErrorBox("Error", "Error loading sprites.bmp");
+        return;
+    }
+    for (int p = 0; p < count; ++p) {
+        CutCell(&sPlayerTab[p], 0, kTabCells[p].x, kTabTop);
+    }
+    UnloadBitmapFile(&bitmap);
+}
+
+void StartPlayer(PlayerRecord& player, const char* name) {
+    std::snprintf(player.name, sizeof player.name, "%s", name);
+    player.money = kStartingMoney;
+    // A new game starts with no bet standing from the last one.
+    ClearBet(player);
+}
+
+void StartGame(Dialog* dialog) {
+    for (int p = 1; p <= namesDialogPlayers; ++p) {
+        char name[kPlayerNameSize];
+        GetDialogItemText(dialog, kIdPlayerName[p - 1], name, sizeof name);
+        if (!NameIsValid(name)) {
+            char text[100];
+            std::snprintf(text, sizeof text, "Player%i's name must be between 1 and 11 characters.",
+                          p);
+            ShowGdiSurface();
+            ErrorBox("Name error", text);
+            return;
+        }
+        StartPlayer(Player(p), name);
+    }
+    if (namesDialogPlayers > 1) {
+        MakePlayerTabs(namesDialogPlayers);
+    }
+    numPlayers = namesDialogPlayers;
+    currentPlayer = 1;
+    loadedRace = 0;
+    gameState = kStateRaceCard;
+    EndDialog(dialog, 1);
+}
+
+int32_t ChoiceForRadio(int id) { return kIdWin - id - 1; }
+
+int RadioForChoice(int32_t choice) { return kIdWin - 1 - choice; }
+
+void AmountError(const char* text) {
+    ShowGdiSurface();
+    ErrorBox("Amount Error", text);
+}
+
+void PlaceBet(Dialog* dialog) {
+    PlayerRecord& player = Player(currentPlayer);
+    const int32_t choice = betTypeChoice[(currentPlayer - 1) & 3];
+    if (choice == 0) {
+        ShowGdiSurface();
+        ErrorBox("Bet error", "Please choose Win, Place or Show.");
+        return;
+    }
+    bool whole = false;
+    betAmountEntered = GetDialogItemInt(dialog, kIdBetAmount, &whole);
+    if (!whole) {
+        AmountError("Please enter a whole number of dollars.");
+        return;
+    }
+    int32_t amount = betAmountEntered < kMinStake ? kMinStake : betAmountEntered;
+    if (daysToStakes > 0 && amount > kMaxStake) {
+        amount = kMaxStake;
+    }
+    if (BetIsOnCurrentRace(player)) {
+        player.money += player.betAmount;
+        if (int64_t{player.money} - amount < 0) {
+            // The old bet is gone; its stake stays with the player.
+            player.betAmount = 0;
+            player.betYear = 2000;
+            AmountError("You don't have that much money.");
+            return;
+        }
+    } else if (int64_t{player.money} - amount < 0) {
+        AmountError("You don't have that much money.");
+        return;
+    }
+    PlaySoundSlot(cashSound, 0);
+    player.money -= amount;
+    player.betRunner = selectedRunner;
+    player.betDay = currentDay;
+    player.betMonth = currentMonth;
+    player.betRace = raceOfDay;
+    player.betYear = currentYear;
+    player.betAmount = amount;
+    player.betType = choice;
+    EndDialog(dialog, 1);
+}
+
+void InitDialog(Dialog* dialog) {
+    // The bet dialog opens with the type the player chose last time.
+    const int32_t choice = betTypeChoice[(currentPlayer - 1) & 3];
+    if (choice != 0) {
+        CheckRadioButton(dialog, kIdWin, kIdShow, RadioForChoice(choice));
+    }
+}
+
+} // namespace
+
+bool NameIsValid(const char* name) {
+    int characters = 0;
+    for (const char* c = name; *c != '\0'; ++c) {
+        characters += (static_cast<unsigned char>(*c) & 0xC0) != 0x80;
+    }
+    return characters >= 1 && characters <= kMaxNameCharacters;
+}
+
+int GameDialogProc(Dialog* dialog, DialogMessage message, int id) {
+    if (message == DialogMessage::Init) {
+        InitDialog(dialog);
+        return 1;
+    }
+    switch (id) {
+    case kIdCancel:
+        EndDialog(dialog, 1);
+        break;
+    case kIdStartGame:
+        StartGame(dialog);
+        break;
+    case kIdWin:
+    case kIdPlace:
+    case kIdShow:
+        CheckRadioButton(dialog, kIdWin, kIdShow, id);
+        betTypeChoice[(currentPlayer - 1) & 3] = ChoiceForRadio(id);
+        break;
+    case kIdPlaceBet:
+        PlaceBet(dialog);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void OpenNamesDialog(int players) {
+    namesDialogPlayers = players < 1 ? 1 : players > kMaxPlayers ? kMaxPlayers : players;
+    RunDialog(NamesDialog(namesDialogPlayers), GameDialogProc);
+}
+
+void ResetDialogProcedure() {
+    for (int32_t& choice : betTypeChoice) {
+        choice = 0;
+    }
+    betAmountEntered = 0;
+    namesDialogPlayers = 1;
+}

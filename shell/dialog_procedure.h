@@ -1,0 +1,24 @@
+// The game's dialog procedure: player names, bets, and the end-of-day and championship answers.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/dialog.h"
+#include "raceday/race_day.h"
+
+// Whole run; ResetDialogProcedure puts them back.
+extern int32_t betTypeChoice[kMaxPlayers]; // last type chosen per player: -1 Win, -2 Place,
+                                           // -3 Show, 0 none yet
+extern int32_t betAmountEntered;
+
+// The one procedure every game dialog runs with.
+int GameDialogProc(Dialog* dialog, DialogMessage message, int id);
+
+// Called by the number-of-players screen: the name dialog for that many players. The count
+// becomes numPlayers only once every name is good.
+void OpenNamesDialog(int players);
+
+// The players' name rule: 1 to 11 characters (UTF-8 counted as characters).
+bool NameIsValid(const char* name);
+
+void ResetDialogProcedure();

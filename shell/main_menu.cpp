@@ -1,0 +1,172 @@
+// The main menu, drawn behind every screen but the track, and the number-of-players screen.
+#include "shell/main_menu.h"
+
+#include <cstdio>
+
+#include "platform/dialog.h"
+#include "platform/display.h"
+#include "platform/events.h"
+#include "platform/game_sounds.h"
+#include "platform/game_sprites.h"
+#include "platform/input.h"
+#include "platform/sound.h"
+#include "platform/text.h"
+#include "raceday/race_day.h"
+#include "resources/dialog_templates.h"
+#include "screens/credits.h"
+#include "shell/debug_log.h"
+#include "shell/dialog_procedure.h"
+#include "shell/frame_driver.h"
+#include "shell/frame_timing.h"
+#include "shell/game_state.h"
+#include "shell/settings_file.h"
+
+namespace {
+
+constexpr int kBannerRestX = 220;
+constexpr int kBannerStep = 12;
+constexpr uint32_t kHintColour = 0x0000C8;
+constexpr const char* kVersionFormat = "Version %.2f";
+constexpr double kVersion = 1.05;
+
+bool Hovered(const Sprite& sprite) { return SpriteHit(&sprite, mouseX, mouseY) != 0; }
+
+bool Clicked() { return mouseState.buttons[0] && leftWasUp; }
+
+bool FieldLoaded() { return raceField[0].horseNumber != 0; }
+
+void StartNewGame() {
+    PlaySoundSlot(click1Sound, 0);
+    bugLog.Write("\nUSER HAS PRESSED sGame SPRITE!");
+    bugLog.Write("Saving game settings...");
+    if (SaveSettings() != 0) {
+        bugLog.Write("Settings saved");
+    }
+    if (gameState == kStateRaceCard) {
+        HoldFrameRate();
+        ShowGdiSurface();
+        if (YesNoBox("Are you sure?", "This will save your game, but will interupt the current "
+                                      "race. Are you sure you want to do this?") != kIdYes) {
+            return;
+        }
+    }
+    gameState = kStatePlayers;
+    PrepareNewGame();
+}
+
+} // namespace
+
+void DrawHint(const char* text) {
+    DrawSurfaceText(text, 150, 575, kHintColour, backBuffer, fontComic17);
+}
+
+void SlideTitleBanner() {
+    if (titleBanner.x > kBannerRestX) {
+        titleBanner.x -= kBannerStep;
+        if (titleBanner.x - kBannerStep <= kBannerRestX) {
+            PlaySoundSlot(explodeSound, 0);
+        }
+    }
+}
+
+void RunMainMenu() {
+    FillBackBufferValue(0xFFFFFF);
+    DrawSprite(&sMenuBackground);
+    if (gameState != kStateCredits) {
+        DrawSprite(&sMenuHorse);
+    }
+    DrawSprite(&titleBanner);
+    if (titleBanner.x <= kBannerRestX) {
+        DrawSprite(&sGame);
+    }
+    const bool settingsOpen = FieldLoaded() && postTimeHold == 0;
+    if (gameState != kStateMainMenu && gameState != kStatePlayers && gameState != kStateOptions &&
+        settingsOpen) {
+        DrawSprite(&sSettings);
+    }
+    DrawSprite(&sCredits);
+    DrawSprite(&sExit);
+
+    // "Game settings" reacts to the button held down, not only to a fresh click.
+    if (FieldLoaded()) {
+        if (Hovered(sSettings)) {
+            if (mouseState.buttons[0] && gameState != kStateOptions && postTimeHold == 0) {
+                PlaySoundSlot(click2Sound, 0);
+                gameState = kStateOptions;
+            }
+            SetSpriteFrame(&sSettings, 1);
+            DrawHint("Game settings");
+        } else {
+            SetSpriteFrame(&sSettings, 0);
+        }
+    }
+    if (Hovered(sCredits)) {
+        if (Clicked()) {
+            PlaySoundSlot(click2Sound, 0);
+            creditsPosition = kCreditsStart;
+            gameState = kStateCredits;
+        }
+        SetSpriteFrame(&sCredits, 1);
+        DrawHint("Corvane developers and other credits");
+    } else {
+        SetSpriteFrame(&sCredits, 0);
+    }
+    if (Hovered(sGame)) {
+        if (Clicked()) {
+            StartNewGame();
+        }
+        SetSpriteFrame(&sGame, 1);
+        DrawHint("Start a new game");
+    } else {
+        SetSpriteFrame(&sGame, 0);
+    }
+}
+
+void DrawMenuFooter() {
+    char line[100];
+    if (topPlayers[0].money != 0) {
+        DrawSurfaceText("TOP PLAYERS", 2, 85, 0x00FFFF, backBuffer, fontArial20);
+        for (int i = 0; i < kTopPlayerCount; ++i) {
+            // A name read from the saved game is printed only up to its field's end.
+            std::snprintf(line, sizeof line, "%i) %.*s - $%i", i + 1, kTopPlayerNameSize,
+                          topPlayers[i].name, topPlayers[i].money);
+            DrawSurfaceText(line, 2, 103 + 15 * i, 0x00FF00, backBuffer, fontComic14);
+        }
+    }
+    std::snprintf(line, sizeof line, kVersionFormat, kVersion);
+    DrawSurfaceText(line, 26, 570, 0x0000C8, backBuffer, fontComic14);
+}
+
+void RunExitButton() {
+    if (!Hovered(sExit)) {
+        SetSpriteFrame(&sExit, 0);
+        return;
+    }
+    if (Clicked()) {
+        PlaySoundSlot(click2Sound, 0);
+        SaveSettings();
+        PostQuitMessage(0);
+    }
+    SetSpriteFrame(&sExit, 1);
+    DrawHint("Save game and exit Stridewell");
+}
+
+void RunPlayersScreen() {
+    for (int n = 1; n <= kMaxPlayers; ++n) {
+        Sprite& button = sPlayers[n - 1];
+        if (!Hovered(button)) {
+            SetSpriteFrame(&button, 0);
+            continue;
+        }
+        if (Clicked()) {
+            PlaySoundSlot(n % 2 == 1 ? click1Sound : click2Sound, 0);
+            HoldFrameRate();
+            ShowGdiSurface();
+            OpenNamesDialog(n);
+        }
+        SetSpriteFrame(&button, 1);
+    }
+    for (Sprite& button : sPlayers) {
+        DrawSprite(&button);
+    }
+}
