@@ -187,8 +187,10 @@ void OptionButtons(Canvas* sheet) {
     const struct {
         int x, y, w, h;
         const char* text;
-    } options[] = {{365, 376, 132, 17, "Time between races"}, {365, 394, 106, 24, "Announcer"},
-                   {365, 419, 133, 23, "Races per day"},      {571, 150, 98, 21, "Sim Mode"},
+    } options[] = {{365, 376, 132, 17, "Time between races"},
+                   {365, 394, 106, 24, "Announcer"},
+                   {365, 419, 133, 23, "Races per day"},
+                   {571, 150, 98, 21, "Sim Mode"},
                    {498, 375, 138, 20, "Days to stakes"}};
     for (const auto& o : options) {
         CardButton(sheet, o.x, o.y, o.w, o.h, false, o.text, o.h * 0.72);

@@ -137,8 +137,11 @@ void IntroField(cairo_t* cr, double w, double h) {
         double x, y, scale;
         int runner;
         double phase;
-    } field[] = {{120, 0, 2.0, 4, 0.2}, {420, 2, 2.0, 7, 0.55}, {-10, 18, 2.3, 2, 0.8},
-                 {270, 20, 2.3, 0, 0.1}, {540, 16, 2.3, 8, 0.45}};
+    } field[] = {{120, 0, 2.0, 4, 0.2},
+                 {420, 2, 2.0, 7, 0.55},
+                 {-10, 18, 2.3, 2, 0.8},
+                 {270, 20, 2.3, 0, 0.1},
+                 {540, 16, 2.3, 8, 0.45}};
     for (const auto& f : field) {
         cairo_save(cr);
         cairo_translate(cr, f.x, f.y);

@@ -106,35 +106,17 @@ void ProgressMap(Canvas* sheet) {
         SetColour(cr, kGold);
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
-        // Outer rail, dirt, inner rail, infield.
-        const struct {
-            double width;
-            Colour colour;
-        } bands[] = {{15, kRailWhite}, {12, kDirt}, {1.2, kRailWhite}};
-        for (const auto& band : bands) {
-            CoursePath(cr);
-            SetColour(cr, band.colour);
-            cairo_set_line_width(cr, band.width);
-            cairo_stroke(cr);
-        }
+        // The infield inside the course, then the track with a white rail either side.
         CoursePath(cr);
-        cairo_set_line_width(cr, 12);
-        cairo_stroke_preserve(cr);
-        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-        // The infield: the area inside the course less the track band.
-        cairo_new_path(cr);
+        SetColour(cr, kInfield);
+        cairo_fill(cr);
         CoursePath(cr);
-        cairo_save(cr);
-        cairo_clip(cr);
-        FillRect(cr, 0, 0, w, h, kInfield);
-        cairo_restore(cr);
-        CoursePath(cr);
-        SetColour(cr, kDirt);
-        cairo_set_line_width(cr, 10);
+        SetColour(cr, kRailWhite);
+        cairo_set_line_width(cr, 15);
         cairo_stroke(cr);
         CoursePath(cr);
-        SetColour(cr, Shade(kDirt, 0.85));
-        cairo_set_line_width(cr, 0.8);
+        SetColour(cr, kDirt);
+        cairo_set_line_width(cr, 12);
         cairo_stroke(cr);
         // A small lake and the board in the infield.
         cairo_save(cr);
@@ -145,12 +127,12 @@ void ProgressMap(Canvas* sheet) {
         SetColour(cr, Rgb8(90, 150, 210));
         cairo_fill(cr);
         FillRect(cr, 160, 60, 40, 8, kDeepGreen);
-        // The finish line across the track at the start point.
+        // The finish line across the track just short of the start, where the marker waits.
         for (int i = 0; i < 4; ++i) {
-            FillRect(cr, 136, 113 + i * 3.5, 3, 3.5, i % 2 == 0 ? kRailWhite : Rgb8(20, 20, 20));
+            FillRect(cr, 127, 113 + i * 3.5, 3, 3.5, i % 2 == 0 ? kRailWhite : Rgb8(20, 20, 20));
         }
         SetFont(cr, Face::SansBold, 11);
-        TextCentred(cr, "FINISH", 137, 93, kRailWhite);
+        TextCentred(cr, "FINISH", 128, 97, kRailWhite);
     });
 }
 

@@ -69,18 +69,18 @@ void Leg(cairo_t* cr, Point top, LegPose pose, bool fore, Colour upper, Colour l
 }
 
 void BodyPath(cairo_t* cr) {
-    cairo_move_to(cr, 77, 22);                             // chest
-    cairo_curve_to(cr, 79, 30, 74, 35, 68, 35);            // brisket
-    cairo_curve_to(cr, 58, 37, 46, 37, 39, 34);            // belly to the stifle
-    cairo_curve_to(cr, 31, 33, 26, 28, 27, 23);            // buttock
-    cairo_curve_to(cr, 28, 18, 33, 16, 40, 17);            // croup
-    cairo_curve_to(cr, 50, 19, 58, 18, 64, 15);            // back to the withers
-    cairo_curve_to(cr, 72, 11, 79, 6, 86, 3);              // crest of the neck
-    cairo_curve_to(cr, 88, 2, 90, 3, 92, 5);               // poll
-    cairo_curve_to(cr, 96, 8, 100, 12, 102, 15);           // face
-    cairo_curve_to(cr, 103, 17, 101, 19, 98, 18);          // muzzle and chin
-    cairo_curve_to(cr, 95, 17, 92, 16, 89, 13);            // jaw
-    cairo_curve_to(cr, 86, 15, 82, 18, 77, 22);            // throat to chest
+    cairo_move_to(cr, 77, 22);                    // chest
+    cairo_curve_to(cr, 79, 30, 74, 35, 68, 35);   // brisket
+    cairo_curve_to(cr, 58, 37, 46, 37, 39, 34);   // belly to the stifle
+    cairo_curve_to(cr, 31, 33, 26, 28, 27, 23);   // buttock
+    cairo_curve_to(cr, 28, 18, 33, 16, 40, 17);   // croup
+    cairo_curve_to(cr, 50, 19, 58, 18, 64, 15);   // back to the withers
+    cairo_curve_to(cr, 72, 11, 79, 6, 86, 3);     // crest of the neck
+    cairo_curve_to(cr, 88, 2, 90, 3, 92, 5);      // poll
+    cairo_curve_to(cr, 96, 8, 100, 12, 102, 15);  // face
+    cairo_curve_to(cr, 103, 17, 101, 19, 98, 18); // muzzle and chin
+    cairo_curve_to(cr, 95, 17, 92, 16, 89, 13);   // jaw
+    cairo_curve_to(cr, 86, 15, 82, 18, 77, 22);   // throat to chest
     cairo_close_path(cr);
 }
 
@@ -138,24 +138,24 @@ void Silks(cairo_t* cr, const RunnerLook& look, Point hip, Point shoulder) {
 } // namespace
 
 const RunnerLook kRunnerLooks[10] = {
-    {Rgb8(136, 76, 38), Rgb8(30, 22, 18), Rgb8(206, 28, 40), Rgb8(250, 250, 250),
-     Rgb8(206, 28, 40), 0, 1},
+    {Rgb8(136, 76, 38), Rgb8(30, 22, 18), Rgb8(206, 28, 40), Rgb8(250, 250, 250), Rgb8(206, 28, 40),
+     0, 1},
     {Rgb8(176, 92, 40), Rgb8(150, 74, 32), Rgb8(24, 70, 176), Rgb8(250, 210, 30),
      Rgb8(250, 210, 30), 1, 2},
-    {Rgb8(196, 196, 190), Rgb8(96, 96, 100), Rgb8(250, 200, 20), Rgb8(30, 30, 30),
-     Rgb8(30, 30, 30), 2, 3},
+    {Rgb8(196, 196, 190), Rgb8(96, 96, 100), Rgb8(250, 200, 20), Rgb8(30, 30, 30), Rgb8(30, 30, 30),
+     2, 3},
     {Rgb8(92, 56, 34), Rgb8(26, 20, 16), Rgb8(30, 140, 64), Rgb8(250, 250, 250),
      Rgb8(250, 250, 250), 4, 4},
-    {Rgb8(52, 46, 46), Rgb8(26, 22, 22), Rgb8(250, 250, 250), Rgb8(214, 30, 36),
-     Rgb8(214, 30, 36), 3, 5},
+    {Rgb8(52, 46, 46), Rgb8(26, 22, 22), Rgb8(250, 250, 250), Rgb8(214, 30, 36), Rgb8(214, 30, 36),
+     3, 5},
     {Rgb8(214, 172, 100), Rgb8(240, 228, 200), Rgb8(120, 50, 160), Rgb8(250, 250, 250),
      Rgb8(232, 190, 70), 1, 6},
-    {Rgb8(150, 88, 48), Rgb8(32, 24, 20), Rgb8(244, 128, 20), Rgb8(30, 30, 30),
-     Rgb8(30, 30, 30), 2, 7},
+    {Rgb8(150, 88, 48), Rgb8(32, 24, 20), Rgb8(244, 128, 20), Rgb8(30, 30, 30), Rgb8(30, 30, 30), 2,
+     7},
     {Rgb8(192, 108, 56), Rgb8(170, 92, 44), Rgb8(244, 118, 168), Rgb8(30, 130, 70),
      Rgb8(244, 118, 168), 3, 8},
-    {Rgb8(156, 158, 164), Rgb8(60, 60, 66), Rgb8(40, 182, 192), Rgb8(24, 36, 90),
-     Rgb8(24, 36, 90), 4, 9},
+    {Rgb8(156, 158, 164), Rgb8(60, 60, 66), Rgb8(40, 182, 192), Rgb8(24, 36, 90), Rgb8(24, 36, 90),
+     4, 9},
     {Rgb8(118, 58, 34), Rgb8(96, 44, 24), Rgb8(128, 20, 44), Rgb8(120, 190, 240),
      Rgb8(120, 190, 240), 1, 10},
 };
@@ -228,7 +228,7 @@ void DrawRunner(cairo_t* cr, const RunnerLook& look, double phase, double scale)
     // The jockey stands in short stirrups, steadier than the horse under him.
     cairo_translate(cr, 0, -bob * 0.5);
     const Point foot{60, 23}, knee{63, 14.5}, hip{53.5, 11}, shoulder{68, 6.5}, hand{78, 12};
-    Segment(cr, foot, knee, 3.4, Rgb8(30, 24, 22));  // boot
+    Segment(cr, foot, knee, 3.4, Rgb8(30, 24, 22));   // boot
     Segment(cr, knee, hip, 4.6, Rgb8(246, 244, 236)); // breeches
     Silks(cr, look, hip, shoulder);
     Segment(cr, shoulder, hand, 2.6, look.sleeves);

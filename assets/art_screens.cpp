@@ -270,8 +270,8 @@ void DrawResetNotice(Canvas* sheet) {
         cairo_translate(cr, 65, 135);
         NoticeCard(cr, 670, 329, "A New Season Begins",
                    {"The stakes series is over and its champion crowned.",
-                    "Every horse of the stable has new ratings",
-                    "and a fresh racing record.", "The next stakes series is 10 race days away."},
+                    "Every horse of the stable has new ratings", "and a fresh racing record.",
+                    "The next stakes series is 10 race days away."},
                    "Press C to continue", 0);
     });
 }
@@ -287,15 +287,15 @@ void DrawStakesNotice1(Canvas* sheet) {
 
 void DrawStakesNotice2(Canvas* sheet) {
     StakesNotice(sheet, "Stakes: Round 2",
-                 {"Forty horses are left in the stakes.", "Four races today:",
-                  "the first five of each race go through to round 3."},
+                 {"Forty horses are left in the stakes.",
+                  "Four races today:", "the first five of each race go through to round 3."},
                  2);
 }
 
 void DrawStakesNotice3(Canvas* sheet) {
     StakesNotice(sheet, "Stakes: Round 3",
-                 {"Twenty horses are left in the stakes.", "Two races today:",
-                  "the first five of each race go through to the final."},
+                 {"Twenty horses are left in the stakes.",
+                  "Two races today:", "the first five of each race go through to the final."},
                  3);
 }
 

@@ -86,8 +86,7 @@ void DrawTile(Canvas* tile) {
 }
 
 // One canopy: clusters of leaf balls in three shades inside an ellipse, lit from the left.
-void Canopy(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t seed,
-            Colour leaf) {
+void Canopy(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t seed, Colour leaf) {
     const Colour shades[3] = {Shade(leaf, 0.7), leaf, Shade(leaf, 1.25)};
     for (int layer = 0; layer < 3; ++layer) {
         const int balls = 26 + layer * 6;
@@ -173,18 +172,10 @@ void DrawTrackSheet(Canvas* sheet) {
     Flatten(sheet, kInfield);
 }
 
-void DrawTree1(Canvas* sheet) {
-    DrawTree(sheet, {31, 68, 91, 7, 0.78, Rgb8(76, 132, 60), 21});
-}
-void DrawTree2(Canvas* sheet) {
-    DrawTree(sheet, {1, 88, 118, 9, 0.72, Rgb8(62, 124, 54), 22});
-}
-void DrawTree3(Canvas* sheet) {
-    DrawTree(sheet, {51, 108, 144, 11, 0.7, Rgb8(88, 140, 56), 23});
-}
-void DrawTree4(Canvas* sheet) {
-    DrawTree(sheet, {1, 129, 170, 13, 0.68, Rgb8(56, 112, 50), 24});
-}
+void DrawTree1(Canvas* sheet) { DrawTree(sheet, {31, 68, 91, 7, 0.78, Rgb8(76, 132, 60), 21}); }
+void DrawTree2(Canvas* sheet) { DrawTree(sheet, {1, 88, 118, 9, 0.72, Rgb8(62, 124, 54), 22}); }
+void DrawTree3(Canvas* sheet) { DrawTree(sheet, {51, 108, 144, 11, 0.7, Rgb8(88, 140, 56), 23}); }
+void DrawTree4(Canvas* sheet) { DrawTree(sheet, {1, 129, 170, 13, 0.68, Rgb8(56, 112, 50), 24}); }
 
 void DrawFinishPost(cairo_t* cr, int w, int h) {
     const double cx = w / 2.0;

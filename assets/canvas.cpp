@@ -199,8 +199,8 @@ void Flatten(Canvas* canvas, Colour matte) {
         for (int x = 0; x < canvas->width; ++x) {
             const uint32_t p = row[x];
             const int a = static_cast<int>(p >> 24);
-            const int r = static_cast<int>((p >> 16) & 0xFF) +
-                          static_cast<int>((255 - a) * matte.r);
+            const int r =
+                static_cast<int>((p >> 16) & 0xFF) + static_cast<int>((255 - a) * matte.r);
             const int g = static_cast<int>((p >> 8) & 0xFF) + static_cast<int>((255 - a) * matte.g);
             const int b = static_cast<int>(p & 0xFF) + static_cast<int>((255 - a) * matte.b);
             row[x] = Opaque(std::min(r, 255), std::min(g, 255), std::min(b, 255));

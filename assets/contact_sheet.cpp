@@ -35,8 +35,9 @@ Canvas Unkeyed(const Canvas& picture) {
     for (int y = 0; y < picture.height; ++y) {
         for (int x = 0; x < picture.width; ++x) {
             const uint32_t p = PixelAt(picture, x, y);
-            auto* row = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(out.surface) +
-                                                     y * cairo_image_surface_get_stride(out.surface));
+            auto* row =
+                reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(out.surface) +
+                                            y * cairo_image_surface_get_stride(out.surface));
             row[x] = p == 0 ? 0 : 0xFF000000u | p;
         }
     }
@@ -44,8 +45,7 @@ Canvas Unkeyed(const Canvas& picture) {
     return out;
 }
 
-void Place(cairo_t* cr, const Canvas& picture, const char* name, double x, double y,
-           double scale) {
+void Place(cairo_t* cr, const Canvas& picture, const char* name, double x, double y, double scale) {
     SetFont(cr, Face::SansBold, 16);
     TextAt(cr, name, x, y, Rgb8(20, 20, 20));
     Checker(cr, x, y + kLabel, picture.width * scale, picture.height * scale);

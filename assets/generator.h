@@ -5,9 +5,9 @@
 #include <string>
 
 struct GeneratorResult {
-    int pictures;     // pictures written this run (0 when they were up to date)
-    int sounds;       // clips written this run
-    int horses;       // horse files written this run (0 when the stable already had files)
+    int pictures;      // pictures written this run (0 when they were up to date)
+    int sounds;        // clips written this run
+    int horses;        // horse files written this run (0 when the stable already had files)
     std::string error; // empty on success
 };
 

@@ -9,40 +9,41 @@
 namespace {
 
 constexpr const char* kAdjectives[] = {
-    "Silver",   "Golden",  "Midnight", "Lucky",   "Royal",   "Wild",    "Bold",     "Swift",
-    "Northern", "Southern", "Crimson", "Copper",  "Misty",   "Dancing", "Flying",   "Gentle",
-    "Proud",    "Rapid",   "Quiet",    "Scarlet", "Velvet",  "Winter",  "Summer",   "Autumn",
-    "Rising",   "Brave",   "Secret",   "Noble",   "Distant", "Amber",   "Ivory",    "Emerald",
-    "Stormy",   "Sunny",   "Merry",    "Restless", "Humble", "Daring",  "Gallant",  "Hidden",
-    "Blazing",  "Shining", "Roaring",  "Jolly",   "Lonely",  "Silent",  "Thunder",  "Cosmic",
+    "Silver",   "Golden",   "Midnight", "Lucky",    "Royal",   "Wild",    "Bold",    "Swift",
+    "Northern", "Southern", "Crimson",  "Copper",   "Misty",   "Dancing", "Flying",  "Gentle",
+    "Proud",    "Rapid",    "Quiet",    "Scarlet",  "Velvet",  "Winter",  "Summer",  "Autumn",
+    "Rising",   "Brave",    "Secret",   "Noble",    "Distant", "Amber",   "Ivory",   "Emerald",
+    "Stormy",   "Sunny",    "Merry",    "Restless", "Humble",  "Daring",  "Gallant", "Hidden",
+    "Blazing",  "Shining",  "Roaring",  "Jolly",    "Lonely",  "Silent",  "Thunder", "Cosmic",
 };
 
 constexpr const char* kNouns[] = {
-    "Comet",   "Arrow",   "Express", "Meadow",  "Legend",  "Rebel",   "Spirit",  "Dancer",
-    "Echo",    "Harbour", "Lantern", "Monarch", "Voyager", "Whisper", "Thunder", "Tempest",
-    "Falcon",  "Sparrow", "Breeze",  "Ember",   "Dream",   "Charm",   "Fortune", "Promise",
-    "Rascal",  "Rogue",   "Sonnet",  "Ballad",  "Canyon",  "Glacier", "Horizon", "Rocket",
-    "Banner",  "Beacon",  "Harvest", "Journey", "Mirage",  "Orchard", "Pilgrim", "Ranger",
-    "Sentinel", "Signal", "Summit",  "Trail",   "Valley",  "Warrior", "Wonder",  "Zephyr",
+    "Comet",    "Arrow",   "Express", "Meadow",  "Legend",  "Rebel",   "Spirit",  "Dancer",
+    "Echo",     "Harbour", "Lantern", "Monarch", "Voyager", "Whisper", "Thunder", "Tempest",
+    "Falcon",   "Sparrow", "Breeze",  "Ember",   "Dream",   "Charm",   "Fortune", "Promise",
+    "Rascal",   "Rogue",   "Sonnet",  "Ballad",  "Canyon",  "Glacier", "Horizon", "Rocket",
+    "Banner",   "Beacon",  "Harvest", "Journey", "Mirage",  "Orchard", "Pilgrim", "Ranger",
+    "Sentinel", "Signal",  "Summit",  "Trail",   "Valley",  "Warrior", "Wonder",  "Zephyr",
 };
 
 constexpr const char* kOwners[] = {"Captain's", "Duke's",    "Lady's",   "Miller's",
                                    "Baron's",   "Admiral's", "Sailor's", "Farmer's",
                                    "Parson's",  "Doctor's",  "Mother's", "Grandpa's"};
-constexpr const char* kOwned[] = {"Pride",  "Choice", "Delight", "Folly", "Fancy", "Gamble",
-                                  "Secret", "Treasure", "Wish",  "Joy",   "Luck",  "Legacy"};
+constexpr const char* kOwned[] = {"Pride",  "Choice",   "Delight", "Folly", "Fancy", "Gamble",
+                                  "Secret", "Treasure", "Wish",    "Joy",   "Luck",  "Legacy"};
 
 constexpr const char* kSirs[] = {"Sir", "Mister", "Lord", "Captain", "Major"};
-constexpr const char* kSirNames[] = {"Galloway", "Barnaby",  "Tumbleweed", "Pemberton", "Cobblestone",
-                                     "Bramble",  "Winslow",  "Fitzroy",    "Beaumont",  "Buttons"};
+constexpr const char* kSirNames[] = {"Galloway",    "Barnaby", "Tumbleweed", "Pemberton",
+                                     "Cobblestone", "Bramble", "Winslow",    "Fitzroy",
+                                     "Beaumont",    "Buttons"};
 constexpr const char* kLadies[] = {"Lady", "Miss", "Madam"};
-constexpr const char* kLadyNames[] = {"Marigold", "Rosalind", "Dorothea", "Clementine", "Hazelnut",
-                                      "Primrose", "Juniper",  "Buttons"};
+constexpr const char* kLadyNames[] = {"Marigold", "Rosalind", "Dorothea", "Clementine",
+                                      "Hazelnut", "Primrose", "Juniper",  "Buttons"};
 
-constexpr const char* kMovers[] = {"Wind", "Storm", "Cloud", "Star", "Sky", "Fire", "Wave",
-                                   "Dust", "Moon", "Sun"};
-constexpr const char* kMoving[] = {"chaser", "runner", "dancer", "catcher", "rider", "seeker",
-                                   "breaker", "glider"};
+constexpr const char* kMovers[] = {"Wind", "Storm", "Cloud", "Star", "Sky",
+                                   "Fire", "Wave",  "Dust",  "Moon", "Sun"};
+constexpr const char* kMoving[] = {"chaser", "runner", "dancer",  "catcher",
+                                   "rider",  "seeker", "breaker", "glider"};
 
 template <size_t N> const char* Pick(const char* const (&words)[N], uint64_t& state) {
     state = state * 6364136223846793005ull + 1442695040888963407ull;

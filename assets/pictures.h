@@ -15,9 +15,9 @@ struct PictureSpec {
 
 // Each draws the whole sheet onto a transparent canvas of the listed size; transparent
 // pixels are written as black, the key.
-void DrawTrackSheet(Canvas* sheet);     // track.bmp
-void DrawSceneSheet(Canvas* sheet);     // sprites2.bmp
-void DrawTree1(Canvas* sheet);          // tree1.bmp .. tree4.bmp
+void DrawTrackSheet(Canvas* sheet); // track.bmp
+void DrawSceneSheet(Canvas* sheet); // sprites2.bmp
+void DrawTree1(Canvas* sheet);      // tree1.bmp .. tree4.bmp
 void DrawTree2(Canvas* sheet);
 void DrawTree3(Canvas* sheet);
 void DrawTree4(Canvas* sheet);

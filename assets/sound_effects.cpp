@@ -48,8 +48,8 @@ Clip Hoof(double pitch, Noise& n) {
 }
 
 // A voice-like source for the horses: a buzzy tone following a pitch curve, through formants.
-Clip Voice(const std::vector<double>& pitchCurve, double seconds, double trillHz,
-           double trillDepth, const std::vector<double>& formants, uint32_t seed) {
+Clip Voice(const std::vector<double>& pitchCurve, double seconds, double trillHz, double trillDepth,
+           const std::vector<double>& formants, uint32_t seed) {
     Clip clip(Samples(seconds));
     Noise breath{seed};
     std::vector<Biquad> bands;
@@ -159,8 +159,8 @@ Clip MakeOffBell() {
     // The gate's bell rings for a second and a half; the doors bang open at once.
     Clip clip(Samples(2.4), 0.0f);
     for (int strike = 0; strike < 34; ++strike) {
-        MixInto(clip, Strike(0.12, {1180, 2360, 3190}, {0.05, 0.03, 0.02}),
-                Samples(strike / 22.0), 0.5f);
+        MixInto(clip, Strike(0.12, {1180, 2360, 3190}, {0.05, 0.03, 0.02}), Samples(strike / 22.0),
+                0.5f);
     }
     Clip ring = Strike(0.9, {1180, 2360, 3190}, {0.25, 0.15, 0.1});
     MixInto(clip, ring, Samples(34 / 22.0), 0.5f);
@@ -226,7 +226,8 @@ Clip MakeHorse(int kind) {
         for (int s = 0; s < 2; ++s) {
             Clip snort = Burst(0.35, 0.12, BandPass(700, 0.8), 3 + s);
             for (size_t i = 0; i < snort.size(); ++i) {
-                snort[i] *= static_cast<float>(0.6 + 0.4 * std::sin(2 * M_PI * 32 * i / kSampleRate));
+                snort[i] *=
+                    static_cast<float>(0.6 + 0.4 * std::sin(2 * M_PI * 32 * i / kSampleRate));
             }
             MixInto(clip, snort, Samples(0.05 + s * 0.42), s == 0 ? 1.0f : 0.7f);
         }

@@ -23,11 +23,21 @@ Clip Horse3() { return MakeHorse(2); }
 Clip Horse4() { return MakeHorse(3); }
 
 constexpr EffectClip kEffects[] = {
-    {"postcall.wav", MakeBugleCall}, {"click1.wav", Click1},      {"click2.wav", Click2},
-    {"crowd.wav", Crowd},            {"maincrowd.wav", MainCrowd}, {"gallop.wav", MakeGallop},
-    {"theiroffsound.wav", MakeOffBell}, {"cash.wav", MakeCash},   {"horse1.wav", Horse1},
-    {"horse2.wav", Horse2},          {"horse3.wav", Horse3},      {"horse4.wav", Horse4},
-    {"background.wav", MakeCardTune}, {"explode.wav", MakeExplosion}, {"intro.wav", MakeFanfare},
+    {"postcall.wav", MakeBugleCall},
+    {"click1.wav", Click1},
+    {"click2.wav", Click2},
+    {"crowd.wav", Crowd},
+    {"maincrowd.wav", MainCrowd},
+    {"gallop.wav", MakeGallop},
+    {"theiroffsound.wav", MakeOffBell},
+    {"cash.wav", MakeCash},
+    {"horse1.wav", Horse1},
+    {"horse2.wav", Horse2},
+    {"horse3.wav", Horse3},
+    {"horse4.wav", Horse4},
+    {"background.wav", MakeCardTune},
+    {"explode.wav", MakeExplosion},
+    {"intro.wav", MakeFanfare},
 };
 
 // The text with every `mark` ("%i" or "%d") standing for n.

@@ -164,7 +164,8 @@ Clip Tone(double hz, double seconds, const std::vector<double>& harmonics, doubl
     for (size_t i = 0; i < clip.size(); ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
         // Vibrato grows in after the attack, as a player's would.
-        const double vib = vibratoDepth * std::min(1.0, t / 0.3) * std::sin(2 * M_PI * vibratoHz * t);
+        const double vib =
+            vibratoDepth * std::min(1.0, t / 0.3) * std::sin(2 * M_PI * vibratoHz * t);
         phase += 2 * M_PI * hz * (1 + vib) / kSampleRate;
         double v = 0;
         for (size_t h = 0; h < harmonics.size(); ++h) {

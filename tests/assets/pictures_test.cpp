@@ -1,0 +1,362 @@
+// The generated pictures: every sprite of the manifest and of the single screens loads from
+// them through the game's own reader, each cell full, borders empty, the key where it belongs.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/bitmap.h"
+#include "platform/display.h"
+#include "platform/sprite.h"
+#include "tests/assets/generated_data.h"
+#include "tests/test_support.h"
+
+namespace {
+
+struct SpriteCell {
+    int frame, x, y; // frame `frame` is the sprite-sized rectangle whose top-left is (x, y)
+};
+
+struct Cell {
+    std::string picture;
+    int width, height, lastFrame;
+    std::vector<SpriteCell> cells;
+};
+
+// Every sprite of the asset manifest: picture, frame size, last frame and the cells cut, then
+// the pictures that single screens load.
+const std::vector<Cell> kCells = {
+    {"track.bmp", 800, 600, 1, {{0, 1, 1}}},
+    {"tree1.bmp", 68, 91, 1, {{0, 31, 1}}},
+    {"tree2.bmp", 88, 118, 1, {{0, 1, 1}}},
+    {"tree3.bmp", 108, 144, 1, {{0, 51, 1}}},
+    {"tree4.bmp", 129, 170, 1, {{0, 1, 1}}},
+    {"mainmenu.bmp", 800, 600, 1, {{0, 1, 1}}},
+    {"menu_horse.bmp", 537, 424, 1, {{0, 1, 1}}},
+    {"champion_screen.bmp", 800, 600, 1, {{0, 1, 1}}},
+    {"sprites2.bmp", 800, 21, 1, {{0, 0, 209}}},
+    {"sprites2.bmp", 494, 76, 1, {{0, 1, 1}}},
+    {"sprites2.bmp", 23, 19, 1, {{0, 280, 231}}},
+    {"sprites2.bmp", 278, 133, 1, {{0, 1, 231}}},
+    {"sprites2.bmp", 333, 135, 1, {{0, 280, 251}}},
+    {"sprites2.bmp", 134, 135, 1, {{0, 614, 251}}},
+    {"sprites.bmp", 532, 57, 1, {{0, 1, 1}}},
+    {"sprites.bmp", 74, 21, 2, {{0, 11, 64}, {1, 86, 64}}},
+    {"sprites.bmp", 97, 27, 2, {{0, 5, 96}, {1, 103, 96}}},
+    {"sprites.bmp", 89, 21, 2, {{0, 1, 148}, {1, 95, 148}}},
+    {"sprites.bmp", 53, 22, 2, {{0, 6, 125}, {1, 60, 125}}},
+    {"sprites.bmp", 58, 25, 2, {{0, 196, 159}, {1, 266, 159}}},
+    {"sprites.bmp", 112, 64, 2, {{0, 1, 388}, {1, 114, 388}}},
+    {"sprites.bmp", 100, 22, 1, {{0, 329, 61}}},
+    {"sprites.bmp", 20, 27, 1, {{0, 307, 61}}},
+    {"sprites.bmp", 118, 37, 1, {{0, 1, 453}, {1, 123, 453}}},
+    {"sprites.bmp", 140, 37, 1, {{0, 1, 491}, {1, 144, 491}}},
+    {"sprites.bmp", 141, 38, 1, {{0, 1, 531}, {1, 143, 531}}},
+    {"sprites.bmp", 143, 37, 1, {{0, 244, 453}, {1, 390, 453}}},
+    {"sprites.bmp", 72, 28, 1, {{0, 286, 491}}},
+    {"sprites.bmp", 75, 51, 1, {{0, 365, 324}}},
+    {"sprites.bmp", 73, 19, 1, {{0, 430, 61}}},
+    {"sprites.bmp", 57, 18, 1, {{0, 601, 63}}},
+    {"sprites.bmp", 33, 21, 1, {{0, 273, 61}}},
+    {"sprites.bmp", 17, 26, 2, {{0, 336, 109}, {1, 354, 109}}},
+    {"sprites.bmp", 17, 26, 2, {{0, 336, 136}, {1, 354, 136}}},
+    {"sprites.bmp", 17, 26, 2, {{0, 337, 163}, {1, 355, 163}}},
+    {"sprites.bmp", 20, 26, 2, {{0, 337, 191}, {1, 358, 191}}},
+    {"sprites.bmp", 19, 26, 2, {{0, 338, 218}, {1, 358, 218}}},
+    {"sprites.bmp", 18, 26, 2, {{0, 382, 108}, {1, 402, 108}}},
+    {"sprites.bmp", 20, 26, 2, {{0, 381, 136}, {1, 402, 136}}},
+    {"sprites.bmp", 17, 26, 2, {{0, 381, 163}, {1, 400, 163}}},
+    {"sprites.bmp", 18, 27, 2, {{0, 381, 190}, {1, 400, 190}}},
+    {"sprites.bmp", 32, 26, 2, {{0, 380, 219}, {1, 415, 219}}},
+    {"sprites3.bmp", 173, 327, 2, {{0, 1, 1}, {1, 175, 1}}},
+    {"sprites.bmp", 54, 32, 1, {{0, 467, 82}}},
+    {"sprites.bmp", 54, 32, 1, {{0, 522, 82}}},
+    {"sprites.bmp", 53, 32, 1, {{0, 577, 82}}},
+    {"sprites.bmp", 53, 33, 1, {{0, 541, 115}}},
+    {"sprites.bmp", 41, 121, 1, {{0, 571, 253}}},
+    {"sprites.bmp", 172, 52, 1, {{0, 534, 4}}},
+    {"sprites.bmp", 132, 17, 1, {{0, 365, 376}}},
+    {"sprites.bmp", 106, 24, 1, {{0, 365, 394}}},
+    {"sprites.bmp", 133, 23, 1, {{0, 365, 419}}},
+    {"sprites.bmp", 152, 37, 1, {{0, 365, 539}}},
+    {"sprites.bmp", 98, 21, 2, {{0, 571, 150}}},
+    {"sprites.bmp", 138, 20, 1, {{0, 498, 375}}},
+    {"todayschamp.bmp", 300, 200, 1, {{0, 0, 0}}},
+    // Single screens: the intro, results, notices and the player tabs.
+    {"intro.bmp", 481, 105, 1, {{0, 166, 386}}},
+    {"intro.bmp", 153, 31, 1, {{0, 313, 497}}},
+    {"intro.bmp", 545, 155, 1, {{0, 150, 5}}},
+    {"intro.bmp", 790, 156, 1, {{0, 5, 190}}},
+    {"results.bmp", 800, 600, 1, {{0, 0, 0}}},
+    {"resetgamenotice.bmp", 800, 600, 1, {{0, 0, 0}}},
+    {"stakesinfo.bmp", 670, 329, 1, {{0, 0, 0}}},
+    {"stakesinfo_rnd2.bmp", 670, 329, 1, {{0, 0, 0}}},
+    {"stakesinfo_rnd3.bmp", 670, 329, 1, {{0, 0, 0}}},
+    {"stakesinfo_rnd4.bmp", 670, 329, 1, {{0, 0, 0}}},
+    {"sprites.bmp", 21, 52, 1, {{0, 235, 388}}},
+    {"sprites.bmp", 34, 52, 1, {{0, 257, 388}}},
+    {"sprites.bmp", 34, 52, 1, {{0, 293, 388}}},
+    {"sprites.bmp", 36, 52, 1, {{0, 328, 388}}},
+};
+
+std::vector<Cell> RunnerCells() {
+    std::vector<Cell> runners;
+    for (int r = 0; r < 10; ++r) {
+        Cell runner{"horses.bmp", 106, 56, 11, {}};
+        for (int i = 0; i <= 10; ++i) {
+            runner.cells.push_back({i, 1 + 107 * i, 1 + 57 * r});
+        }
+        runners.push_back(runner);
+    }
+    return runners;
+}
+
+// The least sheet sizes the cells need.
+const std::map<std::string, std::pair<int, int>> kLeastSizes = {
+    {"horses.bmp", {1177, 570}},
+    {"sprites.bmp", {706, 576}},
+    {"sprites2.bmp", {800, 386}},
+    {"sprites3.bmp", {348, 328}},
+    {"track.bmp", {801, 601}},
+    {"mainmenu.bmp", {801, 601}},
+    {"champion_screen.bmp", {801, 601}},
+    {"intro.bmp", {795, 528}},
+    {"results.bmp", {800, 600}},
+    {"resetgamenotice.bmp", {800, 600}},
+    {"stakesinfo.bmp", {670, 329}},
+    {"stakesinfo_rnd2.bmp", {670, 329}},
+    {"stakesinfo_rnd3.bmp", {670, 329}},
+    {"stakesinfo_rnd4.bmp", {670, 329}},
+    {"todayschamp.bmp", {300, 200}},
+    {"menu_horse.bmp", {538, 425}},
+    {"tree1.bmp", {99, 92}},
+    {"tree2.bmp", {89, 119}},
+    {"tree3.bmp", {159, 145}},
+    {"tree4.bmp", {130, 171}},
+};
+
+// Pictures the screens show without any see-through pixel.
+const std::vector<std::string> kOpaque = {"track.bmp", "results.bmp", "resetgamenotice.bmp",
+                                          "champion_screen.bmp"};
+
+std::vector<Cell> AllCells() {
+    std::vector<Cell> all = RunnerCells();
+    all.insert(all.end(), kCells.begin(), kCells.end());
+    return all;
+}
+
+std::string ImagePath(const std::string& picture) {
+    return GeneratedDataFolder() + "/images/" + picture;
+}
+
+uint16_t SheetPixel(const BitmapFile& sheet, int x, int y) {
+    uint16_t p;
+    std::memcpy(&p, sheet.pixels.data() + 2 * (static_cast<size_t>(y) * sheet.infoHeader.width + x),
+                2);
+    return p;
+}
+
+// Lightness 0..1 of a 5-6-5 pixel.
+double Lightness(uint16_t p) {
+    const double r = (p >> 11) / 31.0, g = ((p >> 5) & 63) / 63.0, b = (p & 31) / 31.0;
+    return 0.3 * r + 0.59 * g + 0.11 * b;
+}
+
+class GeneratedPictures : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_FALSE(GeneratedDataFolder().empty()); }
+    void TearDown() override {
+        DestroySprite(&sprite);
+        UnloadBitmapFile(&sheet);
+    }
+    void Load(const std::string& picture) {
+        ASSERT_EQ(LoadBitmapFile(&sheet, ImagePath(picture).c_str()), 1) << picture;
+    }
+    BitmapFile sheet{};
+    Sprite sprite{};
+};
+
+TEST_F(GeneratedPictures, EveryFileIsAnUncompressedBottomUp24BitBmpAtLeastItsSheetSize) {
+    for (const auto& [picture, least] : kLeastSizes) {
+        const std::vector<uint8_t> bytes = ReadBytes(ImagePath(picture));
+        ASSERT_GE(bytes.size(), 54u) << picture;
+        auto get32 = [&](size_t at) {
+            return static_cast<int64_t>(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+                                        static_cast<uint32_t>(bytes[at + 3]) << 24);
+        };
+        const int64_t width = get32(18), height = get32(22);
+        EXPECT_EQ(bytes[0], 'B') << picture;
+        EXPECT_EQ(bytes[1], 'M') << picture;
+        EXPECT_EQ(bytes[28] | bytes[29] << 8, 24) << picture;
+        EXPECT_EQ(get32(30), 0) << picture << " is compressed";
+        EXPECT_GT(height, 0) << picture << " is not bottom-up";
+        EXPECT_EQ(width % 4, 0) << picture << " rows would need padding";
+        EXPECT_EQ(get32(34), 3 * width * height) << picture << " image size";
+        EXPECT_EQ(static_cast<int64_t>(bytes.size()), get32(10) + 3 * width * height) << picture;
+        EXPECT_GE(width, least.first) << picture;
+        EXPECT_GE(height, least.second) << picture;
+    }
+}
+
+TEST_F(GeneratedPictures, EveryListedCellLoadsOpaqueAndFramesWithoutACellStayEmpty) {
+    for (const Cell& cell : AllCells()) {
+        Load(cell.picture);
+        ASSERT_EQ(CreateSprite(&sprite, cell.width, cell.height, cell.lastFrame, 0, 1), 1);
+        std::vector<bool> filled(cell.lastFrame + 1, false);
+        for (const SpriteCell& c : cell.cells) {
+            ASSERT_EQ(DDLoadImageBitmap(&sprite, c.frame, &sheet, c.x, c.y, 1), 1)
+                << cell.picture << " cell at " << c.x << ", " << c.y;
+            filled[c.frame] = true;
+        }
+        for (int frame = 0; frame <= cell.lastFrame; ++frame) {
+            int opaque = 0;
+            for (int y = 0; y < cell.height; ++y) {
+                for (int x = 0; x < cell.width; ++x) {
+                    opaque += ReadSurfacePixel(sprite.frames[frame], x, y) != 0;
+                }
+            }
+            const int area = cell.width * cell.height;
+            if (filled[frame]) {
+                // The lettering of the intro covers the least: about a tenth.
+                EXPECT_GT(opaque, area / 20) << cell.picture << " " << cell.width << " x "
+                                             << cell.height << " frame " << frame;
+            } else {
+                EXPECT_EQ(opaque, 0) << cell.picture << " frame " << frame;
+            }
+            const bool wholly = std::count(kOpaque.begin(), kOpaque.end(), cell.picture) > 0;
+            if (filled[frame] && wholly) {
+                EXPECT_EQ(opaque, area) << cell.picture << " shows through";
+            }
+        }
+        DestroySprite(&sprite);
+    }
+}
+
+TEST_F(GeneratedPictures, CellsOfASheetNeverOverlapAndTheirBordersAreTransparent) {
+    struct Rect {
+        int x, y, w, h;
+        bool operator<(const Rect& o) const {
+            return std::tie(x, y, w, h) < std::tie(o.x, o.y, o.w, o.h);
+        }
+    };
+    std::map<std::string, std::set<Rect>> sheets;
+    for (const Cell& cell : AllCells()) {
+        for (const SpriteCell& c : cell.cells) {
+            sheets[cell.picture].insert({c.x, c.y, cell.width, cell.height});
+        }
+    }
+    for (const auto& [picture, cells] : sheets) {
+        if (cells.size() < 2) {
+            continue;
+        }
+        Load(picture);
+        const int width = sheet.infoHeader.width, height = sheet.infoHeader.height;
+        std::vector<int> owner(static_cast<size_t>(width) * height, -1);
+        int index = 0;
+        for (const Rect& r : cells) {
+            ASSERT_LE(r.x + r.w, width) << picture;
+            ASSERT_LE(r.y + r.h, height) << picture;
+            for (int y = r.y; y < r.y + r.h; ++y) {
+                for (int x = r.x; x < r.x + r.w; ++x) {
+                    ASSERT_EQ(owner[y * width + x], -1)
+                        << picture << ": cells overlap at " << x << ", " << y;
+                    owner[y * width + x] = index;
+                }
+            }
+            ++index;
+        }
+        // The one-pixel ring round each cell belongs to no cell and holds only the key.
+        for (const Rect& r : cells) {
+            for (int y = r.y - 1; y <= r.y + r.h; ++y) {
+                for (int x = r.x - 1; x <= r.x + r.w; ++x) {
+                    const bool ring =
+                        x == r.x - 1 || x == r.x + r.w || y == r.y - 1 || y == r.y + r.h;
+                    if (!ring || x < 0 || y < 0 || x >= width || y >= height) {
+                        continue;
+                    }
+                    EXPECT_EQ(owner[y * width + x], -1)
+                        << picture << ": no border between cells at " << x << ", " << y;
+                    EXPECT_EQ(SheetPixel(sheet, x, y), 0)
+                        << picture << ": border pixel " << x << ", " << y << " is drawn";
+                }
+            }
+        }
+    }
+}
+
+TEST_F(GeneratedPictures, EveryRunnerFrameDiffersFromTheNextAndEveryRunnerFromTheOthers) {
+    Load("horses.bmp");
+    auto frame = [&](int runner, int i) {
+        std::vector<uint16_t> pixels;
+        for (int y = 0; y < 56; ++y) {
+            for (int x = 0; x < 106; ++x) {
+                pixels.push_back(SheetPixel(sheet, 1 + 107 * i + x, 1 + 57 * runner + y));
+            }
+        }
+        return pixels;
+    };
+    for (int r = 0; r < 10; ++r) {
+        for (int i = 0; i < 11; ++i) {
+            EXPECT_NE(frame(r, i), frame(r, (i + 1) % 11)) << "runner " << r << " frame " << i;
+        }
+        for (int other = r + 1; other < 10; ++other) {
+            EXPECT_NE(frame(r, 0), frame(other, 0)) << "runners " << r << " and " << other;
+        }
+    }
+}
+
+TEST_F(GeneratedPictures, TheBackdropsWindowIsSeeThroughAndItsFrameIsNot) {
+    Load("mainmenu.bmp");
+    // The sheet's cell starts at (1, 1): screen (x, y) is sheet (x + 1, y + 1).
+    for (const auto& [x, y] : {std::pair{400, 300}, {160, 80}, {780, 550}, {300, 180}}) {
+        EXPECT_EQ(SheetPixel(sheet, x + 1, y + 1), 0) << x << ", " << y;
+    }
+    for (const auto& [x, y] : {std::pair{10, 10}, {10, 300}, {400, 585}, {26, 575}}) {
+        EXPECT_NE(SheetPixel(sheet, x + 1, y + 1), 0) << x << ", " << y;
+    }
+}
+
+TEST_F(GeneratedPictures, TheMenuHorseIsLightAndLeavesTheHintLineClear) {
+    Load("menu_horse.bmp");
+    int opaque = 0, light = 0;
+    for (int y = 0; y < 424; ++y) {
+        for (int x = 0; x < 537; ++x) {
+            const uint16_t p = SheetPixel(sheet, x + 1, y + 1);
+            // The picture sits at y 177; the hint line's band begins at screen y 566.
+            if (177 + y >= 566) {
+                EXPECT_EQ(p, 0) << x << ", " << y;
+            } else if (p != 0) {
+                ++opaque;
+                light += Lightness(p) >= 0.6;
+            }
+        }
+    }
+    ASSERT_GT(opaque, 0);
+    EXPECT_GE(light, opaque * 97 / 100);
+}
+
+TEST_F(GeneratedPictures, TheProgressMapsCoursePassesThroughEveryMarkerCentre) {
+    Load("sprites2.bmp");
+    // The marker positions of the race view, the map at (500, 15), the marker's centre +(11, 9).
+    const int markers[][2] = {{626, 126}, {665, 125}, {703, 115}, {727, 101}, {749, 76}, {738, 46},
+                              {708, 29},  {660, 16},  {632, 14},  {595, 17},  {562, 23}, {532, 37},
+                              {508, 67},  {517, 92},  {540, 109}, {581, 124}};
+    const int mapX = 1, mapY = 231; // the map's cell in the sheet
+    auto at = [&](int screenX, int screenY) {
+        return SheetPixel(sheet, mapX + screenX - 500, mapY + screenY - 15);
+    };
+    const uint16_t course = at(markers[0][0] + 11, markers[0][1] + 9);
+    EXPECT_NE(course, 0);
+    for (const auto& m : markers) {
+        EXPECT_EQ(at(m[0] + 11, m[1] + 9), course) << m[0] << ", " << m[1];
+    }
+    // Well inside the oval lies the infield, not the course.
+    EXPECT_NE(at(640, 80), course);
+}
+
+} // namespace

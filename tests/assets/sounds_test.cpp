@@ -1,0 +1,199 @@
+// The generated clips: every clip of the manifest and the intro is an 8-bit mono WAVE file at
+// 8000 Hz that the game's own loader takes, of a sensible length; loops are seamless and the
+// announcer's wordings differ.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/sound.h"
+#include "tests/assets/generated_data.h"
+#include "tests/test_support.h"
+
+namespace {
+
+// The clips the game loads, as the manifest lists them, and the intro's.
+std::vector<std::string> ClipPaths() {
+    std::vector<std::string> paths;
+    for (const char* single :
+         {"postcall",   "click1",        "click2",     "crowd",      "maincrowd",
+          "gallop",     "theiroffsound", "cash",       "horse1",     "horse2",
+          "horse3",     "horse4",        "background", "explode",    "1minute1",
+          "30seconds1", "posttime1",     "1minute2",   "30seconds2", "posttime2",
+          "1minute3",   "30seconds3",    "posttime3",  "comeon",     "intro"}) {
+        paths.push_back(std::string("sounds/") + single + ".wav");
+    }
+    const std::string a = "sounds/announcer/";
+    for (int n = 1; n <= 10; ++n) {
+        const std::string i = std::to_string(n);
+        for (const std::string& file :
+             {"stretch" + i, "generic_phrase" + i, i + "UpFront_calm", i + "UpFront_med",
+              i + "UpFront_ex", i + "UpFront_ex2", i + "UpFront_ex3", i + "UpFront_med2",
+              i + "UpFront_med3", i + "incommand_calm", i + "struggling", i + "struggling2",
+              i + "goodstart", i + "badstart"}) {
+            paths.push_back(a + file + ".wav");
+        }
+        if (n <= 7) {
+            paths.push_back(a + "theiroff" + i + ".wav");
+        }
+    }
+    for (int n = 1; n <= 30; ++n) {
+        for (const char* family : {"generic_calm", "generic_med", "generic_ex"}) {
+            paths.push_back(a + family + std::to_string(n) + ".wav");
+        }
+    }
+    paths.push_back(a + "atfirstquarterpole.wav");
+    return paths;
+}
+
+struct Wave {
+    int formatTag = 0, channels = 0, rate = 0, bits = 0;
+    bool formatFirst = false;
+    std::vector<uint8_t> samples;
+};
+
+uint32_t Get32(const std::vector<uint8_t>& b, size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
+}
+
+Wave ReadWave(const std::string& path) {
+    Wave w;
+    const std::vector<uint8_t> b = ReadBytes(path);
+    if (b.size() < 12 || std::string(b.begin(), b.begin() + 4) != "RIFF" ||
+        std::string(b.begin() + 8, b.begin() + 12) != "WAVE") {
+        return w;
+    }
+    for (size_t at = 12; at + 8 <= b.size();) {
+        const std::string tag(b.begin() + at, b.begin() + at + 4);
+        const size_t size = Get32(b, at + 4), body = at + 8;
+        if (tag == "fmt " && body + 16 <= b.size()) {
+            w.formatFirst = at == 12;
+            w.formatTag = b[body] | b[body + 1] << 8;
+            w.channels = b[body + 2] | b[body + 3] << 8;
+            w.rate = static_cast<int>(Get32(b, body + 4));
+            w.bits = b[body + 14] | b[body + 15] << 8;
+        } else if (tag == "data" && body + size <= b.size()) {
+            w.samples.assign(b.begin() + body, b.begin() + body + size);
+        }
+        at = body + size + size % 2;
+    }
+    return w;
+}
+
+double Seconds(const Wave& w) { return w.samples.size() / 8000.0; }
+
+double Loudness(const Wave& w) {
+    double sum = 0;
+    for (uint8_t s : w.samples) {
+        sum += (s - 128.0) * (s - 128.0);
+    }
+    return std::sqrt(sum / w.samples.size());
+}
+
+std::string Data(const std::string& path) { return GeneratedDataFolder() + "/" + path; }
+
+class GeneratedSounds : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_FALSE(GeneratedDataFolder().empty()); }
+};
+
+TEST_F(GeneratedSounds, EveryClipIsAn8BitMonoPcmWaveAt8000HzOfASensibleLength) {
+    const std::vector<std::string> paths = ClipPaths();
+    ASSERT_EQ(paths.size(), 263u);
+    for (const std::string& path : paths) {
+        const Wave w = ReadWave(Data(path));
+        EXPECT_TRUE(w.formatFirst) << path;
+        EXPECT_EQ(w.formatTag, 1) << path;
+        EXPECT_EQ(w.channels, 1) << path;
+        EXPECT_EQ(w.rate, 8000) << path;
+        EXPECT_EQ(w.bits, 8) << path;
+        EXPECT_GE(Seconds(w), 0.03) << path;
+        EXPECT_LE(Seconds(w), 30.0) << path;
+        // No clip is silence.
+        EXPECT_GT(Loudness(w), 3.0) << path;
+    }
+}
+
+TEST_F(GeneratedSounds, TheGamesLoaderTakesEveryClip) {
+    WorkingDirectory inData(GeneratedDataFolder());
+    ASSERT_EQ(InitSound(), 1);
+    for (const std::string& path : ClipPaths()) {
+        const int slot = LoadSound(path.c_str(), 8000, 0xE0);
+        ASSERT_GE(slot, 0) << path;
+        EXPECT_EQ(soundSlots[slot].rate, 8000) << path;
+        EXPECT_GT(soundSlots[slot].size, 0) << path;
+    }
+    ShutdownSound();
+}
+
+TEST_F(GeneratedSounds, AmbienceLoopsStartAndEndAtSilenceSoARestartNeverClicks) {
+    for (const char* loop : {"sounds/crowd.wav", "sounds/maincrowd.wav", "sounds/gallop.wav",
+                             "sounds/background.wav"}) {
+        const Wave w = ReadWave(Data(loop));
+        ASSERT_FALSE(w.samples.empty()) << loop;
+        EXPECT_NEAR(w.samples.front(), 128, 2) << loop;
+        EXPECT_NEAR(w.samples.back(), 128, 2) << loop;
+        EXPECT_GE(Seconds(w), 2.0) << loop;
+    }
+}
+
+TEST_F(GeneratedSounds, TheIntroFanfareOutlastsTheIntroPictures) {
+    // The intro's last pictures settle near frame 380 at 60 frames a second.
+    EXPECT_GE(Seconds(ReadWave(Data("sounds/intro.wav"))), 7.0);
+}
+
+TEST_F(GeneratedSounds, EveryFamilyOfCallsHasDifferentClips) {
+    const std::string a = "sounds/announcer/";
+    auto distinct = [&](const std::vector<std::string>& files) {
+        std::set<std::string> seen;
+        for (const std::string& f : files) {
+            const std::vector<uint8_t> samples = ReadWave(Data(f)).samples;
+            seen.insert(std::string(samples.begin(), samples.end()));
+        }
+        return seen.size();
+    };
+    for (const char* family :
+         {"generic_calm", "generic_med", "generic_ex", "generic_phrase", "theiroff"}) {
+        const int count = std::string(family) == "generic_phrase" ? 10
+                          : std::string(family) == "theiroff"     ? 7
+                                                                  : 30;
+        std::vector<std::string> files;
+        for (int n = 1; n <= count; ++n) {
+            files.push_back(a + family + std::to_string(n) + ".wav");
+        }
+        EXPECT_EQ(distinct(files), static_cast<size_t>(count)) << family;
+    }
+    // A runner's clips name it: the ten numbers of one family all differ.
+    for (const char* family : {"UpFront_calm", "UpFront_ex3", "goodstart", "struggling2"}) {
+        std::vector<std::string> files;
+        for (int n = 1; n <= 10; ++n) {
+            files.push_back(a + std::to_string(n) + family + ".wav");
+        }
+        EXPECT_EQ(distinct(files), 10u) << family;
+    }
+    for (const char* call : {"1minute", "30seconds", "posttime"}) {
+        std::vector<std::string> files;
+        for (int n = 1; n <= 3; ++n) {
+            files.push_back(std::string("sounds/") + call + std::to_string(n) + ".wav");
+        }
+        EXPECT_EQ(distinct(files), 3u) << call;
+    }
+}
+
+TEST_F(GeneratedSounds, TheAnnouncerGetsLouderFromCalmToExcitedCalls) {
+    auto mean = [&](const char* family) {
+        double sum = 0;
+        for (int n = 1; n <= 30; ++n) {
+            sum += Loudness(ReadWave(
+                Data(std::string("sounds/announcer/") + family + std::to_string(n) + ".wav")));
+        }
+        return sum / 30;
+    };
+    const double calm = mean("generic_calm"), med = mean("generic_med"), ex = mean("generic_ex");
+    EXPECT_LT(calm, med);
+    EXPECT_LT(med, ex);
+}
+
+} // namespace
