@@ -461,6 +461,12 @@ int Run(Dialog& dialog) {
             ApplyScriptInput();
         }
         ListenForScriptUiEvents(nullptr);
+        if (events.empty() && ScriptHasEnded() && DisplayIsHeadless()) {
+            // Nobody is left to answer a headless run: cancel rather than wait for ever.
+            ScriptTranscript("the script has ended with \"%s\" open: Escape",
+                             dialog.caption.c_str());
+            events.push_back({UiEventKind::Key, kKeyEscape, 0, 0, false, {}});
+        }
         for (size_t i = 0; i < events.size() && !dialog.ended; ++i) {
             Handle(&dialog, events[i]);
         }
@@ -655,6 +661,11 @@ int OkBox(const char* caption, const char* text) {
 
 int WaitForKey(int scanCode) {
     while (!QuitPosted()) {
+        if (ScriptHasEnded() && DisplayIsHeadless()) {
+            ScriptTranscript("the script has ended during a wait for a key: the game quits");
+            PostQuitMessage(0);
+            return 0;
+        }
         PumpWindowEvents();
         ReadKeyboard();
         if (keyState[scanCode & 0xFF]) {

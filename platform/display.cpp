@@ -309,6 +309,12 @@ void ToggleFullscreen() {
     SDL_SetWindowFullscreen(display.window, display.windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
 }
 
+bool DisplayIsHeadless() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver != nullptr &&
+           (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
+}
+
 int ReleaseDisplay() {
     delete backClipper;
     backClipper = nullptr;

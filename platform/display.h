@@ -112,6 +112,9 @@ void SetFramePacing(bool on);
 
 void ToggleFullscreen();
 
+// Whether the window is one nobody can see or answer (the dummy video driver of a headless run).
+bool DisplayIsHeadless();
+
 // Releases the clipper, the back buffer, the primary surface, the renderer and the window,
 // each only if it exists.
 int ReleaseDisplay();

@@ -29,6 +29,7 @@ struct {
     size_t nextInput = 0;
     size_t nextAfterPresent = 0;
     bool running = false;
+    bool played = false; // a script was started in this run
     uint8_t keys[256] = {};
     ScriptMouse mouse = {};
     std::vector<UiEvent>* uiEvents = nullptr; // the open dialog's, while it listens
@@ -296,6 +297,7 @@ void StartScript(std::vector<ScriptCommand> commands) {
         queue.push_back(std::move(command));
     }
     UpdateRunning();
+    script.played = script.running;
 }
 
 void StopScript() {
@@ -306,9 +308,12 @@ void StopScript() {
     std::memset(script.keys, 0, sizeof script.keys);
     script.mouse = {};
     script.running = false;
+    script.played = false;
 }
 
 bool ScriptIsRunning() { return script.running; }
+
+bool ScriptHasEnded() { return script.played && !script.running; }
 
 void ApplyScriptInput() {
     const int64_t frame = PresentedFrameCount() + 1;

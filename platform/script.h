@@ -49,6 +49,9 @@ bool LoadScript(const char* path, std::string* error);
 void StartScript(std::vector<ScriptCommand> commands);
 void StopScript();
 
+// A script was played and has run out (its input no longer drives the game).
+bool ScriptHasEnded();
+
 // While a script plays, it alone drives the keyboard, the buttons and the cursor.
 bool ScriptIsRunning();
 

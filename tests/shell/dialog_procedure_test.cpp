@@ -1,0 +1,182 @@
+// The game's dialogs answered by script: names, stake limits, refunds and refusals.
+#include "shell/dialog_procedure.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+#include "platform/display.h"
+#include "platform/script.h"
+#include "platform/text.h"
+#include "raceday/race_card.h"
+#include "raceday/race_day.h"
+#include "resources/dialog_templates.h"
+#include "shell/game_state.h"
+#include "shell/settings_file.h"
+#include "tests/test_support.h"
+
+namespace {
+
+class DialogProcedureTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetRaceDay();
+        ResetSettingsBlock();
+        ResetDialogProcedure();
+        currentDay = 5;
+        currentMonth = 3;
+        currentYear = 2002;
+        raceOfDay = 2;
+        daysToStakes = 4;
+        gameState = kStatePlayers;
+        PrepareGameDataFolder(folder.path());
+        inFolder = std::make_unique<WorkingDirectory>(folder.path());
+        ASSERT_EQ(OpenGameWindow("Stridewell", true), 1);
+        ASSERT_EQ(InitDisplay(kScreenWidth, kScreenHeight, 16), 1);
+        SetFramePacing(false);
+    }
+    void TearDown() override {
+        StopScript();
+        ReleaseFonts();
+        ReleaseDisplay();
+        inFolder.reset();
+    }
+    ScratchFolder folder;
+    std::unique_ptr<WorkingDirectory> inFolder;
+    // Plays script lines whose frames count from the next picture on, and returns what the
+    // run wrote to its transcript.
+    std::string Answer(const std::string& lines, void (*open)()) {
+        std::string text;
+        size_t start = 0;
+        while (start < lines.size()) {
+            const size_t end = lines.find('\n', start);
+            const std::string line = lines.substr(start, end - start);
+            const size_t space = line.find(' ');
+            text += std::to_string(std::stol(line.substr(0, space)) + PresentedFrameCount()) +
+                    line.substr(space) + "\n";
+            start = end == std::string::npos ? lines.size() : end + 1;
+        }
+        std::vector<ScriptCommand> commands;
+        std::string error;
+        EXPECT_TRUE(ParseScript(text, "/tmp", &commands, &error)) << error;
+        StartScript(commands);
+        testing::internal::CaptureStdout();
+        open();
+        return testing::internal::GetCapturedStdout();
+    }
+    static void Names2() { OpenNamesDialog(2); }
+    static void Bet() { OpenBetDialog(); }
+    std::string BetOf(const char* amount, const char* type = "3000") {
+        return Answer(std::string("1 button ") + type + "\n1 type " + amount + "\n2 key Enter\n",
+                      Bet);
+    }
+};
+
+TEST_F(DialogProcedureTest, GoodNamesStartTheGameWithMoneyAndNoBets) {
+    Player(1).betDay = currentDay;
+    Player(1).betAmount = 50;
+    numPlayers = 4;
+    currentPlayer = 4;
+    Answer("1 type Alice\n2 key Tab\n2 type Bob\n3 key Enter\n", Names2);
+    EXPECT_STREQ(Player(1).name, "Alice");
+    EXPECT_STREQ(Player(2).name, "Bob");
+    for (int p = 1; p <= 2; ++p) {
+        EXPECT_EQ(Player(p).money, 1000);
+        EXPECT_EQ(Player(p).betAmount, 0);
+        EXPECT_EQ(Player(p).betDay, kNoBetDay);
+    }
+    EXPECT_EQ(numPlayers, 2);
+    EXPECT_EQ(currentPlayer, 1);
+    EXPECT_EQ(gameState, kStateRaceCard);
+    EXPECT_EQ(loadedRace, 0);
+}
+
+TEST_F(DialogProcedureTest, BadNamesKeepTheDialogOpenAndCancelChangesNothing) {
+    numPlayers = 3;
+    const std::string said = Answer("1 type Alice\n"
+                                    "2 key Enter\n" // player 2 has no name
+                                    "3 key Tab\n"
+                                    "3 type Bartholomew12\n"
+                                    "4 key Enter\n" // twelve characters
+                                    "5 key Escape\n",
+                                    Names2);
+    EXPECT_NE(said.find("box \"Name error\": Player2's name must be between 1 and 11 characters."),
+              std::string::npos)
+        << said;
+    EXPECT_EQ(said.find("Player1's"), std::string::npos) << said;
+    EXPECT_EQ(gameState, kStatePlayers);
+    EXPECT_EQ(numPlayers, 3);
+    EXPECT_TRUE(NameIsValid("Bartholomew"));
+    EXPECT_FALSE(NameIsValid("Bartholomew1"));
+    EXPECT_TRUE(NameIsValid("Zoë Åberg")); // characters, not bytes
+    EXPECT_FALSE(NameIsValid(""));
+}
+
+TEST_F(DialogProcedureTest, StakesAreKeptBetweenTwoAndAThousandExceptOnStakesDays) {
+    Player(1).money = 100000;
+    selectedRunner = 7;
+    const struct {
+        const char* typed;
+        int days;
+        int32_t staked;
+    } kCases[] = {
+        {"0", 4, 2}, {"-40", 4, 2}, {"5000", 4, 1000}, {"5000", 0, 5000}, {" 25 ", 4, 25}};
+    for (const auto& bet : kCases) {
+        daysToStakes = bet.days;
+        ++raceOfDay; // a fresh race each time: nothing to refund
+        const int32_t before = Player(1).money;
+        BetOf(bet.typed);
+        EXPECT_EQ(Player(1).betAmount, bet.staked) << bet.typed;
+        EXPECT_EQ(Player(1).money, before - bet.staked) << bet.typed;
+        EXPECT_EQ(Player(1).betRunner, 7);
+        EXPECT_EQ(Player(1).betType, kBetWin);
+        EXPECT_TRUE(BetIsOnCurrentRace(Player(1)));
+        EXPECT_EQ(Player(1).betMonth, 3);
+    }
+}
+
+TEST_F(DialogProcedureTest, ARebetRefundsTheStandingStakeFirst) {
+    Player(1).money = 500;
+    BetOf("400");
+    EXPECT_EQ(Player(1).money, 100);
+    BetOf("500"); // the 400 comes back first, so 500 is there
+    EXPECT_EQ(Player(1).money, 0);
+    EXPECT_EQ(Player(1).betAmount, 500);
+    const std::string said = Answer("1 type 501\n2 key Enter\n3 key Escape\n", Bet);
+    EXPECT_NE(said.find("box \"Amount Error\": You don't have that much money."),
+              std::string::npos);
+    EXPECT_EQ(Player(1).money, 500); // the refused re-bet cancelled the old one
+    EXPECT_EQ(Player(1).betAmount, 0);
+    EXPECT_FALSE(BetIsOnCurrentRace(Player(1)));
+}
+
+TEST_F(DialogProcedureTest, WhatIsNotABetIsRefusedWithItsReason) {
+    Player(1).money = 50;
+    std::string said = Answer("1 type 10\n2 key Enter\n3 key Escape\n", Bet);
+    EXPECT_NE(said.find("box \"Bet error\": Please choose Win, Place or Show."), std::string::npos);
+    said = Answer("1 button 3001\n1 type ten\n2 key Enter\n3 key Escape\n", Bet);
+    EXPECT_NE(said.find("box \"Amount Error\": Please enter a whole number of dollars."),
+              std::string::npos);
+    said = Answer("1 type 99999999999\n2 key Enter\n3 key Escape\n", Bet);
+    EXPECT_NE(said.find("Please enter a whole number of dollars."), std::string::npos);
+    said = Answer("1 type 60\n2 key Enter\n3 key Escape\n", Bet);
+    EXPECT_NE(said.find("You don't have that much money."), std::string::npos);
+    EXPECT_EQ(Player(1).money, 50);
+    EXPECT_EQ(Player(1).betAmount, 0);
+}
+
+TEST_F(DialogProcedureTest, TheTypeChosenLastTimeIsCheckedAgain) {
+    Player(1).money = 500;
+    BetOf("10", "3002");
+    EXPECT_EQ(Player(1).betType, kBetShow);
+    ++raceOfDay;
+    Answer("1 type 20\n2 key Enter\n", Bet); // no radio clicked this time
+    EXPECT_EQ(Player(1).betType, kBetShow);
+    EXPECT_EQ(Player(1).betAmount, 20);
+    // A type clicked and then cancelled changes nobody's standing bet.
+    currentPlayer = 1;
+    Answer("1 button 3000\n2 key Escape\n", Bet);
+    EXPECT_EQ(Player(1).betType, kBetShow);
+}
+
+} // namespace
