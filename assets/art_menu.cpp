@@ -74,14 +74,30 @@ void DrawBackdrop(cairo_t* cr) {
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 }
 
-// Mixes every opaque pixel of a piece toward white, keeping its alpha: a faded print.
-void Wash(Canvas* piece, double amount) {
-    cairo_t* cr = piece->cr;
-    cairo_save(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
-    SetColour(cr, kMenuWhite, amount);
-    cairo_paint(cr);
-    cairo_restore(cr);
+// Turns a piece into a faded sepia print, keeping its alpha, so dark text reads on it.
+void FadedPrint(Canvas* piece) {
+    cairo_surface_flush(piece->surface);
+    unsigned char* data = cairo_image_surface_get_data(piece->surface);
+    const int stride = cairo_image_surface_get_stride(piece->surface);
+    const Colour ink = Rgb8(110, 86, 60);
+    for (int y = 0; y < piece->height; ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
+        for (int x = 0; x < piece->width; ++x) {
+            const uint32_t p = row[x];
+            const double a = (p >> 24) / 255.0;
+            if (a == 0) {
+                continue;
+            }
+            // Pre-multiplied channels: the lightness of the colour itself.
+            const double light =
+                (0.3 * ((p >> 16) & 0xFF) + 0.59 * ((p >> 8) & 0xFF) + 0.11 * (p & 0xFF)) /
+                (255.0 * a);
+            const Colour c = Mix(Mix(ink, kMenuWhite, light), kMenuWhite, 0.68);
+            auto channel = [a](double v) { return static_cast<uint32_t>(v * a * 255 + 0.5); };
+            row[x] = (p & 0xFF000000u) | channel(c.r) << 16 | channel(c.g) << 8 | channel(c.b);
+        }
+    }
+    cairo_surface_mark_dirty(piece->surface);
 }
 
 void DrawLightHorse(Canvas* cell) {
@@ -96,8 +112,10 @@ void DrawLightHorse(Canvas* cell) {
     cairo_pattern_destroy(glow);
     Canvas horse = NewCanvas(cell->width, cell->height);
     cairo_translate(horse.cr, 30, 60);
-    DrawRunner(horse.cr, kRunnerLooks[0], 0.62, 4.4);
-    Wash(&horse, 0.72);
+    RunnerLook look = kRunnerLooks[0];
+    look.programNumber = 0; // no number on the card's picture, where the odds are written
+    DrawRunner(horse.cr, look, 0.62, 4.4);
+    FadedPrint(&horse);
     cairo_set_source_surface(cr, horse.surface, 0, 0);
     cairo_paint(cr);
     FreeCanvas(&horse);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "assets/art_kit.h"
+#include "assets/mockups.h"
 #include "assets/pictures.h"
 
 namespace {
@@ -60,14 +61,18 @@ void Place(cairo_t* cr, const Canvas& picture, const char* name, double x, doubl
     FreeCanvas(&clear);
 }
 
-std::string RunnersPath(const std::string& path) {
+// The path with a suffix before its extension: "sheet.png" gives "sheet-runners.png".
+std::string Beside(const std::string& path, const std::string& suffix) {
     const size_t dot = path.rfind('.');
     const size_t slash = path.rfind('/');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return path + "-runners";
+        return path + suffix;
     }
-    return path.substr(0, dot) + "-runners" + path.substr(dot);
+    return path.substr(0, dot) + suffix + path.substr(dot);
 }
+
+std::string RunnersPath(const std::string& path) { return Beside(path, "-runners"); }
+std::string ScenesPath(const std::string& path) { return Beside(path, "-screens"); }
 
 } // namespace
 
@@ -118,6 +123,7 @@ bool WriteContactSheets(const std::string& path) {
     cairo_restore(big.cr);
     FreeCanvas(&clear);
     ok = WritePng(big, RunnersPath(path)) && ok;
+    ok = WriteMockups(pictures, ScenesPath(path)) && ok;
     FreeCanvas(&big);
     for (Canvas& p : pictures) {
         FreeCanvas(&p);
