@@ -3,12 +3,14 @@
 
 #include "assets/generator.h"
 
+#include <cstdio>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <stdexcept>
 #include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 ScratchFolder::ScratchFolder() {
@@ -113,4 +115,21 @@ void PrepareGameDataFolder(const std::filesystem::path& folder) {
     std::filesystem::create_directory_symlink(data / "images", folder / "images");
     std::filesystem::create_directory_symlink(data / "sounds", folder / "sounds");
     std::filesystem::copy(data / "horses", folder / "horses");
+}
+
+GameRun RunGameBinary(const std::string& arguments) {
+    const std::string command = std::string("SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ") +
+                                STRIDEWELL_BINARY + " " + arguments + " 2>&1";
+    GameRun run{-1, {}};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+        run.output += buffer;
+    }
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
 }

@@ -48,6 +48,14 @@ const std::filesystem::path& GeneratedGameData();
 // starting horses (a game writes to them).
 void PrepareGameDataFolder(const std::filesystem::path& folder);
 
+// Runs the game's own executable headless with these arguments; its exit status and all it
+// printed.
+struct GameRun {
+    int status;
+    std::string output;
+};
+GameRun RunGameBinary(const std::string& arguments);
+
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 std::vector<std::string> ReadLines(const std::string& path);

@@ -8,28 +8,6 @@
 
 namespace {
 
-struct GameRun {
-    int status;
-    std::string output;
-};
-
-GameRun RunGame(const std::string& arguments) {
-    const std::string command = std::string("SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ") +
-                                STRIDEWELL_BINARY + " " + arguments + " 2>&1";
-    GameRun run{-1, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
-        run.output += buffer;
-    }
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
 class GameRunTest : public ::testing::Test {
   protected:
     std::string Script(const std::string& text) {
@@ -59,14 +37,14 @@ TEST_F(GameRunTest, TheSameScriptGivesTheSamePictures) {
                                folder.File("b.bmp") +
                                "\n"
                                "74 quit\n";
-    const GameRun first = RunGame(Play(script));
+    const GameRun first = RunGameBinary(Play(script));
     ASSERT_EQ(first.status, 0) << first.output;
     const std::vector<uint8_t> firstPng = ReadBytes(folder.File("a.png"));
     const std::vector<uint8_t> firstBmp = ReadBytes(folder.File("a.bmp"));
     ASSERT_GT(firstPng.size(), 800u * 600u * 3u);
     ASSERT_EQ(firstBmp.size(), 54u + 800u * 600u * 3u);
 
-    const GameRun second = RunGame(Play(script));
+    const GameRun second = RunGameBinary(Play(script));
     ASSERT_EQ(second.status, 0) << second.output;
     EXPECT_EQ(ReadBytes(folder.File("a.png")), firstPng);
     EXPECT_EQ(ReadBytes(folder.File("a.bmp")), firstBmp);
@@ -86,7 +64,7 @@ TEST_F(GameRunTest, TheSameScriptGivesTheSamePictures) {
 }
 
 TEST_F(GameRunTest, StartsLogsAndQuitsWithStatusZero) {
-    const GameRun run = RunGame(Play("5 quit\n"));
+    const GameRun run = RunGameBinary(Play("5 quit\n"));
     ASSERT_EQ(run.status, 0) << run.output;
     const std::vector<std::string> log = ReadLines(folder.File("buglog.txt"));
     ASSERT_GE(log.size(), 4u);
@@ -97,14 +75,14 @@ TEST_F(GameRunTest, StartsLogsAndQuitsWithStatusZero) {
 }
 
 TEST_F(GameRunTest, ThePauseBoxComesBackAfterEachOkWhilePIsHeld) {
-    const GameRun run = RunGame(Play("3 keydown P\n"
-                                     "4 screenshot " +
-                                     folder.File("paused.png") +
-                                     "\n"
-                                     "5 key Enter\n"
-                                     "7 key Enter\n"
-                                     "8 keyup P\n"
-                                     "12 quit\n"));
+    const GameRun run = RunGameBinary(Play("3 keydown P\n"
+                                           "4 screenshot " +
+                                           folder.File("paused.png") +
+                                           "\n"
+                                           "5 key Enter\n"
+                                           "7 key Enter\n"
+                                           "8 keyup P\n"
+                                           "12 quit\n"));
     ASSERT_EQ(run.status, 0) << run.output;
     const std::string box = "box \"Paused\": Game Paused; Press OK to continue...";
     EXPECT_NE(run.output.find("frame 2: " + box), std::string::npos) << run.output;
@@ -121,15 +99,15 @@ TEST_F(GameRunTest, ThePauseBoxComesBackAfterEachOkWhilePIsHeld) {
 }
 
 TEST_F(GameRunTest, BadCommandLinesAndScriptsStopBeforeTheWindow) {
-    EXPECT_EQ(RunGame("--version").output, "Stridewell 1.05\n");
-    EXPECT_EQ(RunGame("--help").status, 0);
-    const GameRun badOption = RunGame("--speed 3");
+    EXPECT_EQ(RunGameBinary("--version").output, "Stridewell 1.05\n");
+    EXPECT_EQ(RunGameBinary("--help").status, 0);
+    const GameRun badOption = RunGameBinary("--speed 3");
     EXPECT_EQ(badOption.status, 2);
     EXPECT_NE(badOption.output.find("unknown option --speed"), std::string::npos);
-    const GameRun badScript = RunGame(Play("1 fly\n"));
+    const GameRun badScript = RunGameBinary(Play("1 fly\n"));
     EXPECT_EQ(badScript.status, 2);
     EXPECT_NE(badScript.output.find("line 1: unknown command 'fly'"), std::string::npos);
-    const GameRun badFolder = RunGame("--data " + folder.File("nowhere"));
+    const GameRun badFolder = RunGameBinary("--data " + folder.File("nowhere"));
     EXPECT_EQ(badFolder.status, 1);
 }
 
