@@ -90,6 +90,13 @@ void PumpWindowEvents(std::vector<UiEvent>* dialogEvents) {
     }
 }
 
+void CloseGameWindow() {
+    if (events.procedure == nullptr) {
+        PostQuitMessage(0);
+    }
+    Send({WindowMessage::Destroy, 0, 0});
+}
+
 void PostQuitMessage(int exitCode) {
     if (!events.quitPosted) {
         events.quitPosted = true;

@@ -30,6 +30,9 @@ void SetWindowProcedure(WindowProcedure procedure);
 // mouse does not move the game's cursor.
 void PumpWindowEvents(std::vector<UiEvent>* dialogEvents = nullptr);
 
+// Closes the window as the player would (a script's quit): the window procedure hears it.
+void CloseGameWindow();
+
 // Ends the main loop on its next pass; the frame that posts it completes first.
 void PostQuitMessage(int exitCode);
 

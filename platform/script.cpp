@@ -336,7 +336,7 @@ void RunScriptAfterPresent(int64_t presentedFrame) {
         const ScriptCommand& command = script.afterPresent[script.nextAfterPresent++];
         if (command.action == ScriptAction::Quit) {
             ScriptTranscript("quit");
-            PostQuitMessage(0);
+            CloseGameWindow();
         } else if (SaveScreenshot(command.path.c_str())) {
             ScriptTranscript("screenshot %s", command.path.c_str());
         } else {

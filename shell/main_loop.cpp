@@ -15,6 +15,7 @@
 #include "shell/debug_log.h"
 #include "shell/frame_driver.h"
 #include "shell/launch_options.h"
+#include "shell/settings_file.h"
 #include "shell/startup.h"
 #include "shell/window_proc.h"
 
@@ -81,6 +82,10 @@ int RunStridewell(int argc, char** argv) {
     SetWindowProcedure(WindowProc);
     Game_Init();
     const int exitCode = MainLoop();
+    // A close is answered like "Save game and exit", once the frame it interrupted has ended.
+    if (windowClosed) {
+        SaveSettings();
+    }
     Game_Shutdown();
     ClosePlatform();
     return exitCode;

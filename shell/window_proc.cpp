@@ -3,6 +3,8 @@
 
 #include "platform/input.h"
 
+int32_t windowClosed = 0;
+
 int WindowProc(const WindowEvent& event) {
     switch (event.message) {
     case WindowMessage::MouseMove:
@@ -10,6 +12,7 @@ int WindowProc(const WindowEvent& event) {
         mouseY = event.y;
         break;
     case WindowMessage::Destroy:
+        windowClosed = 1;
         PostQuitMessage(0);
         break;
     case WindowMessage::Paint:

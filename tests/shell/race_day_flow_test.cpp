@@ -95,6 +95,14 @@ TEST(RaceDayFlow, BetsAreTakenAndTheClockStartsTheRace) {
     EXPECT_EQ(raceRunning, 1);
     EXPECT_EQ(sStartingGate.currentFrame, 1);
     EXPECT_EQ(postTimeMinutes, 0);
+
+    // The script's quit closes the window, which saves the game on the way out.
+    SettingsBlock saved{};
+    const std::vector<uint8_t> file = ReadBytes(folder.File("settings.stn"));
+    ASSERT_EQ(DecodeSettingsFile(file, &saved), kSettingsBlockSize);
+    EXPECT_EQ(saved.raceOfDay, 1);
+    EXPECT_EQ(saved.numPlayers, 2);
+    EXPECT_EQ(saved.postTimeMinutes, 0);
 }
 
 TEST(RaceDayFlow, TwoRunsShowTheSameCard) {
