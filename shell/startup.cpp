@@ -17,6 +17,8 @@ namespace {
 
 constexpr ClipRect kScreenRect{0, 0, kScreenWidth, kScreenHeight};
 
+} // namespace
+
 void MakeFonts() {
     fontComic18 = MakeFont(18, "Comic Sans MS", "r");
     fontComic14 = MakeFont(14, "Comic Sans MS", "r");
@@ -29,8 +31,6 @@ void MakeFonts() {
     fontArial40 = MakeFont(40, "Arial", "i");
     fontArial50 = MakeFont(50, "Arial", "i");
 }
-
-} // namespace
 
 int Game_Init() {
     bugLog.Write("Starting Buglog...");

@@ -14,6 +14,9 @@ extern StartupSeed startupSeed;
 // failure: each step reports its own and start-up goes on.
 int Game_Init();
 
+// The ten fonts of the game, in their order.
+void MakeFonts();
+
 // Called only by Game_Init.
 void InitiateGame();
 
