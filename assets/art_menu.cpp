@@ -119,6 +119,20 @@ void DrawLightHorse(Canvas* cell) {
     cairo_set_source_surface(cr, horse.surface, 0, 0);
     cairo_paint(cr);
     FreeCanvas(&horse);
+    // White shows the game's own white fill instead: a packed picture's white is a shade off.
+    cairo_surface_flush(cell->surface);
+    unsigned char* data = cairo_image_surface_get_data(cell->surface);
+    for (int y = 0; y < cell->height; ++y) {
+        auto* row =
+            reinterpret_cast<uint32_t*>(data + y * cairo_image_surface_get_stride(cell->surface));
+        for (int x = 0; x < cell->width; ++x) {
+            const uint32_t p = row[x];
+            if (((p >> 16) & 0xFF) >= 250 && ((p >> 8) & 0xFF) >= 250 && (p & 0xFF) >= 250) {
+                row[x] = 0;
+            }
+        }
+    }
+    cairo_surface_mark_dirty(cell->surface);
     // Beyond the bottom band the backdrop's hint line must show.
     cairo_rectangle(cr, 0, kBottom - 177, cell->width, cell->height);
     cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);

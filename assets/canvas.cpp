@@ -230,6 +230,26 @@ void KeepOffKey(Canvas* canvas) {
     cairo_surface_mark_dirty(canvas->surface);
 }
 
+void Dither(Canvas* canvas) {
+    // A 4 x 4 Bayer matrix scaled to the 8 steps the packing drops.
+    constexpr int kBayer[4][4] = {{0, 4, 1, 5}, {6, 2, 7, 3}, {1, 5, 0, 4}, {7, 3, 6, 2}};
+    cairo_surface_flush(canvas->surface);
+    for (int y = 0; y < canvas->height; ++y) {
+        uint32_t* row = Row(*canvas, y);
+        for (int x = 0; x < canvas->width; ++x) {
+            const uint32_t p = row[x];
+            if ((p >> 24) != 0xFF) {
+                continue;
+            }
+            const int t = kBayer[y % 4][x % 4];
+            auto up = [t](uint32_t v) { return static_cast<uint32_t>(std::min(255, int(v) + t)); };
+            row[x] =
+                0xFF000000u | up((p >> 16) & 0xFF) << 16 | up((p >> 8) & 0xFF) << 8 | up(p & 0xFF);
+        }
+    }
+    cairo_surface_mark_dirty(canvas->surface);
+}
+
 void Paste(Canvas* sheet, const Canvas& piece, int x, int y) {
     cairo_save(sheet->cr);
     cairo_set_operator(sheet->cr, CAIRO_OPERATOR_SOURCE);

@@ -59,6 +59,10 @@ void Flatten(Canvas* canvas, Colour matte);
 // colour that does not; transparent pixels become exact black.
 void KeepOffKey(Canvas* canvas);
 
+// Ordered dithering of opaque pixels before the game drops each channel's lowest three bits,
+// so soft gradients do not band on the 16-bit display.
+void Dither(Canvas* canvas);
+
 // Copies a finished picture into a sheet with its top-left pixel at (x, y).
 void Paste(Canvas* sheet, const Canvas& piece, int x, int y);
 

@@ -5,5 +5,8 @@ Canvas MakePicture(const PictureSpec& spec) {
     Canvas canvas = NewCanvas(spec.width, spec.height);
     spec.draw(&canvas);
     KeepOffKey(&canvas);
+    if (spec.dithered) {
+        Dither(&canvas);
+    }
     return canvas;
 }

@@ -11,6 +11,7 @@ struct PictureSpec {
     int width;        // a multiple of 4, at least the manifest's least sheet size
     int height;
     void (*draw)(Canvas* sheet);
+    bool dithered; // soft gradients: dithered so they do not band at 16 bits
 };
 
 // Each draws the whole sheet onto a transparent canvas of the listed size; transparent
@@ -37,26 +38,26 @@ void DrawStakesNotice3(Canvas* sheet);
 void DrawStakesNotice4(Canvas* sheet);
 
 inline constexpr PictureSpec kPictures[] = {
-    {"track.bmp", 804, 601, DrawTrackSheet},
-    {"sprites2.bmp", 800, 386, DrawSceneSheet},
-    {"tree1.bmp", 100, 92, DrawTree1},
-    {"tree2.bmp", 92, 119, DrawTree2},
-    {"tree3.bmp", 160, 145, DrawTree3},
-    {"tree4.bmp", 132, 171, DrawTree4},
-    {"sprites3.bmp", 348, 328, DrawGateSheet},
-    {"horses.bmp", 1180, 570, DrawRunnerSheet},
-    {"sprites.bmp", 708, 576, DrawGameSheet},
-    {"mainmenu.bmp", 804, 601, DrawMenuBackdrop},
-    {"menu_horse.bmp", 540, 425, DrawMenuHorse},
-    {"intro.bmp", 796, 528, DrawIntroSheet},
-    {"results.bmp", 800, 600, DrawResultsBoard},
-    {"champion_screen.bmp", 804, 601, DrawStakesChampion},
-    {"todayschamp.bmp", 300, 200, DrawTodaysChampion},
-    {"resetgamenotice.bmp", 800, 600, DrawResetNotice},
-    {"stakesinfo.bmp", 672, 329, DrawStakesNotice1},
-    {"stakesinfo_rnd2.bmp", 672, 329, DrawStakesNotice2},
-    {"stakesinfo_rnd3.bmp", 672, 329, DrawStakesNotice3},
-    {"stakesinfo_rnd4.bmp", 672, 329, DrawStakesNotice4},
+    {"track.bmp", 804, 601, DrawTrackSheet, true},
+    {"sprites2.bmp", 800, 386, DrawSceneSheet, false},
+    {"tree1.bmp", 100, 92, DrawTree1, false},
+    {"tree2.bmp", 92, 119, DrawTree2, false},
+    {"tree3.bmp", 160, 145, DrawTree3, false},
+    {"tree4.bmp", 132, 171, DrawTree4, false},
+    {"sprites3.bmp", 348, 328, DrawGateSheet, false},
+    {"horses.bmp", 1180, 570, DrawRunnerSheet, false},
+    {"sprites.bmp", 708, 576, DrawGameSheet, false},
+    {"mainmenu.bmp", 804, 601, DrawMenuBackdrop, true},
+    {"menu_horse.bmp", 540, 425, DrawMenuHorse, true},
+    {"intro.bmp", 796, 528, DrawIntroSheet, true},
+    {"results.bmp", 800, 600, DrawResultsBoard, true},
+    {"champion_screen.bmp", 804, 601, DrawStakesChampion, true},
+    {"todayschamp.bmp", 300, 200, DrawTodaysChampion, false},
+    {"resetgamenotice.bmp", 800, 600, DrawResetNotice, true},
+    {"stakesinfo.bmp", 672, 329, DrawStakesNotice1, false},
+    {"stakesinfo_rnd2.bmp", 672, 329, DrawStakesNotice2, false},
+    {"stakesinfo_rnd3.bmp", 672, 329, DrawStakesNotice3, false},
+    {"stakesinfo_rnd4.bmp", 672, 329, DrawStakesNotice4, false},
 };
 static_assert(sizeof(kPictures) / sizeof(kPictures[0]) == 20);
 
