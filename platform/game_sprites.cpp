@@ -31,4 +31,4 @@ Sprite sOptionsPanel, sPostTimeOption, sAnnouncerOption, sRacesOption;
 Sprite sSpareButton, sSimOption, sStakesDaysOption;
 
 Sprite sPlayerTab[4];
-Sprite sIntro[4];
+Sprite sIntroA, sIntroB, sIntroC, sIntroD;

@@ -41,4 +41,4 @@ extern Sprite sSpareButton, sSimOption, sStakesDaysOption;
 
 // The name dialogs and the intro.
 extern Sprite sPlayerTab[4];
-extern Sprite sIntro[4];
+extern Sprite sIntroA, sIntroB, sIntroC, sIntroD;

@@ -227,7 +227,6 @@ bool ParseScript(std::string_view text, const std::string& baseDir,
     std::vector<ScriptCommand> parsed;
     std::istringstream lines{std::string(text)};
     std::string line;
-    int64_t lastFrame = 1;
     for (int number = 1; std::getline(lines, line); ++number) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
@@ -245,9 +244,6 @@ bool ParseScript(std::string_view text, const std::string& baseDir,
         std::string why;
         if (!ParseInt(frameWord, 1, kMaxFrame, &frame)) {
             why = "a line starts with its frame number, 1 or more";
-        } else if (frame < lastFrame) {
-            why = "frame " + std::to_string(frame) + " comes after frame " +
-                  std::to_string(lastFrame);
         } else {
             ParseCommand(frame, words, baseDir, &parsed, &why);
         }
@@ -255,9 +251,9 @@ bool ParseScript(std::string_view text, const std::string& baseDir,
             *error = "line " + std::to_string(number) + ": " + why;
             return false;
         }
-        lastFrame = frame;
     }
-    // A click's release lands on the next frame, among that frame's own lines.
+    // Lines play in frame order, those of one frame in the order written; a click's release
+    // lands on the next frame, among that frame's own lines.
     std::stable_sort(
         parsed.begin(), parsed.end(),
         [](const ScriptCommand& l, const ScriptCommand& r) { return l.frame < r.frame; });

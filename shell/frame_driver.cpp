@@ -18,6 +18,7 @@
 #include "raceday/post_time.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
+#include "screens/options.h"
 #include "shell/frame_timing.h"
 #include "shell/game_state.h"
 #include "shell/main_menu.h"
@@ -178,6 +179,9 @@ int Game_Main() {
         if (gameState != kStateResults) {
             DrawMenuFooter();
         }
+    }
+    if (gameState == kStateOptions) {
+        RunOptionsScreen();
     }
     if (gameState == kStateRaceCard) {
         DrawRaceCard();

@@ -80,7 +80,11 @@ int RunStridewell(int argc, char** argv) {
     }
 
     SetWindowProcedure(WindowProc);
-    Game_Init();
+    if (!Game_Init()) {
+        Game_Shutdown();
+        ClosePlatform();
+        return 1;
+    }
     const int exitCode = MainLoop();
     // A close is answered like "Save game and exit", once the frame it interrupted has ended.
     if (windowClosed) {

@@ -71,6 +71,9 @@ void SlideTitleBanner() {
 
 void RunMainMenu() {
     FillBackBufferValue(0xFFFFFF);
+    if (gameState == kStateCredits) {
+        RunCredits();
+    }
     DrawSprite(&sMenuBackground);
     if (gameState != kStateCredits) {
         DrawSprite(&sMenuHorse);

@@ -1,21 +1,123 @@
 // Start-up and shutdown: from a bare window to the first frame, and back.
 #include "shell/startup.h"
 
+#include <cstdio>
 #include <ctime>
 
 #include "platform/asset_manifest.h"
 #include "platform/display.h"
+#include "platform/events.h"
+#include "platform/game_sounds.h"
+#include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "platform/random.h"
 #include "platform/sound.h"
 #include "platform/text.h"
+#include "screens/intro.h"
 #include "shell/debug_log.h"
+#include "shell/game_state.h"
+#include "shell/settings_file.h"
 
 StartupSeed startupSeed = {false, 0};
 
 namespace {
 
 constexpr ClipRect kScreenRect{0, 0, kScreenWidth, kScreenHeight};
+
+// Every sprite shutdown releases, counted once each while it still holds its frames.
+Sprite* const kShutdownSprites[] = {
+    &sTrackPart1,
+    &sTrackPart2,
+    &sHorse[0],
+    &sHorse[1],
+    &sHorse[2],
+    &sHorse[3],
+    &sHorse[4],
+    &sHorse[5],
+    &sHorse[6],
+    &sHorse[7],
+    &sHorse[8],
+    &sHorse[9],
+    &sTree1,
+    &sTree2,
+    &sTree3,
+    &sTree4,
+    &sMenuBackground,
+    &sMenuHorse,
+    &sChampion,
+    &sTrackPatch1,
+    &sTrackPatch2,
+    &sToteBoard,
+    &sProgressMarker,
+    &sProgressMap,
+    &sRunnerListPanel,
+    &sBetsBoard,
+    &titleBanner,
+    &sGame,
+    &sSettings,
+    &sCredits,
+    &sExit,
+    &sButtonA,
+    &sBet,
+    &sPostTimeText,
+    &sMoneyPanel,
+    &sPlayers[0],
+    &sPlayers[1],
+    &sPlayers[2],
+    &sPlayers[3],
+    &sBack,
+    &sGoButton,
+    &sRaceLabel,
+    &sLabelB,
+    &sHighlight,
+    &sRunnerButton[0],
+    &sRunnerButton[1],
+    &sRunnerButton[2],
+    &sRunnerButton[3],
+    &sRunnerButton[4],
+    &sRunnerButton[5],
+    &sRunnerButton[6],
+    &sRunnerButton[7],
+    &sRunnerButton[8],
+    &sRunnerButton[9],
+    &sStartingGate,
+    &sLeaderButton[0],
+    &sLeaderButton[1],
+    &sLeaderButton[2],
+    &sLeaderButton[3],
+    &sFinishPost,
+    &sOptionsPanel,
+    &sPostTimeOption,
+    &sAnnouncerOption,
+    &sRacesOption,
+    &sSpareButton,
+    &sSimOption,
+    &sStakesDaysOption,
+    &sTodaysChamp,
+    &sIntroA,
+    &sIntroB,
+    &sIntroC,
+    &sIntroD,
+    &sResults,
+    &sResetNotice,
+    &sStakesNotice,
+    &sPlayerTab[0],
+    &sPlayerTab[1],
+    &sPlayerTab[2],
+    &sPlayerTab[3],
+};
+
+void PlayIntro() {
+    bugLog.Write("Doing intro...");
+    // The intro stands in for the main loop: it hears the window too, and a close ends it.
+    while (gameState == kStateIntro && !QuitPosted()) {
+        PumpWindowEvents();
+        IntroFrame();
+    }
+    gameState = kStateMainMenu;
+    DestroyIntro();
+    bugLog.Write("Finished intro...");
+}
 
 } // namespace
 
@@ -37,8 +139,12 @@ int Game_Init() {
     ShowSystemCursor();
 
     bugLog.Write("Initializing DirectDraw");
-    InitDisplay(kScreenWidth, kScreenHeight, DisplayBitsPerPixel());
+    const int displayUp = InitDisplay(kScreenWidth, kScreenHeight, DisplayBitsPerPixel());
     bugLog.Write("Initializing DirectDraw -- success");
+    if (!displayUp) {
+        // Nothing can be drawn without a display: the game ends here (its box said why).
+        return 0;
+    }
 
     bugLog.Write("Attaching DirectDraw Clipper");
     backClipper = AttachClipper(backBuffer, 1, &kScreenRect);
@@ -50,6 +156,21 @@ int Game_Init() {
     PresentFrame();
 
     InitiateGame();
+
+    PrepareIntro();
+    if (soundEnabled) {
+        introSound = LoadSound("sounds/intro.wav", 8000, 0xE0);
+        PlayIntro();
+    }
+    if (QuitPosted()) {
+        return 1;
+    }
+
+    // The greeting is drawn even when nothing can play it, so a seeded game never depends on
+    // whether there is sound.
+    PlaySoundSlot(horseSounds[Rand() % 4], 0);
+    stakesRound = 0;
+    stakesRace = 1;
 
     bugLog.Write("Done with Game_Init() function...");
     return 1;
@@ -80,6 +201,11 @@ void InitiateGame() {
     InitKeyboard();
     bugLog.Write("Keyboard initialization successful");
 
+    timeBetweenRaces = 2;
+    racesPerDay = 10;
+    announcingOn = 1;
+    treesOn = 1;
+
     bugLog.Write("Doing fonts...");
     MakeFonts();
 
@@ -87,7 +213,21 @@ void InitiateGame() {
     bugLog.Write("Done with InitiateGame");
 }
 
+int ReleaseGameSprites() {
+    int released = 0;
+    for (Sprite* sprite : kShutdownSprites) {
+        if (SpriteIsLive(sprite)) {
+            DestroySprite(sprite);
+            released += 1;
+        }
+    }
+    return released;
+}
+
 int Game_Shutdown() {
+    char line[100];
+    std::snprintf(line, sizeof line, "Total surfaces released: %i", ReleaseGameSprites());
+    bugLog.Write(line);
     ReleaseMouse();
     ReleaseKeyboard();
     ReleaseInput();

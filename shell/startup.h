@@ -11,7 +11,8 @@ struct StartupSeed {
 extern StartupSeed startupSeed;
 
 // Called once by the entry point after the window is open; returns 1. Never stops on a
-// failure: each step reports its own and start-up goes on.
+// failure, each step reporting its own, except when there is no display to draw on: then 0,
+// and the game ends.
 int Game_Init();
 
 // The ten fonts of the game, in their order.
@@ -19,6 +20,9 @@ void MakeFonts();
 
 // Called only by Game_Init.
 void InitiateGame();
+
+// Releases every sprite still holding frames; how many, each counted once.
+int ReleaseGameSprites();
 
 // Called once by the entry point after the main loop; releases everything; returns 1.
 int Game_Shutdown();

@@ -15,9 +15,11 @@ class GameRunTest : public ::testing::Test {
         WriteBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
         return path;
     }
+    // Every script skips the intro first.
     std::string Play(const std::string& script, const std::string& more = "") {
         return "--windowed --data " + folder.path().string() +
-               " --seed 7 --fixed-fps 60 --script " + Script(script) + " " + more;
+               " --seed 7 --fixed-fps 60 --script " + Script("2 keydown S\n4 keyup S\n" + script) +
+               " " + more;
     }
     void SetUp() override { PrepareGameDataFolder(folder.path()); }
     ScratchFolder folder;
@@ -104,7 +106,7 @@ TEST_F(GameRunTest, BadCommandLinesAndScriptsStopBeforeTheWindow) {
     const GameRun badOption = RunGameBinary("--speed 3");
     EXPECT_EQ(badOption.status, 2);
     EXPECT_NE(badOption.output.find("unknown option --speed"), std::string::npos);
-    const GameRun badScript = RunGameBinary(Play("1 fly\n"));
+    const GameRun badScript = RunGameBinary("--script " + Script("1 fly\n"));
     EXPECT_EQ(badScript.status, 2);
     EXPECT_NE(badScript.output.find("line 1: unknown command 'fly'"), std::string::npos);
     const GameRun badFolder = RunGameBinary("--data " + folder.File("nowhere"));

@@ -17,7 +17,9 @@ namespace {
 
 // Two players name themselves, Alice bets $100 to win on #3, Bob's "abc" is refused and he
 // bets $50 to place on #5; they go out to the track, come back with B, and the clock runs out.
-constexpr const char* kRaceDay = "5 move 47 210\n"
+constexpr const char* kRaceDay = "2 keydown S\n" // skips the intro
+                                 "4 keyup S\n"
+                                 "5 move 47 210\n"
                                  "5 click\n"
                                  "10 move 417 288\n"
                                  "10 click\n"
