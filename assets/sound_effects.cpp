@@ -206,7 +206,7 @@ Clip MakeExplosion() {
         const double thump = std::sin(2 * M_PI * (55 - 20 * t) * t) * std::exp(-t / 0.3);
         clip[i] = static_cast<float>(body + thump * 0.8);
     }
-    MixInto(clip, Burst(0.05, 0.008, HighPass(1200), 78), 0, 0.8f);
+    MixInto(clip, Burst(0.05, 0.008, HighPass(1200), 78), 0, 0.3f);
     FadeEnds(clip, 0.0005, 0.3);
     return clip;
 }

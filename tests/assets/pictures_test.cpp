@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <set>
@@ -308,6 +309,34 @@ TEST_F(GeneratedPictures, EveryRunnerFrameDiffersFromTheNextAndEveryRunnerFromTh
             EXPECT_NE(frame(r, 0), frame(other, 0)) << "runners " << r << " and " << other;
         }
     }
+}
+
+// Mean difference of two columns of a cell, channel by channel, key counted as a difference.
+double ColumnDifference(const BitmapFile& sheet, int x0, int x1, int top, int rows) {
+    double sum = 0;
+    for (int y = top; y < top + rows; ++y) {
+        const uint16_t a = SheetPixel(sheet, x0, y), b = SheetPixel(sheet, x1, y);
+        if ((a == 0) != (b == 0)) {
+            sum += 64;
+            continue;
+        }
+        sum += std::abs((a >> 11) - (b >> 11)) + std::abs(((a >> 5) & 63) - ((b >> 5) & 63)) / 2.0 +
+               std::abs((a & 31) - (b & 31));
+    }
+    return sum / rows;
+}
+
+TEST_F(GeneratedPictures, TheTrackTilesAndRailStripsJoinWithoutASeam) {
+    // Two copies sit 800 apart: the last column runs on into the first as any two neighbours do.
+    Load("track.bmp");
+    const double seam = ColumnDifference(sheet, 800, 1, 1, 600);
+    const double inside = ColumnDifference(sheet, 400, 401, 1, 600);
+    EXPECT_LE(seam, inside * 1.5 + 0.5);
+    UnloadBitmapFile(&sheet);
+    Load("sprites2.bmp");
+    const double stripSeam = ColumnDifference(sheet, 799, 0, 209, 21);
+    const double stripInside = ColumnDifference(sheet, 300, 301, 209, 21);
+    EXPECT_LE(stripSeam, stripInside * 1.5 + 0.5);
 }
 
 TEST_F(GeneratedPictures, TheBackdropsWindowIsSeeThroughAndItsFrameIsNot) {
