@@ -54,7 +54,7 @@ struct GameRun {
     int status;
     std::string output;
 };
-GameRun RunGameBinary(const std::string& arguments);
+GameRun RunGameBinary(const std::string& arguments, const char* audioDriver = "dummy");
 
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);

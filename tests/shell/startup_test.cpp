@@ -1,0 +1,87 @@
+// Start-up and shutdown as a player meets them: every log line in order, written out by hand
+// in tests/data/startup, for a full start, a start with files missing and one without sound.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "tests/test_support.h"
+
+namespace {
+
+std::string Golden(const char* name) {
+    const std::vector<uint8_t> bytes =
+        ReadBytes(std::string(STRIDEWELL_TEST_DATA) + "/startup/" + name);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+class StartupTest : public ::testing::Test {
+  protected:
+    void SetUp() override { PrepareGameDataFolder(folder.path()); }
+    GameRun Play(const std::string& script, const char* audio = "dummy") {
+        WriteBytes(folder.File("start.txt"), std::vector<uint8_t>(script.begin(), script.end()));
+        return RunGameBinary(std::string("--windowed --seed 5 --fixed-fps 60 --data ") +
+                                 folder.path().string() + " --script " + folder.File("start.txt"),
+                             audio);
+    }
+    std::string Log() const {
+        const std::vector<uint8_t> bytes = ReadBytes(folder.File("buglog.txt"));
+        return std::string(bytes.begin(), bytes.end());
+    }
+    // Replaces a data file by nothing, as a player who lost it would.
+    void Remove(const char* file) {
+        // The shared folders are linked in: copy this one before taking a file out of it.
+        const std::filesystem::path link =
+            folder.path() / std::filesystem::path(file).begin()->string();
+        if (std::filesystem::is_symlink(link)) {
+            const std::filesystem::path real = std::filesystem::read_symlink(link);
+            std::filesystem::remove(link);
+            std::filesystem::copy(real, link, std::filesystem::copy_options::recursive);
+        }
+        std::filesystem::remove(folder.path() / file);
+    }
+    ScratchFolder folder;
+};
+
+// S skips the intro on its first frame, then "Save game and exit" from the menu.
+constexpr const char* kSkipAndExit = "2 keydown S\n4 keyup S\n10 move 36 361\n10 click\n";
+
+TEST_F(StartupTest, AFullStartLogsEveryStepInOrder) {
+    const GameRun run = Play(kSkipAndExit);
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(Log(), Golden("all_present_skip_intro_exit.log"));
+}
+
+TEST_F(StartupTest, MissingFilesShowTheirBoxesAndTheGameGoesOn) {
+    for (const char* file :
+         {"images/horses.bmp", "images/intro.bmp", "sounds/click2.wav", "sounds/intro.wav"}) {
+        Remove(file);
+    }
+    // Each box waits for Enter; without the fanfare the intro ends when its title arrives.
+    const GameRun run = Play("2 key Enter\n4 key Enter\n6 key Enter\n8 key Enter\n"
+                             "140 move 36 361\n140 click\n");
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output, "frame 1: box \"Error\": Error loading horses.bmp\n"
+                          "frame 1: box \"error\": Unable to load sound file: sounds/click2.wav\n"
+                          "frame 3: box \"Error\": Error loading intro.bmp\n"
+                          "frame 5: box \"error\": Unable to load sound file: sounds/intro.wav\n");
+    EXPECT_EQ(Log(), Golden("missing_pictures_and_clips_exit.log"));
+}
+
+TEST_F(StartupTest, WithoutSoundThereIsNoIntroAndTheMenuComesAtOnce) {
+    const GameRun run = Play(kSkipAndExit, "nonexistent");
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(Log(), Golden("no_audio_device_exit.log"));
+}
+
+TEST_F(StartupTest, AClosedWindowDuringTheIntroEndsTheGame) {
+    const GameRun run = Play("50 quit\n");
+    ASSERT_EQ(run.status, 0) << run.output;
+    const std::string log = Log();
+    EXPECT_NE(log.find("Finished intro...\nTotal surfaces released: 68\n"), std::string::npos)
+        << log;
+    EXPECT_EQ(log.find("Done with Game_Init() function..."), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("settings.stn"))); // no game, nothing saved
+}
+
+} // namespace
