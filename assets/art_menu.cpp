@@ -18,6 +18,7 @@ namespace {
 //   both red, so it is light;
 // - the title banner settles on the top band at (220, 3).
 constexpr int kColumn = 146, kTop = 62, kBottom = 566, kRight = 794;
+constexpr int kNotchX = 134, kNotchY = 539, kNotchBottom = 570;
 
 void Pinstripes(cairo_t* cr, double x, double y, double w, double h) {
     cairo_save(cr);
@@ -67,8 +68,12 @@ void DrawBackdrop(cairo_t* cr) {
     Horseshoe(cr, 60, 31, 15, kGold);
     SetFont(cr, Face::SerifBold, 13);
     TextCentred(cr, "EST. 1897", 130, 31, kGold);
+    // The credits' back button sits at (135, 540), hovered (136, 541): a notch in the column
+    // lets it show through, rimmed like the window.
+    FillRect(cr, kNotchX - 3, kNotchY - 3, kColumn - kNotchX + 3, kBottom - kNotchY + 3, kGold);
     // The window itself stays clear.
     cairo_rectangle(cr, kColumn, kTop, kRight - kColumn, kBottom - kTop);
+    cairo_rectangle(cr, kNotchX, kNotchY, kColumn - kNotchX, kNotchBottom - kNotchY);
     cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
     cairo_fill(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);

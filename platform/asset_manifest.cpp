@@ -84,13 +84,12 @@ constexpr SpriteRow RunnerRow(int r) {
     return Row(&sHorse[r], "horses.bmp", 106, 56, 11, kRunnerCells[r], 630, 300 + 15 * r);
 }
 
+// The ten number buttons differ in size with their numbers.
+constexpr int kRunnerButtonWidths[kRunnerCount] = {17, 17, 17, 20, 19, 18, 20, 17, 18, 32};
+
 constexpr SpriteRow RunnerButtonRow(int k) {
-    return Row(&sRunnerButton[k], "sprites.bmp",
-               k == 3   ? 20
-               : k == 4 ? 19
-               : k == 9 ? 32
-                        : 17,
-               k == 8 ? 27 : 26, 2, kRunnerButtons[k], k == 9 ? 138 : 152, 245 + 28 * k);
+    return Row(&sRunnerButton[k], "sprites.bmp", kRunnerButtonWidths[k], k == 8 ? 27 : 26, 2,
+               kRunnerButtons[k], k == 9 ? 138 : 152, 245 + 28 * k);
 }
 
 const SpriteRow kSprites[] = {
