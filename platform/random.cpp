@@ -1,13 +1,23 @@
-// The game's own random generator: the classic linear congruential rand with values 0..32767.
+// The game's own random generators: the classic linear congruential rand with values 0..32767.
 #include "platform/random.h"
 
 namespace {
-uint32_t randState = 1; // whole run; SeedRand puts it back
+
+// Whole run; SeedRand and SeedSceneRand put them back.
+uint32_t randState = 1;
+uint32_t sceneRandState = 1;
+
+int Step(uint32_t* state) {
+    *state = *state * 214013u + 2531011u;
+    return static_cast<int>((*state >> 16) & 0x7FFF);
 }
+
+} // namespace
 
 void SeedRand(uint32_t seed) { randState = seed; }
 
-int Rand() {
-    randState = randState * 214013u + 2531011u;
-    return static_cast<int>((randState >> 16) & 0x7FFF);
-}
+int Rand() { return Step(&randState); }
+
+void SeedSceneRand(uint32_t seed) { sceneRandState = seed; }
+
+int SceneRand() { return Step(&sceneRandState); }

@@ -85,6 +85,9 @@ void StartRace() {
     PlaySoundSlot(theirOffSound, 0);
     SetSoundVolume(crowdSound, 45);
     SetSoundVolume(mainCrowdSound, 45);
+    // The scenery draws from its own generator from the off, so the announcer and the trees
+    // never move the race's own draws.
+    SeedSceneRand(static_cast<uint32_t>(Rand()));
 }
 
 void FormatPostTime(char* buffer, int size, const char* format) {

@@ -18,6 +18,7 @@
 #include "raceday/post_time.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
+#include "raceday/race_view.h"
 #include "screens/options.h"
 #include "shell/frame_timing.h"
 #include "shell/game_state.h"
@@ -123,6 +124,7 @@ void RunWaitingTrack() {
         if (keyState[kKeyB]) {
             gameState = kStateRaceCard;
         }
+        MillAtGate();
     }
     if (raceRunning && raceOfDay == 1 && raceDistance > 700) {
         DrawSurfaceText("Press P at any time to pause the game.", 10, 26, 0x323264, backBuffer,
@@ -196,6 +198,7 @@ int Game_Main() {
     }
     if (gameState == kStateTrack) {
         CopyRatingsForTheRace();
+        RunRaceFrame();
     }
     if (gameState == kStateTrack || gameState == kStateRaceCard) {
         if (gameState == kStateTrack) {

@@ -1,0 +1,547 @@
+// The race simulation: ten runners from the off to the post, and the finishing order.
+#include "raceday/race_sim.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/game_sprites.h"
+#include "platform/input.h"
+#include "platform/keys.h"
+#include "platform/random.h"
+#include "raceday/race_day.h"
+#include "shell/frame_timing.h"
+#include "shell/game_state.h"
+#include "shell/settings_file.h"
+
+namespace {
+
+constexpr RaceSim kRaceSimStart = {
+    .paceSetter = 0,
+    .bestBurst = 0.0f,
+    .closerSlot = -1,
+    .closerClosing = 0.0f,
+    .runnersBehind = {},
+    .runnersLevel = {},
+    .crossed = {},
+    .iPhotoFinishVar = kPhotoFinishPending,
+    .photoFinishes = 0,
+    .previousDistance = kRaceDistance,
+    .distanceCarry = 0.0,
+    .phaseTimerCarry = 0.0,
+    .arrowsArmed = 1,
+};
+
+constexpr int kBurstTimerRange = 500;
+constexpr double kPaceFraction = 0.7;
+constexpr double kMoveDivisor = 20.0;
+constexpr double kDecayDivisor = 75.0;
+constexpr float kBoxedInPenalty = 1.0f;
+constexpr double kSlowOthersDivisor = 200.0;
+constexpr float kLateBoost = 11.0f;
+constexpr double kLeaderBonus = 0.04;
+constexpr double kLaneStep = 0.5;
+constexpr float kLaneBeside = 14.0f;
+constexpr float kLaneMovingIn = 15.0f;
+constexpr float kLaneAhead = 5.0f;
+constexpr float kCameraLeft = 638.0f, kCameraRight = 640.0f, kSnapRight = 645.0f;
+constexpr float kPlaceMargin = 12.0f;
+constexpr float kPhotoNear = 20.0f, kPhotoFar = 50.0f, kPhotoGap = 40.0f;
+constexpr double kRunOutPace = 8.0;
+constexpr double kRunOutSlowest = 4.0, kRunOutFastest = 7.0;
+constexpr double kPostApproachStep = 4.0, kRunnerApproachStep = 30.0;
+
+float HorseRecord::*const kCurrentValues[3] = {&HorseRecord::curAcceleration,
+                                               &HorseRecord::curSpeed, &HorseRecord::curClosing};
+float HorseRecord::*const kPhaseRatings[3] = {&HorseRecord::acceleration, &HorseRecord::speed,
+                                              &HorseRecord::closing};
+
+// The decay factor per frame, kept for each runner while its endurance and the frame factor
+// stay the same: a memo of pow keyed by its inputs, so it needs no reset.
+struct DecayMemo {
+    float endurance[kFieldSize] = {};
+    float frameFactor[kFieldSize] = {};
+    double factor[kFieldSize] = {};
+} decayMemo;
+
+double FrameFactor() { return frameFactor; }
+
+// Moves a counter down by the frame factor in whole units, carrying the fraction.
+int32_t WholeUnits(double* carry) {
+    *carry += FrameFactor();
+    const double whole = std::floor(*carry);
+    *carry -= whole;
+    return static_cast<int32_t>(whole);
+}
+
+// Where the runners stand, as the lane and camera steps read them: the sprites' positions side
+// by side, written back once a step is done. Two spare places that no test ever matches (their
+// numbers are NaN) make whole vectors of four, so the pair tests below run without branches.
+constexpr int kFieldPadded = 12;
+struct Field {
+    float x[kFieldPadded], y[kFieldPadded], front[kFieldPadded]; // front = x + width
+};
+
+Field GatherField() {
+    Field field;
+    for (int i = 0; i < kFieldPadded; ++i) {
+        const bool runner = i < kFieldSize;
+        field.x[i] = runner ? sHorse[i].x : NAN;
+        field.y[i] = runner ? sHorse[i].y : NAN;
+        field.front[i] = runner ? sHorse[i].x + static_cast<float>(sHorse[i].width) : NAN;
+    }
+    return field;
+}
+
+// What runner i's lane step needs to know of the others along the track, which the step does
+// not change: whether one closes the way in, and which are in the way ahead.
+struct Rivals {
+    bool closedIn;
+    bool anyInTheWay;
+    int inTheWay[kFieldPadded]; // 1 for a runner whose front is ahead of i's and whose back
+                                // lies less than 5 beyond i's front
+};
+
+// Along the track two runners overlap when either one's body covers the other's back; runners
+// with exactly equal x do not. Bitwise tests throughout, so the loop runs without branches.
+Rivals FindRivals(const Field& f, int i) {
+    const float xi = f.x[i], yi = f.y[i], fronti = f.front[i];
+    Rivals rivals;
+    int closed = 0, anyAhead = 0;
+    for (int j = 0; j < kFieldPadded; ++j) {
+        const int other = j != i;
+        const int overlap =
+            ((xi > f.x[j]) & (f.front[j] > xi)) | ((xi < f.x[j]) & (fronti > f.x[j]));
+        closed |= other & (yi - f.y[j] <= kLaneMovingIn) & overlap;
+        rivals.inTheWay[j] = other & (f.x[j] - kLaneAhead < fronti) & (f.front[j] > fronti);
+        anyAhead |= rivals.inTheWay[j];
+    }
+    rivals.closedIn = closed != 0;
+    rivals.anyInTheWay = anyAhead != 0;
+    return rivals;
+}
+
+bool BlockedOn(const Field& f, const Rivals& rivals, int i, int j) {
+    return rivals.inTheWay[j] && std::fabs(f.y[j] - f.y[i]) < kLaneBeside;
+}
+
+bool CanMoveOutOn(const Field& f, const Rivals& rivals, int i) {
+    int alongside = 0;
+    for (int j = 0; j < kFieldPadded; ++j) {
+        const float wider = f.y[j] - f.y[i];
+        alongside |= rivals.inTheWay[j] & (wider > 0) & (wider < kLaneBeside);
+    }
+    return alongside == 0;
+}
+
+void UpdateLanesOn(Field& f, int i) {
+    HorseRecord& runner = raceField[i];
+    const float laneStep = static_cast<float>(kLaneStep * FrameFactor());
+    const Rivals rivals = FindRivals(f, i);
+    runner.laneFree = raceDistance > 0 ? 1 : 0;
+    if (runner.laneFree) {
+        if (!rivals.closedIn && f.y[i] > kRail) {
+            runner.movingIn = 1;
+            f.y[i] = std::max(kRail, f.y[i] - laneStep);
+        }
+        if (rivals.closedIn) {
+            runner.movingIn = 0;
+        }
+    }
+    for (int j = 0; rivals.anyInTheWay && j < kFieldSize; ++j) {
+        if (!BlockedOn(f, rivals, i, j)) {
+            continue;
+        }
+        if (CanMoveOutOn(f, rivals, i)) {
+            f.y[i] += laneStep;
+        } else {
+            CurrentValue(runner, racePhase) =
+                CurrentValue(raceField[j], racePhase) - kBoxedInPenalty;
+        }
+    }
+    sHorse[i].y = f.y[i];
+}
+
+void ShiftField(Field& f, float dx) {
+    for (float& x : f.x) {
+        x += dx; // the spare places stay NaN
+    }
+}
+
+void ScatterX(const Field& f) {
+    for (int i = 0; i < kFieldSize; ++i) {
+        sHorse[i].x = f.x[i];
+    }
+}
+
+// The value the pace-setter scan compares: the burst in phase 1, the rating later.
+float PaceValue(const HorseRecord& runner, int32_t phase) {
+    return phase == 1 ? runner.curAcceleration : PhaseRating(runner, phase);
+}
+
+void DrawBursts(int32_t phase) {
+    const int32_t elapsed = WholeUnits(&raceSim.phaseTimerCarry);
+    for (HorseRecord& runner : raceField) {
+        if (runner.phaseTimer <= 0) {
+            // The loader keeps ratings at 1 or more; a smaller one still draws a burst of 1.
+            const int range = static_cast<int>(std::max(1.0f, PhaseRating(runner, phase)));
+            CurrentValue(runner, phase) = static_cast<float>(Rand() % range + 1);
+            runner.phaseTimer = Rand() % kBurstTimerRange;
+        }
+        runner.phaseTimer -= elapsed;
+    }
+}
+
+void ChoosePaceSetter(int32_t phase) {
+    for (int i = 0; i < kFieldSize; ++i) {
+        const float value = PaceValue(raceField[i], phase);
+        if (value > raceSim.bestBurst) {
+            raceSim.bestBurst = value;
+            raceSim.paceSetter = i;
+        }
+    }
+    raceSim.bestBurst = 0.0f;
+}
+
+void MoveAgainstThePace(int32_t phase) {
+    const double pace = CurrentValue(raceField[raceSim.paceSetter], phase) * kPaceFraction;
+    for (int i = 0; i < kFieldSize; ++i) {
+        const double value = CurrentValue(raceField[i], phase);
+        sHorse[i].x =
+            static_cast<float>(sHorse[i].x - (pace - value) / kMoveDivisor * FrameFactor());
+    }
+}
+
+double DecayFactor(int i) {
+    const float endurance = raceField[i].endurance;
+    if (decayMemo.endurance[i] != endurance || decayMemo.frameFactor[i] != frameFactor) {
+        const double perSixtieth = std::max(0.0, 1.0 - 1.0 / (kDecayDivisor * endurance));
+        decayMemo.endurance[i] = endurance;
+        decayMemo.frameFactor[i] = frameFactor;
+        decayMemo.factor[i] = std::pow(perSixtieth, FrameFactor());
+    }
+    return decayMemo.factor[i];
+}
+
+// V * (1 - 1 / (75 * endurance)) per 60th of a second, whatever the frame rate.
+void Decay(int32_t phase) {
+    for (int i = 0; i < kFieldSize; ++i) {
+        float& value = CurrentValue(raceField[i], phase);
+        value = static_cast<float>(value * DecayFactor(i));
+    }
+}
+
+// The late boost goes to a back marker: place 8 or worse.
+void DrawCloser() {
+    bool anyBackMarker = false;
+    for (const HorseRecord& runner : raceField) {
+        anyBackMarker = anyBackMarker || runner.finishPlace >= 8;
+    }
+    if (!anyBackMarker) {
+        return;
+    }
+    do {
+        raceSim.closerSlot = Rand() % kFieldSize;
+    } while (raceField[raceSim.closerSlot].finishPlace < 8);
+    HorseRecord& closer = raceField[raceSim.closerSlot];
+    raceSim.closerClosing = closer.closing;
+    closer.closing += kLateBoost;
+}
+
+void ReadArrowKeys() {
+    const bool left = keyState[kKeyLeftArrow] != 0;
+    const bool right = keyState[kKeyRightArrow] != 0;
+    if (raceSim.arrowsArmed) {
+        if (left) {
+            followedPlace = std::min(followedPlace + 1, kFieldSize);
+        }
+        if (right) {
+            followedPlace = std::max(followedPlace - 1, 1);
+        }
+    }
+    raceSim.arrowsArmed = !left && !right;
+}
+
+// With the camera on the leader, a leader creeping past 640 is set back and the others slowed,
+// instead of letting the leader run away from the camera.
+void SnapLeader(Field& f, int slot) {
+    if (followedPlace != 1 || !(f.x[slot] > kCameraRight && f.x[slot] < kSnapRight)) {
+        return;
+    }
+    f.x[slot] = kCameraRight;
+    const double loss =
+        CurrentValue(raceField[slot], racePhase) / kSlowOthersDivisor * FrameFactor();
+    for (int j = 0; j < kFieldSize; ++j) {
+        if (j != slot) {
+            float& value = CurrentValue(raceField[j], racePhase);
+            value = static_cast<float>(value - loss);
+        }
+    }
+}
+
+} // namespace
+
+RaceSim raceSim = kRaceSimStart;
+
+float& CurrentValue(HorseRecord& runner, int32_t phase) {
+    return runner.*kCurrentValues[std::clamp(phase, 1, 3) - 1];
+}
+
+float PhaseRating(const HorseRecord& runner, int32_t phase) {
+    return runner.*kPhaseRatings[std::clamp(phase, 1, 3) - 1];
+}
+
+float HorseWidth() { return static_cast<float>(sHorse[0].width); }
+
+void TakeTrackPositions() {
+    for (int i = 0; i < kFieldSize; ++i) {
+        raceField[i].trackPos = sHorse[i].x;
+    }
+}
+
+PhotoFinishCall TestPhotoFinish() {
+    if (raceDistance > 0) {
+        return PhotoFinishCall::None;
+    }
+    const float post = sFinishPost.x;
+    // The classic test makes ten passes over the pairs; after the first, a pass only draws the
+    // same line again.
+    for (int a = 0; a < kFieldSize; ++a) {
+        const float nose = HorseWidth() + raceField[a].trackPos;
+        if (raceField[a].finishPlace != 1 || nose < post + kPhotoNear || nose > post + kPhotoFar) {
+            continue;
+        }
+        for (int b = 0; b < kFieldSize; ++b) {
+            if (raceField[b].finishPlace == 2 &&
+                raceField[a].trackPos - raceField[b].trackPos <= kPhotoGap) {
+                return PhotoFinish();
+            }
+        }
+    }
+    return PhotoFinishCall::None;
+}
+
+PhotoFinishCall PhotoFinish() {
+    raceSim.photoFinishes += 1;
+    if (raceSim.iPhotoFinishVar >= 1) {
+        raceSim.iPhotoFinishVar = 0;
+        return PhotoFinishCall::LineAndPause;
+    }
+    return PhotoFinishCall::Line;
+}
+
+int CanMoveIn(int slot) { return FindRivals(GatherField(), slot).closedIn ? 0 : 1; }
+
+int IsBlockedBy(int slot, int other) {
+    const Field field = GatherField();
+    return other >= 0 && other < kFieldSize &&
+                   BlockedOn(field, FindRivals(field, slot), slot, other)
+               ? 1
+               : 0;
+}
+
+int CanMoveOut(int slot) {
+    const Field field = GatherField();
+    return CanMoveOutOn(field, FindRivals(field, slot), slot) ? 1 : 0;
+}
+
+void UpdateLanes(int slot) {
+    Field field = GatherField();
+    UpdateLanesOn(field, slot);
+}
+
+void UpdateAllLanes() {
+    Field field = GatherField();
+    for (int i = 0; i < kFieldSize; ++i) {
+        UpdateLanesOn(field, i);
+    }
+}
+
+void StepRaceDistance() {
+    if (raceDistance > 0) {
+        raceSim.previousDistance = raceDistance;
+        raceDistance -= WholeUnits(&raceSim.distanceCarry);
+    }
+}
+
+bool DistanceReached(int32_t mark) {
+    return raceDistance <= mark && raceSim.previousDistance > mark;
+}
+
+int StepBoardCycle() {
+    boardRefreshCounter += 1;
+    if (boardRefreshCounter < kBoardCycleFrames) {
+        return 0;
+    }
+    boardRefreshCounter = 0;
+    boardVisible = 1;
+    if (raceDistance > 0) {
+        return 0;
+    }
+    // The last runner has left the screen; or every runner has stopped at the edge, which a
+    // runner halting at exactly 800 would otherwise never report.
+    bool lastIsGone = false;
+    bool allStopped = true;
+    for (int i = 0; i < kFieldSize; ++i) {
+        lastIsGone = lastIsGone || (raceField[i].finishPlace == kFieldSize &&
+                                    raceField[i].trackPos > kScreenEdge);
+        allStopped = allStopped && sHorse[i].x >= kScreenEdge;
+    }
+    if (!lastIsGone && !allStopped) {
+        return 0;
+    }
+    FinishRace();
+    return 1;
+}
+
+void FinishRace() {
+    raceRunning = 0;
+    gameState = kStateResults;
+    postTimeMinutes = fastPostTime ? 1 : timeBetweenRaces;
+    postTimeSeconds = 0;
+    copyRatingsPending = 1;
+}
+
+void UpdatePlaces() {
+    // Spare places as in the lane step: NaN is never ahead, behind or level.
+    float pos[kFieldPadded];
+    int running[kFieldPadded];
+    for (int i = 0; i < kFieldPadded; ++i) {
+        pos[i] = i < kFieldSize ? raceField[i].trackPos : NAN;
+        running[i] = i < kFieldSize && !raceSim.crossed[i];
+    }
+    for (int i = 0; i < kFieldSize; ++i) {
+        int behind = 0, level = 0;
+        for (int j = 0; j < kFieldPadded; ++j) {
+            behind += (pos[j] < pos[i]) & running[j];
+            level += pos[j] == pos[i];
+        }
+        raceSim.runnersBehind[i] = behind;
+        raceSim.runnersLevel[i] = level - 1; // not counting itself
+    }
+    const float line = sFinishPost.x + kPlaceMargin - HorseWidth();
+    for (int i = 0; i < kFieldSize; ++i) {
+        if (running[i]) {
+            raceField[i].finishPlace = kFieldSize - raceSim.runnersBehind[i];
+            raceSim.crossed[i] = raceDistance <= 0 && pos[i] >= line;
+        }
+    }
+}
+
+void SteerCamera() {
+    if (raceDistance <= 0) {
+        return;
+    }
+    ReadArrowKeys();
+    int followed[kFieldSize];
+    int count = 0;
+    for (int i = 0; i < kFieldSize; ++i) {
+        if (raceField[i].finishPlace == followedPlace) {
+            followed[count++] = i;
+        }
+    }
+    const float step = static_cast<float>(1.0 * FrameFactor());
+    Field field = GatherField();
+    for (int pass = 0; pass < kFieldSize; ++pass) {
+        SnapLeader(field, pass);
+        for (int k = 0; k < count; ++k) {
+            const float x = field.x[followed[k]];
+            if (x < kCameraLeft) {
+                ShiftField(field, step);
+            } else if (x > kCameraRight) {
+                ShiftField(field, -step);
+            }
+        }
+    }
+    ScatterX(field);
+}
+
+void FinalApproach() {
+    if (raceDistance <= 0 || raceDistance >= kFinalApproachDistance) {
+        return;
+    }
+    sFinishPost.x = static_cast<float>(sFinishPost.x - kPostApproachStep * FrameFactor());
+    const float step = static_cast<float>(-kRunnerApproachStep * FrameFactor());
+    for (Sprite& horse : sHorse) {
+        horse.x += step;
+    }
+}
+
+void ChangePhase() {
+    const int32_t before = racePhase;
+    racePhase = raceDistance >= kPhaseTwoDistance ? 1 : raceDistance > kPhaseThreeDistance ? 2 : 3;
+    if (racePhase == 3 && before != 3 && raceSim.closerSlot == -1) {
+        DrawCloser();
+    }
+    if (raceDistance <= 0 && raceSim.closerSlot != -1) {
+        raceField[raceSim.closerSlot].closing = raceSim.closerClosing;
+        raceSim.closerSlot = -1;
+    }
+}
+
+void MoveRunners() {
+    const int32_t phase = racePhase;
+    if (phase != 3 || raceDistance > 0) {
+        DrawBursts(phase);
+        ChoosePaceSetter(phase);
+        MoveAgainstThePace(phase);
+    }
+    Decay(phase);
+}
+
+void RunOut() {
+    if (raceDistance > 0) {
+        return;
+    }
+    for (int i = 0; i < kFieldSize; ++i) {
+        Sprite& horse = sHorse[i];
+        if (horse.x >= kScreenEdge) {
+            continue;
+        }
+        const HorseRecord& runner = raceField[i];
+        double step = runner.curClosing / runner.closing * kRunOutPace;
+        if (step < kRunOutSlowest) {
+            step = Rand() % 3 + 4;
+        } else if (step > kRunOutFastest) {
+            step = 7 - Rand() % 3;
+        }
+        horse.x = static_cast<float>(horse.x + step * FrameFactor());
+    }
+}
+
+void LeaderBonus() {
+    if (racePhase != 3) {
+        return;
+    }
+    for (HorseRecord& runner : raceField) {
+        if (runner.finishPlace == 1) {
+            runner.curClosing =
+                static_cast<float>(runner.curClosing + kLeaderBonus * FrameFactor());
+        }
+    }
+}
+
+PhotoFinishCall RunRaceSimOpening() {
+    TakeTrackPositions();
+    const PhotoFinishCall call = TestPhotoFinish();
+    UpdateAllLanes();
+    return call;
+}
+
+void RunRaceSimClosing() {
+    StepRaceDistance();
+    StepBoardCycle();
+    UpdatePlaces();
+    SteerCamera();
+    FinalApproach();
+    ChangePhase();
+    MoveRunners();
+    RunOut();
+    LeaderBonus();
+}
+
+void RunRaceSimFrame() {
+    RunRaceSimOpening();
+    RunRaceSimClosing();
+}
+
+void ResetRaceSim() { raceSim = kRaceSimStart; }

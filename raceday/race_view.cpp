@@ -1,0 +1,483 @@
+// The race view: the track screen of the post parade and the race, and the race frame that
+// runs the simulation, the commentary and the scenery in their order.
+#include "raceday/race_view.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+
+#include "platform/asset_manifest.h"
+#include "platform/bitmap.h"
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/events.h"
+#include "platform/game_sounds.h"
+#include "platform/game_sprites.h"
+#include "platform/input.h"
+#include "platform/message_box.h"
+#include "platform/random.h"
+#include "platform/sound.h"
+#include "platform/text.h"
+#include "raceday/announcer.h"
+#include "raceday/race_card.h"
+#include "raceday/race_day.h"
+#include "raceday/race_sim.h"
+#include "shell/debug_log.h"
+#include "shell/frame_driver.h"
+#include "shell/frame_timing.h"
+#include "shell/settings_file.h"
+
+RaceView raceView = {.crowdVolume = 30, .leaderNames = {}, .drawOrder = {}};
+
+namespace {
+
+constexpr uint32_t kRed = 200; // 0x0000C8
+constexpr uint32_t kNameBlue = 0xC80000;
+constexpr uint32_t kPlaceGreen = 0x6400;
+constexpr uint32_t kPhotoLineRed = 200;
+constexpr int32_t kWaitingCrowd = 16;
+constexpr int32_t kStretchCrowd = 60, kStretchGallop = 85, kGallopVolume = 50;
+constexpr int32_t kStretchFrom = 500, kStretchTo = 1000;
+constexpr int32_t kComeOnDistance = 400;
+constexpr int32_t kLeaderPanelAbove = 1000;
+constexpr int32_t kPlacesShownAbove = 50;
+constexpr int32_t kToteScrollsAbove = 500, kToteParkedAbove = 4700;
+constexpr float kToteParkedX = 811.0f;
+constexpr double kTrackScroll = 5.0, kRailScroll = 1.0, kToteScroll = 4.0, kGateScroll = 5.0;
+constexpr double kRailApproach = 0.1, kToteApproach = 25.0;
+constexpr int kTileWidth = 800;
+constexpr float kTreeRespawnY = 120.0f;
+constexpr uint32_t kPhotoPauseMs = 1500;
+
+// The four trees at their depths: how fast each scrolls, how far beyond the right edge it
+// comes back, and its extra step on each of the final approach's ten passes.
+struct Tree {
+    Sprite* sprite;
+    double scroll;
+    int respawnRange;
+    double approach;
+};
+const Tree kTrees[] = {{&sTree1, 1.8, 200, 0.25},
+                       {&sTree2, 3.0, 300, 0.5},
+                       {&sTree3, 4.0, 400, 1.0},
+                       {&sTree4, 4.5, 500, 2.0}};
+
+// The progress marker by distance, both ends included.
+struct MarkerRange {
+    int32_t from, to;
+    int x, y;
+};
+constexpr MarkerRange kMarkerRanges[] = {
+    {4688, 5000, 626, 126}, {4377, 4687, 665, 125},   {4065, 4375, 703, 115},
+    {3753, 4063, 727, 101}, {3441, 3751, 749, 76},    {3129, 3439, 738, 46},
+    {2817, 3127, 708, 29},  {2505, 2815, 660, 16},    {2193, 2503, 632, 14},
+    {1881, 2191, 595, 17},  {1569, 1879, 562, 23},    {1257, 1567, 532, 37},
+    {945, 1255, 508, 67},   {633, 943, 517, 92},      {321, 631, 540, 109},
+    {16, 319, 581, 124},    {INT32_MIN, 15, 626, 126}};
+static_assert(std::size(kMarkerRanges) == 17);
+static_assert(kMarkerRanges[0].to == kRaceDistance);
+
+struct Point {
+    int x, y;
+};
+constexpr Point kLeaderRest[kLeaderPlaces] = {{620, 530}, {420, 530}, {220, 530}, {20, 530}};
+
+// The sprites of the track that a reset puts back where the manifest first placed them.
+Sprite* const kTrackSprites[] = {
+    &sTrackPart1,      &sTrackPart2,      &sTrackPatch1,     &sTrackPatch2,    &sTree1,
+    &sTree2,           &sTree3,           &sTree4,           &sToteBoard,      &sRunnerListPanel,
+    &sBetsBoard,       &sFinishPost,      &sStartingGate,    &sProgressMap,    &sProgressMarker,
+    &sLeaderButton[0], &sLeaderButton[1], &sLeaderButton[2], &sLeaderButton[3]};
+
+char line[100]; // every formatted line goes through here and is drawn at once
+
+void Text(const char* text, int x, int y, uint32_t colour, const Font* font) {
+    DrawSurfaceText(text, x, y, colour, backBuffer, font);
+}
+
+void Move(Sprite* sprite, double dx) { sprite->x = static_cast<float>(sprite->x + dx); }
+
+double FrameFactor() { return frameFactor; }
+
+void DrawRunnerList() {
+    for (int i = 0; i < kFieldSize; ++i) {
+        const int y = 82 + 9 * i;
+        std::snprintf(line, sizeof line, "%i", i + 1);
+        Text(line, i == 9 ? 38 : 40, y, kRed, fontComic14);
+        Text(raceField[i].name, 70, y, kNameBlue, fontComic14);
+        if (raceField[i].finishPlace > 0 && raceDistance > kPlacesShownAbove) {
+            std::snprintf(line, sizeof line, "%i", raceField[i].finishPlace);
+            Text(line, 215, y, kPlaceGreen, fontComic14);
+        }
+        DrawRunnerOdds(i, OddsPlace::RunnerList);
+    }
+}
+
+// A tile scrolled a whole width off the left goes back in line behind its partner.
+void WrapTiles() {
+    Sprite* const pairs[2][2] = {{&sTrackPart1, &sTrackPart2}, {&sTrackPatch1, &sTrackPatch2}};
+    for (Sprite* const* pair : pairs) {
+        for (int t = 0; t < 2; ++t) {
+            if (pair[t]->x <= -kTileWidth) {
+                pair[t]->x = pair[1 - t]->x + kTileWidth;
+            }
+        }
+    }
+}
+
+void KeepCrowdWaiting() {
+    if (raceView.crowdVolume != kWaitingCrowd) {
+        raceView.crowdVolume = kWaitingCrowd;
+        SetSoundVolume(crowdSound, kWaitingCrowd);
+        SetSoundVolume(mainCrowdSound, kWaitingCrowd);
+    }
+    PlaySoundSlot(crowdSound, 0);
+    PlaySoundSlot(mainCrowdSound, 0);
+}
+
+// The crowd swells and the gallop comes up as the field turns for home.
+void PlayAmbience() {
+    if (raceDistance > kStretchFrom && raceDistance < kStretchTo) {
+        raceView.crowdVolume = kStretchCrowd;
+        SetSoundVolume(crowdSound, kStretchCrowd);
+        SetSoundVolume(mainCrowdSound, kStretchCrowd);
+        SetSoundVolume(gallopSound, kStretchGallop);
+        raceView.crowdVolume = kStretchGallop;
+    }
+    PlaySoundSlot(crowdSound, 0);
+    PlaySoundSlot(mainCrowdSound, 0);
+    PlaySoundSlot(gallopSound, 0);
+    if (DistanceReached(kComeOnDistance)) {
+        PlaySoundSlot(comeOnSound, 0);
+    }
+}
+
+void RespawnTrees() {
+    if (!treesOn) {
+        return;
+    }
+    for (const Tree& tree : kTrees) {
+        if (tree.sprite->x < -tree.sprite->width) {
+            tree.sprite->x = static_cast<float>(kTileWidth + SceneRand() % tree.respawnRange);
+            tree.sprite->y = kTreeRespawnY;
+        }
+    }
+}
+
+void PlaceProgressMarker() {
+    int x = 0, y = 0;
+    if (ProgressMarkerAt(raceDistance, &x, &y)) {
+        SetSpritePosition(&sProgressMarker, x, y);
+    }
+}
+
+bool Clicked() { return mouseState.buttons[0] && leftWasUp; }
+
+void RunLeaderPanel() {
+    if (raceDistance <= kLeaderPanelAbove || !boardVisible) {
+        return;
+    }
+    for (const Sprite& button : sLeaderButton) {
+        DrawSprite(&button);
+    }
+    Text("Press the LEFT/RIGHT arrow keys to move between horses.", 150, 570, kRed, fontArial20);
+    for (int slot = 0; slot < kFieldSize; ++slot) {
+        const int32_t place = raceField[slot].finishPlace;
+        if (place < 1 || place > kLeaderPlaces) {
+            continue;
+        }
+        char* name = raceView.leaderNames[place - 1];
+        std::memcpy(name, raceField[slot].name, kHorseNameSize);
+        name[kHorseNameSize - 1] = '\0';
+        if (raceSim.runnersLevel[slot] != 0) {
+            continue;
+        }
+        Sprite& button = sLeaderButton[place - 1];
+        const Point rest = kLeaderRest[place - 1];
+        Text(name, static_cast<int>(button.x) + 55, 535, kRed, fontComic17);
+        if (SpriteHit(&button, mouseX, mouseY)) {
+            SetSpritePosition(&button, rest.x + 1, rest.y + 1);
+            if (Clicked()) {
+                followedPlace = place;
+            }
+        } else {
+            SetSpritePosition(&button, rest.x, rest.y);
+        }
+    }
+}
+
+// The scenery's share of the final approach: one pass per runner, as the runners fall back.
+void MoveSceneryOnApproach() {
+    if (raceDistance <= 0 || raceDistance >= kFinalApproachDistance) {
+        return;
+    }
+    const double ff = FrameFactor();
+    for (int pass = 0; pass < kFieldSize; ++pass) {
+        for (const Tree& tree : kTrees) {
+            Move(tree.sprite, -tree.approach * ff);
+        }
+        Move(&sTrackPatch1, -kRailApproach * ff);
+        Move(&sTrackPatch2, -kRailApproach * ff);
+    }
+    Move(&sToteBoard, -kToteApproach * ff);
+}
+
+void ScrollScenery() {
+    if (raceDistance <= 0) {
+        return;
+    }
+    const double ff = FrameFactor();
+    Move(&sTrackPart1, -kTrackScroll * ff);
+    Move(&sTrackPart2, -kTrackScroll * ff);
+    AlignTiles();
+    for (const Tree& tree : kTrees) {
+        Move(tree.sprite, -tree.scroll * ff);
+    }
+    Move(&sTrackPatch1, -kRailScroll * ff);
+    Move(&sTrackPatch2, -kRailScroll * ff);
+    const bool onScreen = sToteBoard.x > -sToteBoard.width && sToteBoard.x < kTileWidth;
+    if (onScreen && raceDistance > kToteScrollsAbove) {
+        Move(&sToteBoard, -kToteScroll * ff);
+    } else if (raceDistance > kToteParkedAbove) {
+        sToteBoard.x = kToteParkedX;
+    }
+}
+
+void AnimateRunners() {
+    for (int slot = 0; slot < kFieldSize; ++slot) {
+        AnimateSprite(&sHorse[slot], GallopTicks(framesPerSecond, slot));
+    }
+}
+
+void SlideGate() {
+    if (sStartingGate.x > -sStartingGate.width) {
+        Move(&sStartingGate, -kGateScroll * FrameFactor());
+    }
+}
+
+// The line below the post stays up for the rest of the frame; the race's one pause shows it
+// for a second and a half, with the window still answering, and is left out of the frame rate.
+void ShowPhotoFinish(PhotoFinishCall call) {
+    if (call == PhotoFinishCall::None) {
+        return;
+    }
+    const int x = static_cast<int>(sFinishPost.x + 7);
+    for (int k = 0; k < 10; ++k) {
+        Text("|", x, static_cast<int>(sFinishPost.y + sFinishPost.height + 15 * k), kPhotoLineRed,
+             fontComic17);
+    }
+    if (call != PhotoFinishCall::LineAndPause) {
+        return;
+    }
+    PresentFrame();
+    const uint32_t start = timeGetTime();
+    while (!QuitPosted() && timeGetTime() - start < kPhotoPauseMs) {
+        PumpWindowEvents();
+        PresentPrimary();
+    }
+    HoldFrameRate();
+}
+
+void LoadResultsPicture() {
+    bugLog.Write("\nLoading results.bmp");
+    CreateSprite(&sResults, kScreenWidth, kScreenHeight, 1, 0, 1);
+    if (!LoadBitmapFile(&bitmap, "images/results.bmp")) {
+        ErrorBox("Error", "Error loading results.bmp");
+    } else {
+        bugLog.Write("Loading Image Bitmap for results.bmp");
+        if (!DDLoadImageBitmap(&sResults, 0, &bitmap, 0, 0, 1)) {
+            ErrorBox("Error", "Error in DDLoadImageBitmap");
+        }
+        bugLog.Write("Loading Image Bitmap for results.bmp -- success");
+        UnloadBitmapFile(&bitmap);
+    }
+    SetSpritePosition(&sResults, 1, 1);
+    bugLog.Write("Loading results.bmp -- success");
+}
+
+void PutBackAtStart(Sprite* sprite) {
+    for (const SpriteRow& row : ManifestSprites()) {
+        if (row.sprite == sprite) {
+            SetSpritePosition(sprite, row.startX, row.startY);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+void RunRaceFrame() {
+    const bool racing = raceRunning != 0;
+    if (racing) {
+        TakeTrackPositions();
+    }
+    DrawRunnerList();
+    WrapTiles();
+    DrawRaceScene();
+    DrawRunnerList();
+    DrawBetsPanel();
+    if (!racing) {
+        KeepCrowdWaiting();
+        return;
+    }
+    ShowPhotoFinish(TestPhotoFinish());
+    UpdateAllLanes();
+    AnnounceRaceFrame();
+    PlayAmbience();
+    RespawnTrees();
+    PlaceProgressMarker();
+    StepRaceDistance();
+    if (StepBoardCycle()) {
+        LoadResultsPicture();
+    }
+    UpdatePlaces();
+    RunLeaderPanel();
+    SteerCamera();
+    FinalApproach();
+    MoveSceneryOnApproach();
+    ScrollScenery();
+    ChangePhase();
+    MoveRunners();
+    RunOut();
+    LeaderBonus();
+    AnimateRunners();
+    SlideGate();
+}
+
+void DrawRaceScene() {
+    DrawSprite(&sTrackPart1);
+    DrawSprite(&sTrackPart2);
+    DrawSprite(&sTrackPatch1);
+    DrawSprite(&sTrackPatch2);
+    if (treesOn) {
+        for (const Tree& tree : kTrees) {
+            DrawSprite(tree.sprite);
+        }
+    }
+    DrawSprite(&sToteBoard);
+    for (int slot = 0; slot < kFieldSize; ++slot) {
+        DrawRunnerOdds(slot, OddsPlace::ToteBoard);
+    }
+    DrawSprite(&sRunnerListPanel);
+    DrawSprite(&sBetsBoard);
+    DrawSprite(&sFinishPost);
+    // Runners higher on screen are further from the stand: they go behind. Level runners
+    // share a depth and are drawn in slot order.
+    for (int i = 0; i < kFieldSize; ++i) {
+        raceView.drawOrder[i] = 1;
+        for (int j = 0; j < kFieldSize; ++j) {
+            raceView.drawOrder[i] += j != i && sHorse[j].y <= sHorse[i].y;
+        }
+    }
+    for (int depth = 1; depth <= kFieldSize; ++depth) {
+        for (int i = 0; i < kFieldSize; ++i) {
+            if (raceView.drawOrder[i] == depth) {
+                DrawSprite(&sHorse[i]);
+            }
+        }
+    }
+    DrawSprite(&sStartingGate);
+    DrawSprite(&sProgressMap);
+    DrawSprite(&sProgressMarker);
+}
+
+void AlignTiles() {
+    Sprite* const pairs[2][2] = {{&sTrackPart1, &sTrackPart2}, {&sTrackPatch1, &sTrackPatch2}};
+    for (Sprite* const* pair : pairs) {
+        if (pair[0]->x < pair[1]->x) {
+            pair[1]->x = pair[0]->x + kTileWidth;
+        } else {
+            pair[0]->x = pair[1]->x + kTileWidth;
+        }
+    }
+}
+
+void MillAtGate() {
+    for (int slot = 0; slot < kFieldSize; ++slot) {
+        HorseRecord& runner = raceField[slot];
+        Sprite& horse = sHorse[slot];
+        if (runner.millCountdown > 0) {
+            runner.millCountdown -= 1;
+            continue;
+        }
+        runner.millCountdown = Rand() % 201;
+        if (runner.millDirection == 0) {
+            runner.millDirection = Rand() % 4 + 1;
+        }
+        // Each step goes one pixel and turns back: along the track (1, 2) or across it (3, 4).
+        switch (runner.millDirection) {
+        case 1:
+            horse.x += 1;
+            runner.millDirection = 2;
+            break;
+        case 2:
+            horse.x -= 1;
+            runner.millDirection = 1;
+            break;
+        case 3:
+            horse.y += 1;
+            runner.millDirection = 4;
+            break;
+        case 4:
+            horse.y -= 1;
+            runner.millDirection = 3;
+            break;
+        default:
+            break;
+        }
+        runner.millCountdown -= 1;
+        SetSpritePosition(&horse, static_cast<int>(horse.x), static_cast<int>(horse.y));
+    }
+}
+
+bool ProgressMarkerAt(int32_t distance, int* x, int* y) {
+    for (const MarkerRange& range : kMarkerRanges) {
+        if (distance >= range.from && distance <= range.to) {
+            *x = range.x;
+            *y = range.y;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Above 80 frames a second the gallop keeps the pace it has at 60: a picture every three
+// frames' worth of time for the even slots and four for the odd.
+int GallopTicks(int rate, int slot) {
+    const bool odd = slot % 2 != 0;
+    if (rate <= 50) {
+        return odd ? 2 : 1;
+    }
+    if (rate <= 80) {
+        return odd ? 3 : 2;
+    }
+    const double sixtieths = rate / 60.0;
+    return static_cast<int>(std::lround((odd ? 4 : 3) * sixtieths)) - 1;
+}
+
+void ResetRaceForNextRace() {
+    for (Sprite* sprite : kTrackSprites) {
+        PutBackAtStart(sprite);
+    }
+    SetSpritePosition(&sTrackPatch1, 0, 180);
+    SetSpritePosition(&sTrackPatch2, kTileWidth, 180);
+    SetSpritePosition(&sTree4, 120, 120);
+    sToteBoard.x = 230;
+    SetSpritePosition(&sBetsBoard, 378, 45);
+    SetSpriteFrame(&sStartingGate, 0);
+    for (int slot = 0; slot < kFieldSize; ++slot) {
+        SetSpritePosition(&sHorse[slot], 630, 300 + 15 * slot);
+    }
+    raceDistance = kRaceDistance;
+    racePhase = 1;
+    followedPlace = 1;
+    boardRefreshCounter = 0;
+    boardVisible = 0;
+    ResetRaceSim();
+    // The stretch raised the gallop; the next field parades at its usual volume.
+    SetSoundVolume(gallopSound, kGallopVolume);
+}
+
+void ResetRaceView() { raceView = {.crowdVolume = 30, .leaderNames = {}, .drawOrder = {}}; }
