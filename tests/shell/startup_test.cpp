@@ -84,4 +84,15 @@ TEST_F(StartupTest, AClosedWindowDuringTheIntroEndsTheGame) {
     EXPECT_FALSE(std::filesystem::exists(folder.File("settings.stn"))); // no game, nothing saved
 }
 
+TEST_F(StartupTest, AClosedWindowDuringADialogEndsTheGameCleanly) {
+    // New game, one player, then the window closes while the name dialog is open.
+    const GameRun run = Play(std::string("2 keydown S\n4 keyup S\n10 move 47 210\n10 click\n") +
+                             "20 move 400 188\n20 click\n24 type Al\n30 quit\n");
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output.find("ignored"), std::string::npos) << run.output; // the dialog was open
+    const std::string log = Log();
+    EXPECT_NE(log.find("Success creating settings.stn"), std::string::npos) << log;
+    EXPECT_NE(log.find("Total surfaces released: 68\n"), std::string::npos) << log;
+}
+
 } // namespace
