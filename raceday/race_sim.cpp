@@ -124,6 +124,19 @@ bool BlockedOn(const Field& f, const Rivals& rivals, int i, int j) {
     return rivals.inTheWay[j] && std::fabs(f.y[j] - f.y[i]) < kLaneBeside;
 }
 
+// Whether any rival blocks runner i where it stands now: most of the time none does, and the
+// runner by runner look (in which swinging wide moves the runner) is not needed.
+bool AnyBlocking(const Field& f, const Rivals& rivals, int i) {
+    if (!rivals.anyInTheWay) {
+        return false;
+    }
+    int blocking = 0;
+    for (int j = 0; j < kFieldPadded; ++j) {
+        blocking |= rivals.inTheWay[j] & (std::fabs(f.y[j] - f.y[i]) < kLaneBeside);
+    }
+    return blocking != 0;
+}
+
 bool CanMoveOutOn(const Field& f, const Rivals& rivals, int i) {
     int alongside = 0;
     for (int j = 0; j < kFieldPadded; ++j) {
@@ -147,7 +160,8 @@ void UpdateLanesOn(Field& f, int i) {
             runner.movingIn = 0;
         }
     }
-    for (int j = 0; rivals.anyInTheWay && j < kFieldSize; ++j) {
+    const bool blocked = AnyBlocking(f, rivals, i);
+    for (int j = 0; blocked && j < kFieldSize; ++j) {
         if (!BlockedOn(f, rivals, i, j)) {
             continue;
         }
@@ -276,6 +290,26 @@ void SnapLeader(Field& f, int slot) {
             value = static_cast<float>(value - loss);
         }
     }
+}
+
+// Whether the camera's ten passes would move anything: the followed runner is outside 638..640,
+// or the camera is on the leader and a runner stands just past 640. Otherwise no pass changes
+// a thing, and none is made.
+bool CameraMoves(const int* followed, int count) {
+    for (int k = 0; k < count; ++k) {
+        const float x = sHorse[followed[k]].x;
+        if (x < kCameraLeft || x > kCameraRight) {
+            return true;
+        }
+    }
+    if (followedPlace == 1) {
+        for (const Sprite& horse : sHorse) {
+            if (horse.x > kCameraRight && horse.x < kSnapRight) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -438,6 +472,9 @@ void SteerCamera() {
         if (raceField[i].finishPlace == followedPlace) {
             followed[count++] = i;
         }
+    }
+    if (!CameraMoves(followed, count)) {
+        return;
     }
     const float step = static_cast<float>(1.0 * FrameFactor());
     Field field = GatherField();

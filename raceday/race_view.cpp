@@ -115,18 +115,6 @@ void DrawRunnerList() {
     }
 }
 
-// A tile scrolled a whole width off the left goes back in line behind its partner.
-void WrapTiles() {
-    Sprite* const pairs[2][2] = {{&sTrackPart1, &sTrackPart2}, {&sTrackPatch1, &sTrackPatch2}};
-    for (Sprite* const* pair : pairs) {
-        for (int t = 0; t < 2; ++t) {
-            if (pair[t]->x <= -kTileWidth) {
-                pair[t]->x = pair[1 - t]->x + kTileWidth;
-            }
-        }
-    }
-}
-
 void KeepCrowdWaiting() {
     if (raceView.crowdVolume != kWaitingCrowd) {
         raceView.crowdVolume = kWaitingCrowd;
@@ -313,7 +301,8 @@ void RunRaceFrame() {
     if (racing) {
         TakeTrackPositions();
     }
-    DrawRunnerList();
+    // The runner list goes over the scene only: a first copy under the opaque track would
+    // never show.
     WrapTiles();
     DrawRaceScene();
     DrawRunnerList();
@@ -336,8 +325,7 @@ void RunRaceFrame() {
     RunLeaderPanel();
     SteerCamera();
     FinalApproach();
-    MoveSceneryOnApproach();
-    ScrollScenery();
+    MoveScenery();
     ChangePhase();
     MoveRunners();
     RunOut();
@@ -381,6 +369,22 @@ void DrawRaceScene() {
     DrawSprite(&sStartingGate);
     DrawSprite(&sProgressMap);
     DrawSprite(&sProgressMarker);
+}
+
+void WrapTiles() {
+    Sprite* const pairs[2][2] = {{&sTrackPart1, &sTrackPart2}, {&sTrackPatch1, &sTrackPatch2}};
+    for (Sprite* const* pair : pairs) {
+        for (int t = 0; t < 2; ++t) {
+            if (pair[t]->x <= -kTileWidth) {
+                pair[t]->x = pair[1 - t]->x + kTileWidth;
+            }
+        }
+    }
+}
+
+void MoveScenery() {
+    MoveSceneryOnApproach();
+    ScrollScenery();
 }
 
 void AlignTiles() {

@@ -30,6 +30,14 @@ void DrawRaceScene();
 // right.
 void AlignTiles();
 
+// Before the scene is drawn: a tile scrolled a whole width off the left goes back in line
+// behind its partner, so no seam opens.
+void WrapTiles();
+
+// The scenery's steps of a race frame, after the camera: its share of the final approach, then
+// the scrolling of track, rail, trees and tote board while the distance is not run.
+void MoveScenery();
+
 // The waiting field rocks one pixel to and fro at random moments: called by the frame driver
 // every frame the clock runs on the track before the off.
 void MillAtGate();

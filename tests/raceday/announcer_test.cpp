@@ -1,0 +1,217 @@
+// The announcer: one clip at a time, each call in its part of the race, the wording rules that
+// read earlier calls, and whole races called on a clip clock.
+#include "raceday/announcer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+#include "platform/game_sounds.h"
+#include "platform/random.h"
+#include "raceday/race_day.h"
+#include "raceday/race_sim.h"
+#include "raceday/race_view.h"
+#include "shell/frame_timing.h"
+#include "shell/game_state.h"
+#include "shell/settings_file.h"
+#include "tests/test_support.h"
+#include "tools/racesim/clip_clock.h"
+#include "tools/racesim/headless_race.h"
+
+namespace {
+
+// Clips that play until a test says they ended, and the order they were started in.
+std::vector<int> started;
+std::set<int> playing;
+
+int RecordedStatus(int slot) { return playing.count(slot) != 0 ? 1 : 0; }
+
+int RecordedPlay(int slot, int32_t) {
+    if (playing.count(slot) == 0) {
+        started.push_back(slot);
+        playing.insert(slot);
+    }
+    return 1;
+}
+
+class AnnouncerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        PrepareHeadlessRaces();
+        ResetRaceField();
+        ResetRaceDay();
+        ResetRaceForNextRace();
+        InstallClipClock(60); // every family gets slots of its own
+        announcerClips = {RecordedStatus, RecordedPlay};
+        started.clear();
+        playing.clear();
+        frameFactor = 1.0f;
+        gameState = kStateTrack;
+        raceRunning = 1;
+    }
+    void TearDown() override {
+        RemoveClipClock();
+        ResetRaceField();
+        ResetRaceDay();
+        ResetRaceSim();
+        ResetFrameTiming();
+        ResetSettingsBlock();
+    }
+    static bool Started(int slot) {
+        return std::find(started.begin(), started.end(), slot) != started.end();
+    }
+    static int StartedFrom(const std::array<int, kAnnouncedRunners>& family) {
+        int count = 0;
+        for (const int slot : family) {
+            count += static_cast<int>(std::count(started.begin(), started.end(), slot));
+        }
+        return count;
+    }
+    // Seeds the scenery's generator so that its next draw, reduced as the call will, is `value`.
+    static void NextSceneDraw(int modulo, int value) {
+        for (uint32_t seed = 0;; ++seed) {
+            SeedSceneRand(seed);
+            if (SceneRand() % modulo == value) {
+                SeedSceneRand(seed);
+                return;
+            }
+        }
+    }
+};
+
+TEST_F(AnnouncerTest, ATieForFirstStartsTheGoodStartClipOfEveryTiedRunner) {
+    raceField[2].finishPlace = 1;
+    raceField[5].finishPlace = 1;
+    NextSceneDraw(3, 0); // roll 1: a good start
+    CallStart();
+    EXPECT_TRUE(Started(goodStartSounds[2]));
+    EXPECT_TRUE(Started(goodStartSounds[5]));
+    EXPECT_EQ(announcer.clipVariant, 5);
+    EXPECT_EQ(announcer.announcerBusy, 1);
+    started.clear();
+    raceField[9].finishPlace = 10;
+    NextSceneDraw(3, 2); // roll 3: the last runner missed the break
+    CallStart();
+    EXPECT_EQ(started, std::vector<int>{badStartSounds[9]});
+}
+
+TEST_F(AnnouncerTest, CalmAndStrugglingCallsSpeakOnlyAfterAVariantOfZeroOrOne) {
+    const std::array<int, kAnnouncedRunners>* calm[2] = {&upFrontCalmSounds, &inCommandCalmSounds};
+    const std::array<int, kAnnouncedRunners>* struggling[2] = {&strugglingSounds,
+                                                               &struggling2Sounds};
+    for (int variant = 0; variant < 4; ++variant) {
+        started.clear();
+        announcer.announcerBusy = 0;
+        announcer.clipVariant = variant;
+        CallFrontCalm(3);
+        announcer.announcerBusy = 0;
+        announcer.clipVariant = variant;
+        CallStruggling(8);
+        if (variant < 2) {
+            EXPECT_EQ(started, (std::vector<int>{(*calm[variant])[3], (*struggling[variant])[8]}));
+        } else {
+            EXPECT_TRUE(started.empty()) << variant;
+        }
+    }
+    announcer.announcerBusy = 1;
+    announcer.clipVariant = 0;
+    started.clear();
+    CallFrontCalm(3);
+    CallStruggling(8);
+    CallFrontMed(3);
+    EXPECT_TRUE(started.empty());
+}
+
+TEST_F(AnnouncerTest, TheStretchCallWithALevelLeadNamesTheRunnerFurthestAhead) {
+    for (int i = 0; i < kFieldSize; ++i) {
+        raceField[i].finishPlace = 10 - i / 2;
+        raceField[i].trackPos = 300.0f + i;
+    }
+    raceField[4].finishPlace = raceField[6].finishPlace = 2; // level in front: nobody is first
+    raceField[4].trackPos = raceField[6].trackPos = 700.0f;
+    announcer.clipVariant = 29; // left by a generic line
+    CallStretchTurn();
+    EXPECT_EQ(started, std::vector<int>{stretchSounds[4]});
+    EXPECT_EQ(announcer.clipVariant, 4);
+    started.clear();
+    playing.clear();
+    raceField[7].finishPlace = 1;
+    CallStretchTurn();
+    EXPECT_EQ(started, std::vector<int>{stretchSounds[7]});
+}
+
+TEST_F(AnnouncerTest, TheStretchTurnIsCalledOnceWhetherTheDistanceStepsOverOrLingersAt1000) {
+    for (const int fps : {25, 60, 144}) {
+        frameFactor = static_cast<float>(60.0 / fps);
+        ResetRaceSim();
+        raceDistance = 1010;
+        started.clear();
+        while (raceDistance > 900) {
+            playing.clear(); // every clip ends at once: a call could start on every frame
+            AnnounceRaceFrame();
+            StepRaceDistance();
+        }
+        EXPECT_EQ(StartedFrom(stretchSounds), 1) << fps;
+    }
+}
+
+TEST_F(AnnouncerTest, NothingIsSaidOnTheFirstFrameAtOrBelow100OrWhileAClipPlays) {
+    for (int i = 0; i < kFieldSize; ++i) {
+        raceField[i].finishPlace = i + 1;
+    }
+    for (const int32_t distance : {5000, 100, 50, 0, -20}) {
+        raceDistance = distance;
+        raceSim.previousDistance = std::max(distance, 1); // the distance one frame before
+        AnnounceRaceFrame();
+    }
+    EXPECT_TRUE(started.empty());
+    raceDistance = 4990;
+    AnnounceRaceFrame();
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(announcer.startCallState, 2);
+    raceDistance = 4980; // the start call still plays: the report waits
+    AnnounceRaceFrame();
+    EXPECT_EQ(started.size(), 1u);
+    playing.clear();
+    AnnounceRaceFrame();
+    EXPECT_EQ(started.size(), 2u);
+    EXPECT_EQ(announcer.startCallState, 3);
+}
+
+TEST_F(AnnouncerTest, WithAnnouncingOffNoClipIsStarted) {
+    announcingOn = 0;
+    for (int32_t distance = 4999; distance > 0; distance -= 7) {
+        raceDistance = distance;
+        playing.clear();
+        AnnounceRaceFrame();
+    }
+    EXPECT_TRUE(started.empty());
+}
+
+TEST_F(AnnouncerTest, ASlotWithoutAClipKeepsTheAnnouncerBusy) {
+    ResetAnnouncer(); // the sound layer, which reports -1 for a slot with no clip
+    UpdateAnnouncerBusy();
+    EXPECT_EQ(announcer.announcerBusy, 1);
+}
+
+// A smaller run of racesim --announce, which checks a thousand races (see the README).
+TEST_F(AnnouncerTest, WholeRacesOnTheClipClockKeepEveryRule) {
+    const WorkingDirectory inData(GeneratedGameData());
+    for (const int fps : {30, 144}) {
+        InstallClipClock(fps);
+        HeadlessRace how;
+        how.fps = fps;
+        how.announce = true;
+        for (uint32_t seed = 1; seed <= 3; ++seed) {
+            EXPECT_TRUE(RunHeadlessRace(seed, how).finished);
+        }
+        const ClipClockReport& report = ClipClockResult();
+        EXPECT_GT(report.clips, 3 * 10) << fps;
+        EXPECT_EQ(report.violations, 0)
+            << fps << ": " << (report.first.empty() ? "" : report.first[0]);
+    }
+}
+
+} // namespace

@@ -1,0 +1,567 @@
+// The race simulation's rules, one at a time, on fields set up by hand.
+#include "raceday/race_sim.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "platform/game_sprites.h"
+#include "platform/input.h"
+#include "platform/keys.h"
+#include "platform/random.h"
+#include "raceday/race_day.h"
+#include "raceday/race_view.h"
+#include "shell/frame_timing.h"
+#include "shell/game_state.h"
+#include "shell/settings_file.h"
+#include "tools/racesim/headless_race.h"
+
+namespace {
+
+constexpr float kWidth = 106.0f; // every runner's frame, as the manifest makes it
+
+class RaceSimTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        PrepareHeadlessRaces();
+        ResetRaceField();
+        ResetRaceDay();
+        ResetRaceForNextRace();
+        for (HorseRecord& runner : raceField) {
+            runner.acceleration = runner.speed = runner.closing = 10.0f;
+            runner.endurance = 5.0f;
+            runner.curAcceleration = runner.curSpeed = runner.curClosing = 10.0f;
+            runner.phaseTimer = 100;
+        }
+        SetFrameRate(60);
+        raceRunning = 1;
+        gameState = kStateTrack;
+        SeedRand(7);
+    }
+    void TearDown() override {
+        std::memset(keyState, 0, sizeof keyState);
+        ResetRaceField();
+        ResetRaceDay();
+        ResetRaceSim();
+        ResetFrameTiming();
+        ResetSettingsBlock();
+    }
+    static void SetFrameRate(int fps) {
+        framesPerSecond = fps;
+        frameFactor = static_cast<float>(60.0 / fps);
+    }
+    // Runners not named stand far behind, out of every test's way.
+    static void Place(int slot, float x, float y) {
+        sHorse[slot].x = x;
+        sHorse[slot].y = y;
+    }
+    static void ClearTheField() {
+        for (int i = 0; i < kFieldSize; ++i) {
+            Place(i, -2000.0f - 300.0f * i, 301.0f + 15.0f * i);
+        }
+    }
+};
+
+// The lane rules exactly as the game describes them, runner by runner, to hold the game's own
+// (faster) version to.
+namespace reference {
+
+bool Overlap(const Sprite& a, const Sprite& b) {
+    return (a.x > b.x && b.x + b.width > a.x) || (a.x < b.x && a.x + a.width > b.x);
+}
+
+int CanMoveIn(int i) {
+    for (int j = 0; j < kFieldSize; ++j) {
+        if (j != i && sHorse[i].y - sHorse[j].y <= 15 && Overlap(sHorse[i], sHorse[j])) {
+            return 0;
+        }
+    }
+    return 1;
+}
+
+bool InTheWay(int i, int j) {
+    const float front = sHorse[i].x + sHorse[i].width;
+    return sHorse[j].x - 5 < front && sHorse[j].x + sHorse[j].width > front;
+}
+
+int IsBlockedBy(int i, int j) {
+    return j != i && std::fabs(sHorse[j].y - sHorse[i].y) < 14 && InTheWay(i, j);
+}
+
+int CanMoveOut(int i) {
+    for (int j = 0; j < kFieldSize; ++j) {
+        const float wider = sHorse[j].y - sHorse[i].y;
+        if (wider > 0 && wider < 14 && InTheWay(i, j)) {
+            return 0;
+        }
+    }
+    return 1;
+}
+
+void UpdateLanes(int i) {
+    const float step = static_cast<float>(0.5 * frameFactor);
+    raceField[i].laneFree = raceDistance > 0;
+    if (raceField[i].laneFree) {
+        const int free = CanMoveIn(i);
+        if (free && sHorse[i].y > 301) {
+            raceField[i].movingIn = 1;
+            sHorse[i].y = std::max(301.0f, sHorse[i].y - step);
+        }
+        if (!free) {
+            raceField[i].movingIn = 0;
+        }
+    }
+    for (int j = 0; j < kFieldSize; ++j) {
+        if (IsBlockedBy(i, j)) {
+            if (CanMoveOut(i)) {
+                sHorse[i].y += step;
+            } else {
+                CurrentValue(raceField[i], racePhase) = CurrentValue(raceField[j], racePhase) - 1;
+            }
+        }
+    }
+}
+
+} // namespace reference
+
+TEST_F(RaceSimTest, OnTheFirstFrameEveryBurstIsDrawnAndAllTenShareLastPlace) {
+    for (HorseRecord& runner : raceField) {
+        runner.phaseTimer = 0;
+    }
+    raceField[4].acceleration = 1.0f; // its only burst is 1, far below the rating's 10
+    RunRaceSimFrame();
+    for (const HorseRecord& runner : raceField) {
+        EXPECT_GE(runner.phaseTimer, -1);
+        EXPECT_LE(runner.phaseTimer, 498);
+        EXPECT_EQ(runner.finishPlace, kFieldSize);
+    }
+    EXPECT_FLOAT_EQ(raceField[4].curAcceleration, static_cast<float>(1.0 * (1 - 1 / 375.0)));
+}
+
+TEST(RaceSimStart, ThePhotoFinishPauseIsDueFromProgramStart) {
+    EXPECT_EQ(raceSim.iPhotoFinishVar, kPhotoFinishPending); // as the program starts
+    raceSim.iPhotoFinishVar = 0;
+    ResetRaceSim();
+    EXPECT_EQ(raceSim.iPhotoFinishVar, kPhotoFinishPending);
+    EXPECT_EQ(raceSim.closerSlot, -1);
+    EXPECT_EQ(raceSim.previousDistance, kRaceDistance);
+}
+
+TEST_F(RaceSimTest, AnAccelerationOfOneAndAHalfAlwaysBurstsAtOne) {
+    raceField[3].acceleration = 1.5f;
+    for (int frame = 0; frame < 2000; ++frame) {
+        raceField[3].phaseTimer = 0;
+        MoveRunners();
+        // The burst is drawn as 1, then decays within the frame.
+        ASSERT_FLOAT_EQ(raceField[3].curAcceleration, static_cast<float>(1.0 * (1 - 1 / 375.0)));
+    }
+}
+
+TEST_F(RaceSimTest, RunnersMoveAgainstSeventyPercentOfThePaceAndDecayByEndurance) {
+    raceField[0].curAcceleration = 10.0f;
+    for (int i = 1; i < kFieldSize; ++i) {
+        raceField[i].curAcceleration = 5.0f;
+    }
+    const float start = sHorse[1].x;
+    MoveRunners();
+    EXPECT_EQ(raceSim.paceSetter, 0);
+    EXPECT_NEAR(sHorse[1].x - start, -0.1f, 1e-4);
+    EXPECT_NEAR(sHorse[0].x - start, 0.15f, 1e-4);
+    EXPECT_NEAR(raceField[0].curAcceleration, 10.0f - 10.0f / 75 / 5, 1e-5);
+}
+
+TEST_F(RaceSimTest, DecayOverASecondIsTheSameAtEveryFrameRate) {
+    for (const int fps : {30, 59, 144}) {
+        raceField[0].curSpeed = 10.0f;
+        racePhase = 2;
+        SetFrameRate(fps);
+        // Bursts stay put: the timer is far off.
+        raceField[0].phaseTimer = 1000000;
+        for (int frame = 0; frame < fps; ++frame) {
+            MoveRunners();
+        }
+        const float perSecond = static_cast<float>(10.0 * std::pow(1 - 1 / 375.0, 60));
+        EXPECT_NEAR(raceField[0].curSpeed, perSecond, 1e-4) << fps;
+    }
+}
+
+TEST_F(RaceSimTest, LanesFollowTheRulesOnCrowdedFields) {
+    // Positions on a coarse grid, so that equal x, gaps of exactly 14 and 15 and runners at the
+    // rail all come up often.
+    for (int trial = 0; trial < 3000; ++trial) {
+        SetFrameRate(trial % 3 == 0 ? 144 : trial % 3 == 1 ? 60 : 30);
+        raceDistance = trial % 5 == 0 ? 0 : 3000;
+        racePhase = 1 + trial % 3;
+        for (int i = 0; i < kFieldSize; ++i) {
+            Place(i, 600.0f + 8.0f * (Rand() % 25), 301.0f + 0.5f * (Rand() % 60));
+            for (const int phase : {1, 2, 3}) {
+                CurrentValue(raceField[i], phase) = static_cast<float>(Rand() % 20);
+            }
+        }
+        Sprite expected[kFieldSize];
+        HorseRecord expectedRunners[kFieldSize];
+        const Sprite before[kFieldSize] = {sHorse[0], sHorse[1], sHorse[2], sHorse[3], sHorse[4],
+                                           sHorse[5], sHorse[6], sHorse[7], sHorse[8], sHorse[9]};
+        const HorseRecord runnersBefore[kFieldSize] = {
+            raceField[0], raceField[1], raceField[2], raceField[3], raceField[4],
+            raceField[5], raceField[6], raceField[7], raceField[8], raceField[9]};
+        for (int i = 0; i < kFieldSize; ++i) {
+            reference::UpdateLanes(i);
+        }
+        for (int i = 0; i < kFieldSize; ++i) {
+            expected[i] = sHorse[i];
+            expectedRunners[i] = raceField[i];
+            sHorse[i] = before[i];
+            raceField[i] = runnersBefore[i];
+        }
+        for (int i = 0; i < kFieldSize; ++i) {
+            ASSERT_EQ(CanMoveIn(i), reference::CanMoveIn(i)) << trial << " " << i;
+            ASSERT_EQ(CanMoveOut(i), reference::CanMoveOut(i)) << trial << " " << i;
+            for (int j = 0; j < kFieldSize; ++j) {
+                ASSERT_EQ(IsBlockedBy(i, j), reference::IsBlockedBy(i, j)) << trial;
+            }
+        }
+        UpdateAllLanes();
+        for (int i = 0; i < kFieldSize; ++i) {
+            ASSERT_EQ(sHorse[i].y, expected[i].y) << trial << " runner " << i;
+            ASSERT_EQ(raceField[i].movingIn, expectedRunners[i].movingIn) << trial;
+            ASSERT_EQ(raceField[i].laneFree, expectedRunners[i].laneFree) << trial;
+            for (const int phase : {1, 2, 3}) {
+                ASSERT_EQ(CurrentValue(raceField[i], phase),
+                          CurrentValue(expectedRunners[i], phase))
+                    << trial;
+            }
+        }
+    }
+}
+
+TEST_F(RaceSimTest, RunnersAtEqualXDoNotOverlapAndFourteenApartDoNotBlock) {
+    ClearTheField();
+    Place(0, 630, 330);
+    Place(1, 630, 316); // level along the track, 14 inside
+    EXPECT_EQ(CanMoveIn(0), 1);
+    Place(1, 631, 316);
+    EXPECT_EQ(CanMoveIn(0), 0);
+    Place(1, 630.0f + kWidth + 4.0f, 316); // its back 4 beyond 0's front: in the way, a lane in
+    EXPECT_EQ(IsBlockedBy(0, 1), 0);
+    Place(1, 630.0f + kWidth + 4.0f, 316.5f);
+    EXPECT_EQ(IsBlockedBy(0, 1), 1);
+    Place(1, 630.0f + kWidth + 5.0f, 330); // its back exactly 5 beyond: clear
+    EXPECT_EQ(IsBlockedBy(0, 1), 0);
+    Place(2, 630.0f + kWidth, 344); // alongside, exactly 14 wider: 0 may still swing out
+    Place(1, 630.0f + kWidth + 4.0f, 330);
+    EXPECT_EQ(CanMoveOut(0), 1);
+    Place(2, 630.0f + kWidth, 343.5f);
+    EXPECT_EQ(CanMoveOut(0), 0);
+}
+
+TEST_F(RaceSimTest, ABoxedInRunnerTakesTheBlockersValueLessOne) {
+    ClearTheField();
+    racePhase = 2;
+    Place(0, 630, 320);
+    Place(1, 630.0f + kWidth - 10, 320); // ahead in the same lane
+    Place(2, 630.0f + kWidth - 10, 330); // ahead one lane out: it blocks too, and shuts the way out
+    raceField[1].curSpeed = 6.5f;
+    raceField[2].curSpeed = 7.5f;
+    UpdateLanes(0);
+    EXPECT_FLOAT_EQ(raceField[0].curSpeed, 6.5f); // the last blocker's value, less one
+    EXPECT_EQ(sHorse[0].y, 320.0f);
+    Place(2, -5000, 330); // the outside opens: it swings wide by half a pixel a 60th
+    SetFrameRate(30);
+    UpdateLanes(0);
+    EXPECT_FLOAT_EQ(sHorse[0].y, 321.0f);
+}
+
+TEST_F(RaceSimTest, MovingInStopsAtTheRail) {
+    ClearTheField();
+    Place(4, 630, 301.3f);
+    SetFrameRate(30);
+    UpdateLanes(4);
+    EXPECT_EQ(sHorse[4].y, 301.0f);
+    EXPECT_EQ(raceField[4].movingIn, 1);
+}
+
+TEST_F(RaceSimTest, LevelRunnersShareTheWorsePlaceAndTheBetterIsHeldByNobody) {
+    for (int i = 0; i < kFieldSize; ++i) {
+        raceField[i].trackPos = 100.0f + 10.0f * i;
+    }
+    raceField[9].trackPos = raceField[8].trackPos;
+    UpdatePlaces();
+    EXPECT_EQ(raceField[9].finishPlace, 2);
+    EXPECT_EQ(raceField[8].finishPlace, 2);
+    EXPECT_EQ(raceField[0].finishPlace, 10);
+    EXPECT_EQ(raceSim.runnersLevel[8], 1);
+    EXPECT_EQ(raceSim.runnersLevel[0], 0);
+}
+
+TEST_F(RaceSimTest, PlacesKeepChangingUntilTheDistanceIsRun) {
+    // The post still waits off screen at 801; a runner far ahead of the camera is past it.
+    raceDistance = 3000;
+    for (int i = 0; i < kFieldSize; ++i) {
+        raceField[i].trackPos = 500.0f + 10.0f * i;
+    }
+    raceField[9].trackPos = 760.0f;
+    UpdatePlaces();
+    EXPECT_EQ(raceField[9].finishPlace, 1);
+    raceField[9].trackPos = 400.0f;
+    UpdatePlaces();
+    EXPECT_EQ(raceField[9].finishPlace, 10);
+    EXPECT_EQ(raceSim.crossed[9], 0);
+}
+
+TEST_F(RaceSimTest, APlaceFreezesAsTheRunnerCrossesAndItCountsAheadOfAllThatHaveNot) {
+    raceDistance = 0;
+    sFinishPost.x = 705.0f;
+    const float line = 705.0f + 12.0f - kWidth;
+    for (int i = 0; i < kFieldSize; ++i) {
+        raceField[i].trackPos = line - 100.0f + 5.0f * i;
+    }
+    raceField[0].trackPos = line; // crosses now, first
+    UpdatePlaces();
+    EXPECT_EQ(raceField[0].finishPlace, 1);
+    EXPECT_EQ(raceSim.crossed[0], 1);
+    // Later the runner that crossed is passed on screen: it keeps first, and the one that
+    // passed it has not crossed and counts it ahead, not behind.
+    raceField[0].trackPos = line - 200.0f;
+    raceField[5].trackPos = line - 1.0f;
+    UpdatePlaces();
+    EXPECT_EQ(raceField[0].finishPlace, 1);
+    EXPECT_EQ(raceField[5].finishPlace, 2);
+    for (int i = 0; i < kFieldSize; ++i) {
+        for (int j = i + 1; j < kFieldSize; ++j) {
+            EXPECT_NE(raceField[i].finishPlace, raceField[j].finishPlace) << i << " " << j;
+        }
+    }
+}
+
+TEST_F(RaceSimTest, TheDistanceCarriesItsFractionSoEveryFrameRateRunsTheSameRace) {
+    for (const int fps : {25, 30, 40, 59, 60, 61, 144}) {
+        SetFrameRate(fps);
+        raceDistance = kRaceDistance;
+        ResetRaceSim();
+        int frames = 0, at1000 = 0, at400 = 0;
+        while (raceDistance > 0) {
+            StepRaceDistance();
+            frames += 1;
+            at1000 += DistanceReached(1000);
+            at400 += DistanceReached(400);
+        }
+        EXPECT_NEAR(frames / static_cast<double>(fps), 5000 / 60.0, 2.0 / fps) << fps;
+        EXPECT_EQ(at1000, 1) << fps;
+        EXPECT_EQ(at400, 1) << fps;
+    }
+}
+
+TEST_F(RaceSimTest, BurstTimersCountWholeUnitsAndCarryTheRest) {
+    SetFrameRate(120);
+    for (HorseRecord& runner : raceField) {
+        runner.phaseTimer = 10;
+    }
+    for (int frame = 0; frame < 9; ++frame) {
+        MoveRunners(); // nine frames at 120 are four and a half sixtieths
+    }
+    EXPECT_EQ(raceField[0].phaseTimer, 6);
+    MoveRunners();
+    EXPECT_EQ(raceField[0].phaseTimer, 5);
+    SetFrameRate(30);
+    MoveRunners();
+    EXPECT_EQ(raceField[0].phaseTimer, 3);
+}
+
+TEST_F(RaceSimTest, ARaceEndsWhenEveryRunnerHasStoppedAtTheEdgeAndSwitchesOnce) {
+    raceDistance = 0;
+    timeBetweenRaces = 3;
+    for (int i = 0; i < kFieldSize; ++i) {
+        Place(i, 800.0f, 301.0f + 15 * i); // stopped at exactly 800: never "beyond"
+        raceField[i].finishPlace = i + 1;
+        raceSim.crossed[i] = 1;
+    }
+    int finishes = 0, frames = 0;
+    while (raceRunning && frames < 200) {
+        finishes += StepBoardCycle();
+        frames += 1;
+    }
+    EXPECT_EQ(frames, 50);
+    EXPECT_EQ(finishes, 1);
+    EXPECT_EQ(gameState, kStateResults);
+    EXPECT_EQ(postTimeMinutes, 3);
+    EXPECT_EQ(postTimeSeconds, 0.0f);
+    EXPECT_EQ(copyRatingsPending, 1);
+}
+
+TEST_F(RaceSimTest, ARaceEndsWhenTheLastPlacedRunnerIsPastTheEdgeEvenWithoutAPlaceTen) {
+    raceDistance = -1;
+    fastPostTime = 1;
+    for (int i = 0; i < kFieldSize; ++i) {
+        Place(i, 760.0f, 301.0f);
+        raceField[i].trackPos = 760.0f;
+        raceField[i].finishPlace = i < 2 ? 9 : i;
+    }
+    boardRefreshCounter = 49;
+    EXPECT_EQ(StepBoardCycle(), 0); // one runner still short of the edge, no place 10
+    for (int i = 0; i < kFieldSize; ++i) {
+        sHorse[i].x = 805.0f;
+    }
+    boardRefreshCounter = 49;
+    EXPECT_EQ(StepBoardCycle(), 1);
+    EXPECT_EQ(postTimeMinutes, 1);
+}
+
+TEST_F(RaceSimTest, ThePhotoFinishPausesOnceARaceFromTheFirstRaceOn) {
+    EXPECT_EQ(raceSim.iPhotoFinishVar, kPhotoFinishPending);
+    raceDistance = 0;
+    sFinishPost.x = 705.0f;
+    raceField[0].finishPlace = 1;
+    raceField[1].finishPlace = 2;
+    raceField[0].trackPos = 705.0f + 20.0f - kWidth; // the nose exactly 20 past the post
+    raceField[1].trackPos = raceField[0].trackPos - 40.0f;
+    EXPECT_EQ(TestPhotoFinish(), PhotoFinishCall::LineAndPause);
+    EXPECT_EQ(raceSim.iPhotoFinishVar, 0);
+    raceField[0].trackPos = 705.0f + 50.0f - kWidth;
+    raceField[1].trackPos = raceField[0].trackPos - 40.0f;
+    EXPECT_EQ(TestPhotoFinish(), PhotoFinishCall::Line);
+    raceField[1].trackPos -= 0.5f;
+    EXPECT_EQ(TestPhotoFinish(), PhotoFinishCall::None);
+    raceField[0].trackPos += 0.5f;
+    raceField[1].trackPos += 0.5f;
+    EXPECT_EQ(TestPhotoFinish(), PhotoFinishCall::None);
+    ResetRaceForNextRace();
+    EXPECT_EQ(raceSim.iPhotoFinishVar, kPhotoFinishPending);
+}
+
+TEST_F(RaceSimTest, AnArrowActsOnceUntilBothAreUpAndThePlaceStaysWithinTheField) {
+    raceDistance = 3000;
+    keyState[kKeyLeftArrow] = 0x80;
+    for (int frame = 0; frame < 5; ++frame) {
+        SteerCamera();
+    }
+    EXPECT_EQ(followedPlace, 2);
+    keyState[kKeyLeftArrow] = 0;
+    SteerCamera();
+    for (int press = 0; press < 12; ++press) {
+        keyState[kKeyLeftArrow] = 0x80;
+        SteerCamera();
+        keyState[kKeyLeftArrow] = 0;
+        SteerCamera();
+    }
+    EXPECT_EQ(followedPlace, 10);
+    keyState[kKeyRightArrow] = 0x80;
+    SteerCamera();
+    keyState[kKeyLeftArrow] = 0x80; // the other arrow joins: nothing until both are up
+    SteerCamera();
+    keyState[kKeyRightArrow] = 0;
+    SteerCamera();
+    EXPECT_EQ(followedPlace, 9);
+}
+
+TEST_F(RaceSimTest, TheCameraPullsTheFollowedRunnerBackByUpToTenFrameFactors) {
+    raceDistance = 3000;
+    followedPlace = 4;
+    for (int i = 0; i < kFieldSize; ++i) {
+        raceField[i].finishPlace = i + 1;
+        Place(i, 500.0f + i, 310.0f);
+    }
+    SetFrameRate(30);
+    SteerCamera();
+    EXPECT_FLOAT_EQ(sHorse[3].x, 503.0f + 20.0f);
+    EXPECT_FLOAT_EQ(sHorse[0].x, 500.0f + 20.0f);
+    Place(3, 639.0f, 310.0f);
+    SteerCamera();
+    EXPECT_FLOAT_EQ(sHorse[3].x, 639.0f);
+}
+
+TEST_F(RaceSimTest, WithTheCameraOnTheLeaderALeaderJustPast640IsSetBackAndTheOthersSlowed) {
+    raceDistance = 3000;
+    racePhase = 2;
+    for (int i = 0; i < kFieldSize; ++i) {
+        raceField[i].finishPlace = i + 1;
+        Place(i, 500.0f - i, 310.0f);
+    }
+    Place(0, 640.3f, 310.0f);
+    raceField[0].curSpeed = 8.0f;
+    SteerCamera();
+    EXPECT_EQ(sHorse[0].x, 640.0f);
+    EXPECT_FLOAT_EQ(raceField[1].curSpeed, 10.0f - 8.0f / 200);
+    EXPECT_FLOAT_EQ(raceField[0].curSpeed, 8.0f);
+    for (const float x : {640.0f, 645.0f}) {
+        Place(0, x, 310.0f);
+        raceField[1].curSpeed = 10.0f;
+        SteerCamera();
+        EXPECT_EQ(raceField[1].curSpeed, 10.0f) << x;
+    }
+    followedPlace = 3;
+    Place(0, 641.0f, 310.0f);
+    Place(2, 639.0f, 310.0f);
+    SteerCamera();
+    EXPECT_EQ(sHorse[0].x, 641.0f);
+}
+
+TEST_F(RaceSimTest, TheLateBoostGoesToABackMarkerAndComesOffExactlyAtTheLine) {
+    for (int i = 0; i < kFieldSize; ++i) {
+        raceField[i].finishPlace = i + 1;
+        raceField[i].closing = 7.3f + 0.1f * i;
+    }
+    raceDistance = 1251;
+    ChangePhase();
+    EXPECT_EQ(racePhase, 2);
+    EXPECT_EQ(raceSim.closerSlot, -1);
+    raceDistance = 1250;
+    ChangePhase();
+    EXPECT_EQ(racePhase, 3);
+    const int closer = raceSim.closerSlot;
+    ASSERT_GE(closer, 7);
+    EXPECT_FLOAT_EQ(raceField[closer].closing, 7.3f + 0.1f * closer + 11.0f);
+    raceDistance = 600;
+    ChangePhase();
+    EXPECT_EQ(raceSim.closerSlot, closer);
+    raceDistance = 0;
+    ChangePhase();
+    EXPECT_EQ(raceSim.closerSlot, -1);
+    EXPECT_EQ(raceField[closer].closing, 7.3f + 0.1f * closer);
+}
+
+TEST_F(RaceSimTest, TheRunOutStepIsClampedToFourToSevenAndScaledOnce) {
+    raceDistance = 0;
+    SetFrameRate(30);
+    ClearTheField();
+    Place(0, 100, 301);
+    raceField[0].curClosing = 6.0f; // 6 / 10 x 8 = 4.8
+    Place(1, 100, 316);
+    raceField[1].curClosing = 20.0f; // 16: clamped to 5..7
+    Place(2, 100, 331);
+    raceField[2].curClosing = 1.0f; // 0.8: clamped to 4..6
+    Place(3, 800, 346);             // at the edge: stopped
+    RunOut();
+    EXPECT_FLOAT_EQ(sHorse[0].x, 100.0f + 9.6f);
+    EXPECT_GE(sHorse[1].x, 110.0f);
+    EXPECT_LE(sHorse[1].x, 114.0f);
+    EXPECT_GE(sHorse[2].x, 108.0f);
+    EXPECT_LE(sHorse[2].x, 112.0f);
+    EXPECT_EQ(sHorse[3].x, 800.0f);
+}
+
+TEST_F(RaceSimTest, TheLeaderGainsClosingValueInPhaseThreeOnly) {
+    raceField[2].finishPlace = 1;
+    racePhase = 2;
+    LeaderBonus();
+    EXPECT_EQ(raceField[2].curClosing, 10.0f);
+    racePhase = 3;
+    SetFrameRate(30);
+    LeaderBonus();
+    EXPECT_FLOAT_EQ(raceField[2].curClosing, 10.08f);
+    EXPECT_EQ(raceField[3].curClosing, 10.0f);
+}
+
+TEST_F(RaceSimTest, TheFinalApproachBringsThePostInAndTheFieldBack) {
+    raceDistance = 24;
+    Place(0, 640, 301);
+    FinalApproach();
+    EXPECT_FLOAT_EQ(sFinishPost.x, 797.0f);
+    EXPECT_FLOAT_EQ(sHorse[0].x, 610.0f);
+    raceDistance = 25;
+    FinalApproach();
+    EXPECT_FLOAT_EQ(sFinishPost.x, 797.0f);
+}
+
+} // namespace

@@ -1,0 +1,315 @@
+// The race view: tiles without seams, the progress marker, the depth order, the gallop's pace,
+// the leader panel, the milling at the gate, the trees, the photo-finish pause and the reset.
+#include "raceday/race_view.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/game_sprites.h"
+#include "platform/input.h"
+#include "platform/random.h"
+#include "raceday/post_time.h"
+#include "raceday/race_day.h"
+#include "raceday/race_sim.h"
+#include "shell/frame_driver.h"
+#include "shell/frame_timing.h"
+#include "shell/game_state.h"
+#include "shell/settings_file.h"
+#include "tools/racesim/headless_race.h"
+
+namespace {
+
+class RaceViewTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        PrepareHeadlessRaces();
+        ResetRaceField();
+        ResetRaceDay();
+        ResetRaceView();
+        ResetRaceForNextRace();
+        for (int i = 0; i < kFieldSize; ++i) {
+            HorseRecord& runner = raceField[i];
+            std::snprintf(runner.name, sizeof runner.name, "Runner %d", i + 1);
+            runner.acceleration = runner.speed = runner.closing = runner.endurance = 1.0f;
+            runner.curAcceleration = runner.curSpeed = runner.curClosing = 1.0f;
+        }
+        SetFrameRate(60);
+        gameState = kStateTrack;
+        InitClock(60);
+        SetFramePacing(false); // the virtual clock's pause runs as fast as it can
+    }
+    void TearDown() override {
+        std::memset(&mouseState, 0, sizeof mouseState);
+        mouseX = mouseY = 0;
+        ResetRaceField();
+        ResetRaceDay();
+        ResetRaceSim();
+        ResetRaceView();
+        ResetFrameTiming();
+        ResetSettingsBlock();
+        InitClock(0);
+        SetFramePacing(true);
+    }
+    static void SetFrameRate(int fps) {
+        framesPerSecond = fps;
+        frameFactor = static_cast<float>(60.0 / fps);
+    }
+    // A race under way, its runners spread out so that their places hold for a while.
+    static void RunnersSpreadOut() {
+        raceRunning = 1;
+        raceDistance = 3000;
+        racePhase = 2;
+        boardVisible = 1;
+        for (int i = 0; i < kFieldSize; ++i) {
+            sHorse[i].x = 640.0f - 30.0f * i;
+            sHorse[i].y = 301.0f + 15.0f * i;
+            raceField[i].phaseTimer = 100000;
+        }
+    }
+};
+
+// Whether the pair, drawn at their positions truncated toward zero, covers every column.
+bool Covers(const Sprite& a, const Sprite& b) {
+    const int left = std::min(static_cast<int>(a.x), static_cast<int>(b.x));
+    const int right = std::max(static_cast<int>(a.x), static_cast<int>(b.x));
+    return left <= 0 && right <= left + 800 && right + 800 >= 800;
+}
+
+TEST_F(RaceViewTest, TheTrackAndTheRailCoverEveryColumnOnEveryFrame) {
+    for (const int fps : {30, 60, 144}) {
+        ResetRaceForNextRace();
+        SetFrameRate(fps);
+        for (int frame = 0; frame < 20000; ++frame) {
+            raceDistance = kRaceDistance - frame % kRaceDistance; // the final approach included
+            WrapTiles();
+            ASSERT_TRUE(Covers(sTrackPart1, sTrackPart2)) << fps << " " << frame;
+            ASSERT_TRUE(Covers(sTrackPatch1, sTrackPatch2)) << fps << " " << frame;
+            MoveScenery();
+        }
+    }
+}
+
+TEST_F(RaceViewTest, AlignedTilesStandExactly800Apart) {
+    sTrackPart1.x = -317.25f;
+    sTrackPart2.x = 9.0f;
+    sTrackPatch1.x = 100.0f;
+    sTrackPatch2.x = -3.5f;
+    AlignTiles();
+    EXPECT_EQ(sTrackPart2.x, -317.25f + 800);
+    EXPECT_EQ(sTrackPatch1.x, -3.5f + 800);
+    sTrackPart1.x = -800.0f;
+    WrapTiles();
+    EXPECT_EQ(sTrackPart1.x, sTrackPart2.x + 800);
+}
+
+TEST_F(RaceViewTest, TheMarkerTableCoversItsRangesAndLeavesTheGapsAlone) {
+    int x = 0, y = 0;
+    for (const int32_t distance : {5000, 4688, 15, 0, -40}) {
+        ASSERT_TRUE(ProgressMarkerAt(distance, &x, &y)) << distance;
+        EXPECT_EQ(x, 626);
+        EXPECT_EQ(y, 126);
+    }
+    EXPECT_TRUE(ProgressMarkerAt(4687, &x, &y));
+    EXPECT_EQ(x, 665);
+    EXPECT_TRUE(ProgressMarkerAt(16, &x, &y));
+    EXPECT_EQ(x, 581);
+    for (const int32_t gap :
+         {4376, 4064, 3752, 3440, 3128, 2816, 2504, 2192, 1880, 1568, 1256, 944, 632, 320}) {
+        EXPECT_FALSE(ProgressMarkerAt(gap, &x, &y)) << gap;
+    }
+}
+
+TEST_F(RaceViewTest, AtThirtyFramesASecondTheMarkerStopsAt4688AndStaysPut4376) {
+    SetFrameRate(30);
+    StartRace();
+    bool saw4688 = false, saw4376 = false;
+    while (raceDistance > 4300) {
+        const int32_t distance = raceDistance;
+        RunRaceFrame();
+        if (distance == 4688) {
+            saw4688 = true;
+            EXPECT_EQ(sProgressMarker.x, 626.0f);
+        }
+        if (distance == 4376) {
+            saw4376 = true;
+            EXPECT_EQ(sProgressMarker.x, 665.0f);
+            EXPECT_EQ(sProgressMarker.y, 125.0f);
+        }
+    }
+    EXPECT_TRUE(saw4688);
+    EXPECT_TRUE(saw4376);
+}
+
+TEST_F(RaceViewTest, HorsesHigherOnScreenGoBehindAndLevelOnesShareADepth) {
+    const float lanes[kFieldSize] = {301, 316, 316, 331, 301, 346, 361, 376, 391, 406};
+    for (int i = 0; i < kFieldSize; ++i) {
+        sHorse[i].y = lanes[i];
+    }
+    DrawRaceScene();
+    EXPECT_EQ(raceView.drawOrder[0], 2);
+    EXPECT_EQ(raceView.drawOrder[4], 2);
+    EXPECT_EQ(raceView.drawOrder[1], 4);
+    EXPECT_EQ(raceView.drawOrder[2], 4);
+    EXPECT_EQ(raceView.drawOrder[3], 5);
+    EXPECT_EQ(raceView.drawOrder[9], 10);
+}
+
+TEST_F(RaceViewTest, TheGallopKeepsItsSixtyFramePaceAboveEighty) {
+    EXPECT_EQ(GallopTicks(45, 0), 1);
+    EXPECT_EQ(GallopTicks(45, 1), 2);
+    EXPECT_EQ(GallopTicks(60, 2), 2);
+    EXPECT_EQ(GallopTicks(61, 3), 3);
+    EXPECT_EQ(GallopTicks(144, 4), 6);
+    EXPECT_EQ(GallopTicks(144, 5), 9);
+    // Over ten seconds the pictures go by as often at 144 as at 60.
+    for (const int slot : {0, 1}) {
+        int pictures[2] = {};
+        const int rates[2] = {60, 144};
+        for (int r = 0; r < 2; ++r) {
+            Sprite horse{};
+            horse.lastFrame = 11;
+            int last = 0;
+            for (int frame = 0; frame < rates[r] * 10; ++frame) {
+                AnimateSprite(&horse, GallopTicks(rates[r], slot));
+                pictures[r] += horse.currentFrame != last;
+                last = horse.currentFrame;
+            }
+        }
+        // Whole ticks round the pace to within a few in a hundred.
+        EXPECT_NEAR(pictures[1], pictures[0], pictures[0] / 20 + 1) << slot;
+    }
+}
+
+TEST_F(RaceViewTest, ALeaderButtonLiftsOnePixelUnderTheMouseAndAClickFollowsItsPlace) {
+    RunnersSpreadOut();
+    followedPlace = 3;
+    mouseX = 645; // over place 1's button at (620, 530)
+    mouseY = 545;
+    for (int frame = 0; frame < 5; ++frame) {
+        RunRaceFrame();
+    }
+    EXPECT_EQ(sLeaderButton[0].x, 621.0f);
+    EXPECT_EQ(sLeaderButton[0].y, 531.0f);
+    EXPECT_STREQ(raceView.leaderNames[0], "Runner 1");
+    EXPECT_STREQ(raceView.leaderNames[3], "Runner 4");
+    EXPECT_EQ(followedPlace, 3);
+    mouseState.buttons[0] = 0x80;
+    leftWasUp = 1;
+    RunRaceFrame();
+    EXPECT_EQ(followedPlace, 1);
+    mouseState.buttons[0] = 0;
+    mouseX = 0;
+    RunRaceFrame();
+    EXPECT_EQ(sLeaderButton[0].x, 620.0f);
+    EXPECT_EQ(sLeaderButton[0].y, 530.0f);
+}
+
+TEST_F(RaceViewTest, AButtonWhoseRunnerStandsLevelStaysWhereItWas) {
+    RunnersSpreadOut();
+    sHorse[2].x = sHorse[3].x; // places 3 and 4 level: both 4th, nobody 3rd
+    sLeaderButton[3].x = 25.0f;
+    mouseX = 45;
+    mouseY = 545;
+    RunRaceFrame();
+    EXPECT_EQ(sLeaderButton[3].x, 25.0f);
+}
+
+TEST_F(RaceViewTest, TheWaitingFieldRocksOnePixelToAndFro) {
+    SeedRand(3);
+    for (int frame = 0; frame < 2000; ++frame) {
+        MillAtGate();
+        for (int i = 0; i < kFieldSize; ++i) {
+            const float dx = sHorse[i].x - 630.0f;
+            const float dy = sHorse[i].y - (300.0f + 15 * i);
+            ASSERT_TRUE(dx == 0 || dy == 0) << i;
+            ASSERT_LE(std::fabs(dx), 1.0f);
+            ASSERT_LE(std::fabs(dy), 1.0f);
+            ASSERT_LE(raceField[i].millCountdown, 200);
+        }
+    }
+    for (int i = 0; i < kFieldSize; ++i) {
+        EXPECT_NE(raceField[i].millDirection, 0);
+    }
+}
+
+TEST_F(RaceViewTest, TreesComeBackFromTheSceneryGeneratorAndOnlyWhileShown) {
+    RunnersSpreadOut();
+    SeedRand(5);
+    const int expectedRand = Rand();
+    SeedRand(5);
+    SeedSceneRand(9);
+    sTree2.x = -200.0f;
+    treesOn = 0;
+    RunRaceFrame();
+    EXPECT_LT(sTree2.x, -200.0f);
+    treesOn = 1;
+    RunRaceFrame();
+    EXPECT_GE(sTree2.x, 800.0f - 3.0f);
+    EXPECT_LT(sTree2.x, 1100.0f);
+    EXPECT_EQ(sTree2.y, 120.0f);
+    // The race's own draws went on as if there were no trees: bursts are far off.
+    EXPECT_EQ(Rand(), expectedRand);
+}
+
+TEST_F(RaceViewTest, ThePhotoFinishPausesASecondAndAHalfOnceAndHoldsTheFrameRate) {
+    raceRunning = 1;
+    raceDistance = 0;
+    racePhase = 3;
+    sFinishPost.x = 705.0f;
+    for (int i = 0; i < kFieldSize; ++i) {
+        sHorse[i].x = 400.0f - 10.0f * i;
+        raceField[i].finishPlace = i + 1;
+    }
+    sHorse[0].x = 705.0f + 30.0f - 106.0f;
+    sHorse[1].x = sHorse[0].x - 20.0f;
+    framesPerSecond = 61;
+    const int64_t before = PresentedFrameCount();
+    RunRaceFrame();
+    const int64_t paused = PresentedFrameCount() - before;
+    EXPECT_GE(paused, 89);
+    EXPECT_LE(paused, 92);
+    EXPECT_EQ(holdFrames, 61);
+    RunRaceFrame();
+    EXPECT_EQ(PresentedFrameCount() - before, paused);
+}
+
+TEST_F(RaceViewTest, TheResetPutsTheTrackBackForTheNextRace) {
+    RunnersSpreadOut();
+    for (int frame = 0; frame < 100; ++frame) {
+        RunRaceFrame();
+    }
+    sTree4.x = 3.0f;
+    SetSpriteFrame(&sStartingGate, 1);
+    raceSim.iPhotoFinishVar = 0;
+    ResetRaceForNextRace();
+    EXPECT_EQ(sTrackPart1.x, 0.0f);
+    EXPECT_EQ(sTrackPart2.x, 800.0f);
+    EXPECT_EQ(sTrackPatch1.y, 180.0f);
+    EXPECT_EQ(sTrackPatch2.x, 800.0f);
+    EXPECT_EQ(sTree1.x, 680.0f);
+    EXPECT_EQ(sTree4.x, 120.0f);
+    EXPECT_EQ(sTree4.y, 120.0f);
+    EXPECT_EQ(sToteBoard.x, 230.0f);
+    EXPECT_EQ(sBetsBoard.x, 378.0f);
+    EXPECT_EQ(sBetsBoard.y, 45.0f);
+    EXPECT_EQ(sFinishPost.x, 801.0f);
+    EXPECT_EQ(sStartingGate.x, 600.0f);
+    EXPECT_EQ(sStartingGate.currentFrame, 0);
+    EXPECT_EQ(sProgressMarker.x, -30.0f);
+    for (int i = 0; i < kFieldSize; ++i) {
+        EXPECT_EQ(sHorse[i].x, 630.0f);
+        EXPECT_EQ(sHorse[i].y, 300.0f + 15 * i);
+    }
+    EXPECT_EQ(raceDistance, kRaceDistance);
+    EXPECT_EQ(racePhase, 1);
+    EXPECT_EQ(followedPlace, 1);
+    EXPECT_EQ(boardVisible, 0);
+    EXPECT_EQ(raceSim.iPhotoFinishVar, kPhotoFinishPending);
+}
+
+} // namespace
