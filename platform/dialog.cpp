@@ -315,7 +315,10 @@ void Handle(Dialog* dialog, const UiEvent& event) {
         dialog->pressed = -1;
         break;
     case UiEventKind::Press:
-        Command(dialog, event.code);
+        // Only a control the dialog has can be pressed.
+        if (IndexOf(dialog, event.code) >= 0 || event.code == kIdCancel) {
+            Command(dialog, event.code);
+        }
         break;
     }
 }

@@ -24,6 +24,7 @@ struct {
     bool windowed = false;
     int bitsPerPixel = 16;
     int64_t presentedFrames = 0;
+    bool headless = false; // SDL's dummy video driver: pictures are kept, never shown
     bool pacing = true;
     Uint64 lastPresent = 0; // performance-counter time of the last paced present
 } display;                  // whole run; ReleaseDisplay puts it back
@@ -83,7 +84,8 @@ void ShowPrimary() {
     if (display.renderer == nullptr || display.texture == nullptr || primarySurface == nullptr) {
         return;
     }
-    if (!WindowIsShowing()) {
+    // A minimised window, or a headless run's, has nobody to show the picture to.
+    if (!WindowIsShowing() || display.headless) {
         return;
     }
     SDL_Surface* primary = primarySurface->sdl;
@@ -168,6 +170,7 @@ int InitDisplay(int width, int height, int bitsPerPixel) {
                           "Unable to get attached surface for backbuffer.");
     }
 
+    display.headless = DisplayIsHeadless();
     bugLog.Write("Attached surface has been GOT!");
     return 1;
 }

@@ -296,6 +296,20 @@ void StartScript(std::vector<ScriptCommand> commands) {
     script.played = script.running;
 }
 
+void AppendScript(std::vector<ScriptCommand> commands) {
+    for (ScriptCommand& command : commands) {
+        auto& queue = IsAfterPresent(command.action) ? script.afterPresent : script.input;
+        const size_t played = &queue == &script.input ? script.nextInput : script.nextAfterPresent;
+        // Keep the queue in frame order from where it has got to.
+        auto at = std::upper_bound(
+            queue.begin() + static_cast<std::ptrdiff_t>(played), queue.end(), command.frame,
+            [](int64_t frame, const ScriptCommand& queued) { return frame < queued.frame; });
+        queue.insert(at, std::move(command));
+    }
+    UpdateRunning();
+    script.played = script.played || script.running;
+}
+
 void StopScript() {
     script.input.clear();
     script.afterPresent.clear();

@@ -49,6 +49,10 @@ bool LoadScript(const char* path, std::string* error);
 void StartScript(std::vector<ScriptCommand> commands);
 void StopScript();
 
+// Adds commands to the script that plays (or starts one): a program playing the game feeds
+// its input frame by frame this way.
+void AppendScript(std::vector<ScriptCommand> commands);
+
 // A script was played and has run out (its input no longer drives the game).
 bool ScriptHasEnded();
 

@@ -14,6 +14,7 @@
 #include "platform/sound.h"
 #include "raceday/race_card.h"
 #include "resources/dialog_templates.h"
+#include "results/end_of_day.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
 
@@ -170,6 +171,18 @@ int GameDialogProc(Dialog* dialog, DialogMessage message, int id) {
         break;
     case kIdPlaceBet:
         PlaceBet(dialog);
+        break;
+    case kIdSaveContinue:
+        EndDialog(dialog, 1);
+        SaveAndContinue();
+        break;
+    case kIdRestart:
+        EndDialog(dialog, 1);
+        RestartProfits();
+        break;
+    case kIdCongratsOk:
+        CloseSeriesWithNotice();
+        EndDialog(dialog, 1);
         break;
     default:
         break;

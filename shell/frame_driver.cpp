@@ -19,6 +19,7 @@
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
 #include "raceday/race_view.h"
+#include "results/results_screen.h"
 #include "screens/options.h"
 #include "shell/frame_timing.h"
 #include "shell/game_state.h"
@@ -210,6 +211,10 @@ int Game_Main() {
         PostTimeEvents();
     }
     CheckRaceOverflow();
+    if (gameState == kStateResults) {
+        FillBackBuffer(0, 0, 0);
+        ResultsScreen();
+    }
     PauseIfAsked();
     if (gameState != kStateTrack && gameState != kStateResults) {
         RunExitButton();

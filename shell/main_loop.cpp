@@ -23,6 +23,8 @@ namespace {
 
 constexpr const char* kGameTitle = "Stridewell";
 
+FrameHook frameHook = nullptr; // whole run
+
 int MainLoop() {
     int exitCode = 0;
     for (;;) {
@@ -32,6 +34,9 @@ int MainLoop() {
         if (QuitPosted(&exitCode)) {
             break;
         }
+        if (frameHook != nullptr) {
+            frameHook();
+        }
         Game_Main();
         ReadKeyboard();
         ReadMouse();
@@ -40,6 +45,8 @@ int MainLoop() {
 }
 
 } // namespace
+
+void SetFrameHook(FrameHook hook) { frameHook = hook; }
 
 int RunStridewell(int argc, char** argv) {
     LaunchOptions options;
@@ -71,7 +78,9 @@ int RunStridewell(int argc, char** argv) {
     bugLog.Open();
 
     InitClock(options.fixedFps);
-    SetFramePacing(!(options.fixedFps > 0 && !options.scriptPath.empty()));
+    // A script or a program playing on the virtual clock goes as fast as the machine allows.
+    const bool played = !options.scriptPath.empty() || frameHook != nullptr;
+    SetFramePacing(!(options.fixedFps > 0 && played));
     SetDisplayDepth(options.bitsPerPixel);
     startupSeed = {options.seedGiven, options.seed};
     if (!OpenGameWindow(kGameTitle, options.windowed)) {

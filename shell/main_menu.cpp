@@ -13,6 +13,7 @@
 #include "platform/text.h"
 #include "raceday/race_day.h"
 #include "resources/dialog_templates.h"
+#include "results/results_screen.h"
 #include "screens/credits.h"
 #include "shell/debug_log.h"
 #include "shell/dialog_procedure.h"
@@ -35,6 +36,16 @@ bool Clicked() { return mouseState.buttons[0] && leftWasUp; }
 
 bool FieldLoaded() { return raceField[0].horseNumber != 0; }
 
+// The menu's buttons still answer under the results, where they are hidden: the results are
+// left first (paid and reset), with no question asked. True when they were left.
+bool LeaveResultsIfShown() {
+    if (gameState != kStateResults) {
+        return false;
+    }
+    LeaveResults();
+    return true;
+}
+
 void StartNewGame() {
     PlaySoundSlot(click1Sound, 0);
     bugLog.Write("\nUSER HAS PRESSED sGame SPRITE!");
@@ -42,7 +53,7 @@ void StartNewGame() {
     if (SaveSettings() != 0) {
         bugLog.Write("Settings saved");
     }
-    if (gameState == kStateRaceCard) {
+    if (!LeaveResultsIfShown() && gameState == kStateRaceCard) {
         HoldFrameRate();
         ShowGdiSurface();
         if (YesNoBox("Are you sure?", "This will save your game, but will interupt the current "
@@ -95,6 +106,7 @@ void RunMainMenu() {
         if (Hovered(sSettings)) {
             if (mouseState.buttons[0] && gameState != kStateOptions && postTimeHold == 0) {
                 PlaySoundSlot(click2Sound, 0);
+                LeaveResultsIfShown();
                 gameState = kStateOptions;
             }
             SetSpriteFrame(&sSettings, 1);
@@ -107,6 +119,7 @@ void RunMainMenu() {
         if (Clicked()) {
             PlaySoundSlot(click2Sound, 0);
             creditsPosition = kCreditsStart;
+            LeaveResultsIfShown();
             gameState = kStateCredits;
         }
         SetSpriteFrame(&sCredits, 1);

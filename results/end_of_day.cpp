@@ -1,0 +1,164 @@
+// The end of a race day and of a stakes series.
+#include "results/end_of_day.h"
+
+#include <cstdint>
+
+#include "platform/asset_manifest.h"
+#include "platform/bitmap.h"
+#include "platform/clock.h"
+#include "platform/dialog.h"
+#include "platform/display.h"
+#include "platform/events.h"
+#include "platform/game_sprites.h"
+#include "platform/keys.h"
+#include "platform/message_box.h"
+#include "platform/text.h"
+#include "raceday/race_day.h"
+#include "resources/dialog_templates.h"
+#include "results/payouts.h"
+#include "results/results_screen.h"
+#include "results/top_players.h"
+#include "shell/debug_log.h"
+#include "shell/dialog_procedure.h"
+#include "shell/frame_timing.h"
+#include "shell/game_state.h"
+#include "shell/settings_file.h"
+#include "stable/stakes.h"
+
+namespace {
+
+constexpr uint32_t kChampionHoldMs = 3000;
+
+void AskEndOfDay() {
+    HoldFrameRate();
+    ShowGdiSurface();
+    RunDialog(kEndOfDayDialog, GameDialogProc);
+}
+
+// Money as it will stand once the race on the results is paid.
+int64_t MoneyAfterPayout(int p) {
+    const PlayerRecord& player = Player(p);
+    const int64_t due = BetIsOnCurrentRace(player) ? PayoutFor(player) : 0;
+    return player.money + due;
+}
+
+// Loads a full-screen picture into a sprite, with its box when it cannot.
+void LoadPicture(Sprite* sprite, const char* path, const char* failure, int cellX, int cellY) {
+    if (!LoadBitmapFile(&bitmap, path)) {
+        ErrorBox("Error", failure);
+        return;
+    }
+    CutCell(sprite, 0, cellX, cellY);
+    UnloadBitmapFile(&bitmap);
+}
+
+// Holds the picture on screen for a while without spinning, the window still heard.
+void HoldPicture(uint32_t milliseconds) {
+    HoldFrameRate();
+    const uint32_t start = timeGetTime();
+    while (!QuitPosted() && timeGetTime() - start < milliseconds) {
+        PumpWindowEvents();
+        PresentPrimary();
+    }
+}
+
+} // namespace
+
+void RunEndOfDayChecks() {
+    const struct { int32_t round, afterRace; } kRoundEnds[] = {{4, 0}, {3, 1}, {2, 3}, {1, 9}};
+    if (!fastPostTime && raceOfDay == racesPerDay && resultsFrames != -1) {
+        AskEndOfDay();
+        resultsFrames = -1;
+    }
+    for (const auto& end : kRoundEnds) {
+        // Once an answer has left the results, this race is done with.
+        if (gameState != kStateResults) {
+            return;
+        }
+        if (stakesRound == end.round && stakesRace > end.afterRace) {
+            AskEndOfDay();
+        }
+    }
+}
+
+void TodaysChampionScreen() {
+    bugLog.Write("Loading todayschamp.bmp -- success");
+    if (numPlayers < 2) {
+        return;
+    }
+    int champion = 0;
+    for (int p = 1; p <= numPlayers && p <= kMaxPlayers; ++p) {
+        bool richest = true;
+        for (int other = 1; other <= numPlayers && other <= kMaxPlayers; ++other) {
+            richest &= other == p || MoneyAfterPayout(p) > MoneyAfterPayout(other);
+        }
+        if (richest) {
+            champion = p;
+        }
+    }
+    if (champion == 0) {
+        return;
+    }
+    DrawSprite(&sTodaysChamp);
+    DrawSurfaceText(Player(champion).name, 540, 400, 0x0000C8, backBuffer, fontArial30);
+    PresentFrame();
+    HoldPicture(kChampionHoldMs);
+}
+
+void SaveAndContinue() {
+    loadedRace = 0;
+    TodaysChampionScreen();
+    LeaveResults();
+    for (int p = 1; p <= numPlayers && p <= kMaxPlayers; ++p) {
+        UpdateTopPlayers(topPlayers, Player(p).name, Player(p).money);
+    }
+    SaveSettings();
+}
+
+void RestartProfits() {
+    TodaysChampionScreen();
+    LeaveResults();
+    loadedRace = 0;
+    for (PlayerRecord& player : players) {
+        player.money = kStartingMoney;
+    }
+    SaveSettings();
+}
+
+void ShowStakesChampion() {
+    bugLog.Write("Loading champion_screen.bmp");
+    CreateSprite(&sChampion, kScreenWidth, kScreenHeight, 1, 0, 1);
+    LoadPicture(&sChampion, "images/champion_screen.bmp", "Error loading champion_screen.bmp", 1,
+                1);
+    SetSpritePosition(&sChampion, 1, 1);
+    bugLog.Write("Loading champion_screen.bmp -- success");
+    FillBackBuffer(0, 0, 0);
+    DrawSprite(&sChampion);
+    for (const HorseRecord& runner : raceField) {
+        if (runner.finishPlace == 1) {
+            DrawSurfaceText(runner.name, 150, 265, 0xFFFFFF, backBuffer, fontArial50);
+        }
+    }
+    PresentFrame();
+    HoldFrameRate();
+    ShowGdiSurface();
+    RunDialog(kGameEndOkDialog, GameDialogProc);
+    // However the box was closed (Escape, the window), the series ends as its OK ends it.
+    if (stakesRound == 4) {
+        CloseSeriesWithNotice();
+    }
+    DestroySprite(&sChampion);
+}
+
+void CloseSeriesWithNotice() {
+    CloseStakesSeries();
+    CreateSprite(&sResetNotice, kScreenWidth, kScreenHeight, 1, 0, 1);
+    LoadPicture(&sResetNotice, "images/resetgamenotice.bmp", "Error loading resetgamenotice.bmp", 0,
+                0);
+    SetSpritePosition(&sResetNotice, 0, 0);
+    DrawSprite(&sResetNotice);
+    PresentFrame();
+    HoldFrameRate();
+    WaitForKey(kKeyC);
+    DestroySprite(&sResetNotice);
+}

@@ -1,0 +1,24 @@
+// The results screen (309): the finishing order with the prices, what every bet returns, and
+// the way on to the next race.
+#pragma once
+
+#include <cstdint>
+
+// Whole run; ResetForNextRace puts them back.
+extern int32_t resultsFrames;  // frames on the screen; -1 once the end-of-day box was shown
+extern int32_t resultsSettled; // the finishing order has been settled for this race
+
+// One frame of the results, called by the frame driver while gameState is 309.
+void ResultsScreen();
+
+// Pays the bets, moves the calendar on, writes the horses' careers and makes ready the next
+// race. Called by the continue button, the clock, the end-of-day answers and the menu buttons
+// that leave the results.
+void LeaveResults();
+
+// The reset at the end of LeaveResults: the track, the race and the bets as at a new race.
+void ResetForNextRace();
+
+// The moment the clock leaves the results by itself: remaining seconds of post time at or
+// below which the screen is left, for the post-time setting and Sim Mode.
+float ResultsLeaveSeconds(int32_t timeBetweenRaces, int32_t fastPostTime);

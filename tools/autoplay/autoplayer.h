@@ -1,0 +1,38 @@
+// A player that plays the game by itself through its own screens and dialogs: it clicks new
+// game, names the players, places their bets, answers the boxes and presses the keys the
+// notices wait for. Soaks and end-to-end tests run the real game with it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct AutoplayPlan {
+    int players = 2;               // 1..4
+    uint32_t seed = 1;             // the autoplayer's own choices, apart from the game's draws
+    int races = 10;                // races to finish before closing the window
+    bool restartAtDayEnd = false;  // answer the end-of-day box with Restart instead of Save
+    bool sometimesRestart = false; // choose at random at each day's end
+    int32_t stake = 0;             // 0: a random stake each bet
+};
+
+// What the autoplayer saw happen.
+struct AutoplayTally {
+    int racesFinished;
+    int betsTried;
+    int daysEnded;
+    int seriesEnded;
+};
+
+// Prepares a run; the game is then started with RunStridewell and the autoplayer's frame hook.
+void StartAutoplay(const AutoplayPlan& plan);
+const AutoplayTally& AutoplaySoFar();
+
+// Called before every frame (the main loop's frame hook).
+void AutoplayFrame();
+
+// Called when a race has been left and paid; a soak checks its invariants here. Null for none.
+using RaceLeftCheck = void (*)();
+void SetRaceLeftCheck(RaceLeftCheck check);
+
+// The command line of a headless autoplayed game in a data folder.
+int RunAutoplayedGame(const std::string& dataFolder, uint32_t gameSeed, int fixedFps);
