@@ -1,0 +1,114 @@
+// Leaving the results: once, paid as shown, by the button or by the clock.
+#include "results/results_screen.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/game_sprites.h"
+#include "platform/input.h"
+#include "raceday/odds.h"
+#include "raceday/race_day.h"
+#include "results/payouts.h"
+#include "shell/frame_driver.h"
+#include "shell/frame_timing.h"
+#include "shell/game_state.h"
+#include "shell/settings_file.h"
+#include "stable/field_draw.h"
+#include "tests/test_support.h"
+
+namespace {
+
+class ResultsScreenTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        PrepareGameDataFolder(folder.path());
+        inFolder = std::make_unique<WorkingDirectory>(folder.path());
+        ResetSettingsBlock();
+        ResetRaceDay();
+        ResetFrameDriver();
+        currentDay = currentMonth = 1;
+        currentYear = 2002;
+        raceOfDay = loadedRace = 1;
+        daysToStakes = 10;
+        numPlayers = 2;
+        frameFactor = 1.0f;
+        ASSERT_EQ(LoadRaceField(), 1);
+        for (int slot = 0; slot < kFieldSize; ++slot) {
+            raceField[slot].finishPlace = slot + 1;
+            oddsCode[slot] = 400; // 3-1
+        }
+        for (int p = 1; p <= 2; ++p) {
+            PlayerRecord& player = Player(p);
+            player.money = 900;
+            player.betRace = raceOfDay;
+            player.betDay = currentDay;
+            player.betMonth = currentMonth;
+            player.betYear = currentYear;
+            player.betRunner = p; // player 1 on the winner, player 2 on the second
+            player.betType = kBetWin;
+            player.betAmount = 100;
+        }
+        gameState = kStateResults;
+        mouseState = {};
+        postTimeMinutes = 2;
+        postTimeSeconds = 0;
+        postTimeHold = 0;
+        SetSpritePosition(&sBack, 375, 525);
+        sBack.width = 72;
+        sBack.height = 28;
+    }
+    void ClickContinue() {
+        mouseX = 400;
+        mouseY = 540;
+        mouseState.buttons[0] = 0x80;
+        ResultsScreen();
+        leftWasUp = 0;
+    }
+    ScratchFolder folder;
+    std::unique_ptr<WorkingDirectory> inFolder;
+};
+
+TEST_F(ResultsScreenTest, AFirstFrameClickPaysTheShownReturnOnce) {
+    ClickContinue();
+    EXPECT_EQ(gameState, kStateRaceCard);
+    EXPECT_EQ(Player(1).money, 900 + 400 + 100); // 3-1 on a $100 winner shows $400
+    EXPECT_EQ(Player(2).money, 900);
+    EXPECT_EQ(raceOfDay, 2);
+    EXPECT_FALSE(BetIsOnCurrentRace(Player(1)));
+    EXPECT_EQ(Player(1).betAmount, 0);
+    EXPECT_EQ(postTimeHold, kPostTimeHold);
+}
+
+TEST_F(ResultsScreenTest, TheClockLeavesAtItsMomentForEverySetting) {
+    const struct {
+        int32_t setting, fast;
+        float seconds;
+    } kLeave[] = {{1, 0, 30}, {2, 0, 61}, {3, 0, 121}, {4, 0, 121}, {5, 0, 181}, {5, 1, 30}};
+    for (const auto& rule : kLeave) {
+        EXPECT_EQ(ResultsLeaveSeconds(rule.setting, rule.fast), rule.seconds) << rule.setting;
+    }
+}
+
+TEST_F(ResultsScreenTest, ALongFrameThatStepsOverTheMomentStillLeaves) {
+    timeBetweenRaces = 2;
+    postTimeMinutes = 1;
+    postTimeSeconds = 1.5f;
+    frameFactor = 60.0f; // a frame of a whole second: 1:01.5 -> 1:00.0
+    ResultsScreen();     // ticks past the moment
+    ASSERT_EQ(gameState, kStateResults);
+    ResultsScreen();
+    EXPECT_EQ(gameState, kStateRaceCard);
+    EXPECT_EQ(raceOfDay, 2);
+}
+
+TEST_F(ResultsScreenTest, TheDaysLastRaceAsksOnItsTenthFrameUnlessInSimMode) {
+    raceOfDay = racesPerDay;
+    Player(1).betRace = Player(2).betRace = raceOfDay;
+    fastPostTime = 1;
+    for (int frame = 0; frame < 15; ++frame) {
+        ResultsScreen();
+    }
+    EXPECT_EQ(gameState, kStateResults); // Sim Mode: no box, the clock will leave
+    EXPECT_EQ(resultsFrames, 10);
+}
+
+} // namespace
