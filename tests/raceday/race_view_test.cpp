@@ -256,6 +256,20 @@ TEST_F(RaceViewTest, TreesComeBackFromTheSceneryGeneratorAndOnlyWhileShown) {
     EXPECT_EQ(Rand(), expectedRand);
 }
 
+TEST_F(RaceViewTest, TheOffSeedsTheSceneryGeneratorWithOneDrawOfTheRaces) {
+    SeedRand(21);
+    const int seedDraw = Rand();
+    const int nextDraw = Rand();
+    SeedSceneRand(static_cast<uint32_t>(seedDraw));
+    const int sceneDraw = SceneRand();
+    SeedRand(21);
+    SeedSceneRand(99);
+    StartRace();
+    EXPECT_EQ(raceRunning, 1);
+    EXPECT_EQ(SceneRand(), sceneDraw);
+    EXPECT_EQ(Rand(), nextDraw);
+}
+
 TEST_F(RaceViewTest, ThePhotoFinishPausesASecondAndAHalfOnceAndHoldsTheFrameRate) {
     raceRunning = 1;
     raceDistance = 0;
