@@ -159,9 +159,12 @@ void SetRaceLeftCheck(RaceLeftCheck check) { play.check = check; }
 void AutoplayFrame() {
     CountLeftRace();
     const int64_t f = NextFrame();
+    // A notice is shown (a picture presented) before its wait reads the keys: S is held a
+    // few frames so the wait sees it.
     for (int32_t due : stakesNoticeDue) {
         if (due) {
-            Tap(f, kKeyS);
+            Queue(f, ScriptAction::KeyDown, kKeyS);
+            Queue(f + 4, ScriptAction::KeyUp, kKeyS);
         }
     }
     if (f < play.busyUntil || QuitPosted()) {

@@ -1,0 +1,104 @@
+// A whole stakes series played by the autoplayer through the game's own screens, from a day
+// before it to the champion and the stable's reset.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "shell/settings_file.h"
+#include "stable/horse_record.h"
+#include "tests/test_support.h"
+#include "tools/autoplay/autoplayer.h"
+
+namespace {
+
+std::vector<std::vector<uint8_t>> ReadStableBytes(const std::filesystem::path& folder) {
+    std::vector<std::vector<uint8_t>> files;
+    for (int n = 1; n <= kHorseCount; ++n) {
+        files.push_back(ReadBytes((folder / "horses" / (std::to_string(n) + ".txt")).string()));
+    }
+    return files;
+}
+
+// The horses of a round's table that were not eliminated, in table order.
+std::vector<int32_t> Qualifiers(const StakesEntry* table, int count) {
+    std::vector<int32_t> horses;
+    for (int i = 0; i < count; ++i) {
+        if (!table[i].eliminated) {
+            horses.push_back(table[i].horseNumber);
+        }
+    }
+    return horses;
+}
+
+std::vector<int32_t> Horses(const StakesEntry* table, int count) {
+    std::vector<int32_t> horses;
+    for (int i = 0; i < count; ++i) {
+        horses.push_back(table[i].horseNumber);
+    }
+    return horses;
+}
+
+// What the run said, less the presses meant for boxes that were not open.
+std::string Unignored(const std::string& said) {
+    std::string kept;
+    size_t start = 0;
+    while (start < said.size()) {
+        const size_t end = std::min(said.find('\n', start), said.size());
+        const std::string line = said.substr(start, end - start);
+        if (line.find("ignored") == std::string::npos) {
+            kept += line + "\n";
+        }
+        start = end + 1;
+    }
+    return kept;
+}
+
+TEST(StakesSeriesEnd, AWholeSeriesEndsWithAChampionAndAFreshStable) {
+    ScratchFolder folder;
+    PrepareGameDataFolder(folder.path());
+    // The last ordinary day, of three races, with a minute between races.
+    SettingsBlock start{};
+    start.currentDay = start.currentMonth = 1;
+    start.currentYear = 2002;
+    start.daysToStakes = 1;
+    start.raceOfDay = 1;
+    start.racesPerDay = 3;
+    start.timeBetweenRaces = 1;
+    WriteBytes(folder.File("settings.stn"), EncodeSettingsFile(start));
+    const auto before = ReadStableBytes(folder.path());
+
+    const WorkingDirectory comeBack(std::filesystem::current_path());
+    StartAutoplay({.players = 1, .seed = 9, .races = 3 + 10 + 4 + 2 + 1, .stake = 10});
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(RunAutoplayedGame(folder.path().string(), 33, 20), 0);
+    const std::string said = testing::internal::GetCapturedStdout();
+    ASSERT_EQ(AutoplaySoFar().racesFinished, 3 + 10 + 4 + 2 + 1) << Unignored(said);
+
+    SettingsBlock saved{};
+    ASSERT_EQ(DecodeSettingsFile(ReadBytes(folder.File("settings.stn")), &saved),
+              kSettingsBlockSize);
+    EXPECT_EQ(saved.stakesRound, 0);
+    EXPECT_EQ(saved.stakesRace, 1);
+    EXPECT_EQ(saved.daysToStakes, 10);
+    EXPECT_EQ(saved.racesPerDay, 10);
+    EXPECT_EQ(saved.raceOfDay, 1);
+
+    const std::vector<int32_t> round2 = Horses(saved.stakesEntries2, kRound2Entries);
+    const std::vector<int32_t> round3 = Horses(saved.stakesEntries3, kRound3Entries);
+    const std::vector<int32_t> round4 = Horses(saved.stakesEntries4, kRound4Entries);
+    EXPECT_EQ(round2, Qualifiers(saved.stakesEntries1, kRound1Entries));
+    EXPECT_EQ(round3, Qualifiers(saved.stakesEntries2, kRound2Entries));
+    EXPECT_EQ(round4, Qualifiers(saved.stakesEntries3, kRound3Entries));
+    for (const auto* round : {&round2, &round3, &round4}) {
+        EXPECT_EQ(std::set<int32_t>(round->begin(), round->end()).size(), round->size());
+        EXPECT_EQ(std::set<int32_t>(round->begin(), round->end()).count(0), 0u);
+    }
+
+    const auto after = ReadStableBytes(folder.path());
+    for (int n = 0; n < kHorseCount; ++n) {
+        EXPECT_NE(after[n], before[n]) << "horse " << n + 1 << " was not rebuilt";
+    }
+}
+
+} // namespace
