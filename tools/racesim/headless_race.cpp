@@ -16,7 +16,6 @@
 #include "raceday/race_sim.h"
 #include "raceday/race_view.h"
 #include "shell/frame_timing.h"
-#include "shell/game_state.h"
 #include "shell/settings_file.h"
 #include "stable/field_draw.h"
 #include "tools/racesim/clip_clock.h"
@@ -206,7 +205,6 @@ RaceOutcome RunHeadlessRace(uint32_t seed, const HeadlessRace& how) {
     SettleDeadHeats(outcome.settled);
     outcome.settledDistinct = Distinct(outcome.settled);
     outcome.ratingsKept = SameRatings(kept);
-    gameState = kStateRaceCard;
     return outcome;
 }
 
