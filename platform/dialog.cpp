@@ -149,10 +149,16 @@ bool IsButton(ControlKind kind) {
 int UnitsAcross(int units) { return (units * 3 + 1) / 2; }
 int UnitsDown(int units) { return (units * 13 + 4) / 8; }
 
-SDL_Rect CentredFrame(int clientWidth, int clientHeight) {
+SDL_Rect CentredFrame(int clientWidth, int clientHeight, int left = -1, int top = -1) {
     const int width = clientWidth + 2 * kBorder;
     const int height = clientHeight + 2 * kBorder + kCaptionHeight;
-    return {(kScreenWidth - width) / 2, (kScreenHeight - height) / 2, width, height};
+    return {left >= 0 ? left : (kScreenWidth - width) / 2,
+            top >= 0 ? top : (kScreenHeight - height) / 2, width, height};
+}
+
+SDL_Rect TemplateFrame(const DialogTemplate& dialogTemplate) {
+    return CentredFrame(UnitsAcross(dialogTemplate.width), UnitsDown(dialogTemplate.height),
+                        dialogTemplate.left, dialogTemplate.top);
 }
 
 SDL_Point ClientOrigin(const SDL_Rect& frame) {
@@ -564,8 +570,7 @@ int ShowMessageBox(const char* caption, const char* text,
 int RunDialog(const DialogTemplate& dialogTemplate, DialogProcedure procedure) {
     Dialog dialog;
     dialog.caption = dialogTemplate.caption;
-    dialog.frame =
-        CentredFrame(UnitsAcross(dialogTemplate.width), UnitsDown(dialogTemplate.height));
+    dialog.frame = TemplateFrame(dialogTemplate);
     dialog.procedure = procedure;
     for (size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
         const DialogControl& control = dialogTemplate.controls[i];
@@ -585,8 +590,7 @@ int RunDialog(const DialogTemplate& dialogTemplate, DialogProcedure procedure) {
 }
 
 DialogRect DialogControlRect(const DialogTemplate& dialogTemplate, int controlIndex) {
-    const SDL_Rect frame =
-        CentredFrame(UnitsAcross(dialogTemplate.width), UnitsDown(dialogTemplate.height));
+    const SDL_Rect frame = TemplateFrame(dialogTemplate);
     const SDL_Rect r = ItemRect(ClientOrigin(frame), dialogTemplate.controls[controlIndex]);
     return {r.x, r.y, r.w, r.h};
 }

@@ -25,6 +25,7 @@ struct DialogTemplate {
     int width, height; // client area, dialog units
     int initialFocus;  // id of the control that has the focus when the dialog opens
     std::span<const DialogControl> controls; // in tab order
+    int left = -1, top = -1;                 // screen position of the box; -1 centres it
 };
 
 // Control ids shared by every dialog.

@@ -87,8 +87,9 @@ const DialogTemplate kPlaceBetDialog{"PLACE_BET_DIALOG", "Place Bet", 180, 100,
                                      kIdBetAmount,       kPlaceBet};
 const DialogTemplate kEndOfDayDialog{"C_R_E_DIALOG",  "End of Day", 264, 118,
                                      kIdSaveContinue, kEndOfDay};
+// Off to the side, so the champion's name and picture stay in view.
 const DialogTemplate kGameEndOkDialog{"GAME_END_OK", "Congrats!", 130, 40,
-                                      kIdCongratsOk, kGameEndOk};
+                                      kIdCongratsOk, kGameEndOk,  580, 380};
 
 const DialogTemplate* const kDialogTemplates[7] = {
     &kGet1NameDialog, &kGet2NamesDialog, &kGet3NamesDialog, &kGet4NamesDialog,

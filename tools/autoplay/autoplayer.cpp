@@ -24,6 +24,7 @@ struct Point {
 constexpr Point kNewGame{47, 210};
 constexpr Point kContinue{410, 540};
 constexpr int64_t kAnswerFrames = 30;
+constexpr int64_t kHoldC = 600;
 constexpr Point kPlayersButtons[4] = {{410, 188}, {417, 288}, {417, 388}, {417, 488}};
 constexpr Point kTabs[4] = {{190, 130}, {232, 130}, {277, 130}, {318, 130}};
 constexpr const char* kNames[4] = {"Alice", "Bob", "Carmen", "Dmitri"};
@@ -123,8 +124,9 @@ void OnResults(int64_t f) {
         Queue(f + k, ScriptAction::DialogButton, restart ? kIdRestart : kIdSaveContinue);
         Queue(f + k, ScriptAction::DialogButton, kIdCongratsOk);
     }
+    // C is held long enough to outlast today's champion (three seconds) before the notice.
     Queue(f + 1, ScriptAction::KeyDown, kKeyC);
-    Queue(f + kAnswerFrames, ScriptAction::KeyUp, kKeyC);
+    Queue(f + kHoldC, ScriptAction::KeyUp, kKeyC);
     ClickAt(f + kAnswerFrames + 2, kContinue);
     play.busyUntil = f + kAnswerFrames + 6;
 }
