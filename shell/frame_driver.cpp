@@ -62,9 +62,11 @@ void DrawDebugOverlay() {
 void ShowStakesNotice(const char* picture, const char* failure) {
     CreateSprite(&sStakesNotice, 670, 329, 1, 0, 1);
     if (!LoadBitmapFile(&bitmap, picture)) {
+        HoldFrameRate();
         ErrorBox("Error", failure);
     } else {
         if (!DDLoadImageBitmap(&sStakesNotice, 0, &bitmap, 0, 0, 1)) {
+            HoldFrameRate();
             ErrorBox("Error", "Error in DDLoadImageBitmap");
         }
         UnloadBitmapFile(&bitmap);
