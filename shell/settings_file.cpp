@@ -248,8 +248,9 @@ int ValidateSettingsBlock(SettingsBlock* block) {
 }
 
 int SaveSettings() {
+    // Before a game has been prepared there is nothing to save, which is not a failure.
     if (currentDay < 1 || currentMonth < 1) {
-        return 0;
+        return 1;
     }
     if (WriteSettingsFile()) {
         return 1;

@@ -102,7 +102,7 @@ int ValidateSettingsBlock(SettingsBlock* block);
 // Called by "Save game and exit", "Start a new game", the options screen and the end-of-day
 // dialog. Saves only once a game has been prepared (day and month at least 1). On failure logs
 // "UNABLE TO SAVE GAME SETTINGS" and shows "Unable to save game settings." under "error"; the
-// old file is then left whole. 1 saved, 0 not.
+// old file is then left whole. 0 only when the file could not be written.
 int SaveSettings();
 
 // Reads settings.stn over the block: 1 loaded, 0 no file. A short file is read as far as it
