@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "shell/debug_log.h"
 #include "shell/save_file.h"
@@ -75,6 +76,17 @@ float CheckedRating(double value, const std::string& path, int index) {
     return nearest;
 }
 
+int32_t CheckedCount(int32_t value, const std::string& path, const char* count) {
+    if (value <= kMaxCareerCount) {
+        return value;
+    }
+    char line[160];
+    std::snprintf(line, sizeof line, "%s: %s out of range, set to %i", path.c_str(), count,
+                  kMaxCareerCount);
+    bugLog.Write(line);
+    return kMaxCareerCount;
+}
+
 void AppendRating(std::string* text, float value) {
     char digits[64];
     const auto result =
@@ -92,15 +104,8 @@ void AppendCount(std::string* text, int32_t value, bool newline) {
     }
 }
 
-} // namespace
-
-std::string HorseFilePath(int number) { return "horses/" + std::to_string(number) + ".txt"; }
-
-int ReadHorseFile(const std::string& path, HorseRecord* horse) {
-    FILE* file = std::fopen(path.c_str(), "r");
-    if (file == nullptr) {
-        return 0;
-    }
+// Reads the nine lines and closes the file; path names the horse in the log.
+int ReadHorseStream(FILE* file, const std::string& path, HorseRecord* horse) {
     *horse = HorseRecord{};
     char line[kNameLineLimit + 1];
     ReadLimitedLine(file, line, kNameLineLimit);
@@ -112,12 +117,36 @@ int ReadHorseFile(const std::string& path, HorseRecord* horse) {
         ReadLimitedLine(file, line, kValueLineLimit);
         horse->*kRatings[index] = CheckedRating(ParseRating(line), path, index);
     }
-    for (int32_t* count : {&horse->races, &horse->wins, &horse->places, &horse->shows}) {
+    constexpr const char* kCountNames[] = {"races", "wins", "places", "shows"};
+    int32_t* const counts[] = {&horse->races, &horse->wins, &horse->places, &horse->shows};
+    for (size_t index = 0; index < std::size(counts); ++index) {
         ReadLimitedLine(file, line, kValueLineLimit);
-        *count = ParseCount(line);
+        *counts[index] = CheckedCount(ParseCount(line), path, kCountNames[index]);
     }
     std::fclose(file);
     return 1;
+}
+
+} // namespace
+
+std::string HorseFilePath(int number) { return "horses/" + std::to_string(number) + ".txt"; }
+
+int ReadHorseFile(const std::string& path, HorseRecord* horse) {
+    FILE* file = std::fopen(path.c_str(), "r");
+    if (file == nullptr) {
+        return 0;
+    }
+    return ReadHorseStream(file, path, horse);
+}
+
+int ReadHorseFromMemory(const char* text, size_t size, const std::string& path,
+                        HorseRecord* horse) {
+    // A stream over the bytes, so both entry points share one line reader.
+    FILE* file = fmemopen(const_cast<char*>(size > 0 ? text : ""), size, "r");
+    if (file == nullptr) {
+        return 0;
+    }
+    return ReadHorseStream(file, path, horse);
 }
 
 std::string FormatHorseFile(const HorseRecord& horse, bool finalNewline) {

@@ -1,6 +1,7 @@
 // The horse file format: horses/N.txt, one horse's name, ratings and career in nine lines.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "stable/horse_record.h"
@@ -18,14 +19,22 @@ constexpr int kValueLineLimit = 9;
 constexpr float kMinRating = 1.0f;
 constexpr float kMaxRating = 1000000.0f;
 
+// A race adds one to a career count, so a count read above this bound takes the bound: the
+// count after the race still fits the 9-character read limit.
+constexpr int32_t kMaxCareerCount = 999999998;
+
 // "horses/N.txt", the file of horse number N in the working directory.
 std::string HorseFilePath(int number);
 
 // Reads a horse file into a zeroed record: name, ratings and career counts. The name is the
 // text of line 1 before its first "~", or the whole line (newline included) when it has none.
-// An out-of-range rating is replaced and a line written to the debug log. 0 when the file
-// does not open.
+// An out-of-range rating or count is replaced and a line written to the debug log. 0 when the
+// file does not open.
 int ReadHorseFile(const std::string& path, HorseRecord* horse);
+
+// The same from a file's bytes in memory, through the same line reader; path only names the
+// horse in the debug log. 0 only when no stream can be made over the bytes.
+int ReadHorseFromMemory(const char* text, size_t size, const std::string& path, HorseRecord* horse);
 
 // The file's text: the name up to its first newline, then "~" and the values. After a race
 // the last line has no newline (finalNewline false); after a re-rating it has one.
