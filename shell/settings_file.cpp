@@ -23,6 +23,10 @@ namespace {
 
 constexpr const char* kSettingsName = "settings.stn";
 
+// The calendar adds a year every 372 days; from a year this far below the int32 limit it can
+// never wrap, however long a game runs.
+constexpr int32_t kLastSavedYear = 1000000;
+
 // Stores the block's fields one by one, little-endian.
 struct BlockWriter {
     uint8_t* at;
@@ -145,7 +149,7 @@ void CheckCalendar(Checker* check, SettingsBlock* block) {
         block->currentMonth = 1;
         check->Replaced("currentMonth", "1");
     }
-    check->Range(&block->currentYear, 1, INT32_MAX, 2002, "currentYear");
+    check->Range(&block->currentYear, 1, kLastSavedYear, 2002, "currentYear");
     check->Range(&block->daysToStakes, 0, 100, 10, "daysToStakes");
     // Above racesPerDay is fine: the race-count overflow starts the next day.
     check->Range(&block->raceOfDay, 1, 15, 1, "raceOfDay");
