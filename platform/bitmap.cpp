@@ -1,5 +1,6 @@
 // The .bmp reader: 24-bit pictures decoded once into the display's 16-bit packing.
 #include "platform/bitmap.h"
+#include "platform/file_bytes.h"
 
 #include <cstdio>
 #include <cstring>
@@ -121,20 +122,7 @@ int LoadBitmapFromMemory(BitmapFile* bmp, const uint8_t* data, size_t size) {
 
 int LoadBitmapFile(BitmapFile* bmp, const char* path) {
     UnloadBitmapFile(bmp);
-    FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
-        return 0;
-    }
-    std::vector<uint8_t> bytes;
-    long size = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        size = std::ftell(file);
-    }
-    if (size > 0 && size <= kMaxFileBytes && std::fseek(file, 0, SEEK_SET) == 0) {
-        bytes.resize(static_cast<size_t>(size));
-        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
-    }
-    std::fclose(file);
+    const std::vector<uint8_t> bytes = ReadFileBytes(path, kMaxFileBytes);
     return LoadBitmapFromMemory(bmp, bytes.data(), bytes.size());
 }
 

@@ -1,5 +1,6 @@
 // The WAVE reader: every chunk size is checked against the bytes that are really there.
 #include "platform/wave_file.h"
+#include "platform/file_bytes.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -116,19 +117,6 @@ int ReadWaveFromMemory(const uint8_t* data, size_t size, WaveClip* clip) {
 int ReadWaveFile(const char* path, WaveClip* clip) {
     clip->format = {};
     clip->samples.clear();
-    FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
-        return 0;
-    }
-    std::vector<uint8_t> bytes;
-    long size = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        size = std::ftell(file);
-    }
-    if (size > 0 && size <= kMaxWaveFileBytes && std::fseek(file, 0, SEEK_SET) == 0) {
-        bytes.resize(static_cast<size_t>(size));
-        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
-    }
-    std::fclose(file);
+    const std::vector<uint8_t> bytes = ReadFileBytes(path, kMaxWaveFileBytes);
     return ReadWaveFromMemory(bytes.data(), bytes.size(), clip);
 }
