@@ -15,7 +15,7 @@ constexpr uint16_t kBitmapType = 0x4D42; // "BM"
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
 constexpr size_t kPaletteSize = 1024;
-constexpr long kMaxFileBytes = 512L << 20;
+constexpr size_t kMaxFileBytes = size_t{512} << 20;
 
 uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 

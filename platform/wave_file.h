@@ -25,7 +25,7 @@ struct WaveClip {
 constexpr uint16_t kWaveFormatPcm = 1;
 
 // The largest clip file the reader takes: far beyond any clip of the game.
-constexpr long kMaxWaveFileBytes = 64L << 20;
+constexpr size_t kMaxWaveFileBytes = size_t{64} << 20;
 
 // Reads a clip from memory: the RIFF chunk of form "WAVE", its first sub-chunk as the format
 // (its name is not compared; 16 bytes or more), which must be PCM, then the "data" chunk

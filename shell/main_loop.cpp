@@ -1,6 +1,7 @@
 // The entry point's work: the command line, the data folder, the window and the main loop.
 #include "shell/main_loop.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -69,6 +70,9 @@ int RunStridewell(int argc, char** argv) {
         std::fprintf(stderr, "stridewell: script %s\n", error.c_str());
         return 2;
     }
+    // A file-size limit (ulimit -f) would otherwise kill the game in the middle of a save;
+    // ignored, the write fails, the save says so and the old file stays.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::string folder =
         ChooseDataFolder(options.dataDir, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     if (!EnterDataFolder(folder, options.dataDir.empty(), &error)) {

@@ -2,12 +2,14 @@
 #include "shell/settings_file.h"
 
 #include <bit>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "platform/display.h"
+#include "platform/file_bytes.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "platform/message_box.h"
@@ -191,7 +193,14 @@ void CheckOptions(Checker* check, SettingsBlock* block) {
     check->Range(&block->numPlayers, 1, 4, 1, "numPlayers");
 }
 
+// Set while a settings.stn is there that could not be read: it may be a saved game the player
+// can still rescue, so nothing is written over it.
+bool savedGameUnreadable = false;
+
 int WriteSettingsFile() {
+    if (savedGameUnreadable) {
+        return 0;
+    }
     const std::vector<uint8_t> file = EncodeSettingsFile(settingsBlock);
     return SaveWholeFile(kSettingsName, file.data(), file.size());
 }
@@ -266,13 +275,20 @@ int SaveSettings() {
 }
 
 int LoadSettings() {
-    FILE* file = std::fopen(kSettingsName, "rb");
-    if (file == nullptr) {
+    std::vector<uint8_t> bytes;
+    const FileStatus status = ReadFileStart(kSettingsName, kMaxSettingsFileSize, &bytes);
+    savedGameUnreadable = status == FileStatus::Unreadable;
+    if (savedGameUnreadable) {
+        const std::string reason = std::strerror(errno);
+        bugLog.Write((std::string(kSettingsName) + " cannot be read: " + reason).c_str());
+        ShowGdiSurface();
+        ErrorBox("error", ("The saved game settings.stn cannot be read (" + reason +
+                           "). It is left as it is, and this game cannot be saved.")
+                              .c_str());
+    }
+    if (status != FileStatus::Read) {
         return 0;
     }
-    std::vector<uint8_t> bytes(kMaxSettingsFileSize);
-    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
-    std::fclose(file);
     SettingsBlock loaded = settingsBlock;
     const size_t filled = DecodeSettingsFile(bytes, &loaded);
     if (filled < kSettingsBlockSize) {

@@ -107,7 +107,9 @@ int SaveSettings();
 
 // Reads settings.stn over the block: 1 loaded, 0 no file. A short file is read as far as it
 // goes; a field out of its valid range takes its default, with a line in the debug log. The
-// post-time clock then restarts at timeBetweenRaces minutes.
+// post-time clock then restarts at timeBetweenRaces minutes. A settings.stn that is there but
+// cannot be read (a folder, no permission) gives 0 with a box saying why, and is never written
+// over until a later load reads it or finds it gone.
 int LoadSettings();
 
 // Called by "Start a new game": loads settings.stn or creates it with a new game's calendar,

@@ -2,12 +2,15 @@
 #include "stable/horse_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <vector>
 
+#include "platform/file_bytes.h"
 #include "shell/debug_log.h"
 #include "shell/save_file.h"
 
@@ -132,11 +135,19 @@ int ReadHorseStream(FILE* file, const std::string& path, HorseRecord* horse) {
 std::string HorseFilePath(int number) { return "horses/" + std::to_string(number) + ".txt"; }
 
 int ReadHorseFile(const std::string& path, HorseRecord* horse) {
-    FILE* file = std::fopen(path.c_str(), "r");
-    if (file == nullptr) {
+    // Nine lines never need more; whatever lies beyond is not read, however long the file.
+    constexpr size_t kReadLimit = 64 * 1024;
+    std::vector<uint8_t> bytes;
+    const FileStatus status = ReadFileStart(path.c_str(), kReadLimit, &bytes);
+    if (status != FileStatus::Read) {
+        if (status == FileStatus::Unreadable) {
+            const std::string line = path + " cannot be read: " + std::strerror(errno);
+            bugLog.Write(line.c_str());
+        }
         return 0;
     }
-    return ReadHorseStream(file, path, horse);
+    return ReadHorseFromMemory(reinterpret_cast<const char*>(bytes.data()), bytes.size(), path,
+                               horse);
 }
 
 int ReadHorseFromMemory(const char* text, size_t size, const std::string& path,

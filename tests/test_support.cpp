@@ -117,9 +117,11 @@ void PrepareGameDataFolder(const std::filesystem::path& folder) {
     std::filesystem::copy(data / "horses", folder / "horses");
 }
 
-GameRun RunGameBinary(const std::string& arguments, const char* audioDriver) {
-    const std::string command = std::string("SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=") +
-                                audioDriver + " " + STRIDEWELL_BINARY + " " + arguments + " 2>&1";
+GameRun RunGameBinary(const std::string& arguments, const char* audioDriver,
+                      const std::string& prefix) {
+    const std::string command = prefix +
+                                " env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=" + audioDriver + " " +
+                                STRIDEWELL_BINARY + " " + arguments + " 2>&1";
     GameRun run{-1, {}};
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {

@@ -54,7 +54,9 @@ struct GameRun {
     int status;
     std::string output;
 };
-GameRun RunGameBinary(const std::string& arguments, const char* audioDriver = "dummy");
+// A shell prefix (a ulimit, a user switch) may stand before the game in the command.
+GameRun RunGameBinary(const std::string& arguments, const char* audioDriver = "dummy",
+                      const std::string& prefix = "");
 
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);

@@ -25,6 +25,21 @@ HorseRecord Read(const std::string& text) {
     return horse;
 }
 
+TEST(HorseFile, AFileThatIsNoFileIsAnOpeningErrorNotAWait) {
+    StableFolder game;
+    std::filesystem::create_symlink("/dev/zero", "horses/3.txt");
+    std::filesystem::create_directory("horses/4.txt");
+    HorseRecord horse;
+    EXPECT_EQ(ReadHorseFile("horses/3.txt", &horse), 0);
+    EXPECT_EQ(ReadHorseFile("horses/4.txt", &horse), 0);
+    // A huge file is read no further than its nine lines can reach.
+    WriteText("horses/5.txt",
+              "Big Sky~\n12.5\n8.0\n10.2\n9.3\n7\n2\n1\n3\n" + std::string(1 << 20, 'x'));
+    EXPECT_EQ(ReadHorseFile("horses/5.txt", &horse), 1);
+    EXPECT_STREQ(horse.name, "Big Sky");
+    EXPECT_EQ(horse.shows, 3);
+}
+
 TEST(HorseFile, ReadThenWriteGivesTheSameBytesWithEitherEnding) {
     StableFolder game;
     const std::string afterRace = "Silver Dancer~\n12.5\n8.0\n10.2\n9.3\n7\n2\n1\n3";
