@@ -104,6 +104,11 @@ void PostQuitMessage(int exitCode) {
     }
 }
 
+void ClearQuitMessage() {
+    events.quitPosted = false;
+    events.exitCode = 0;
+}
+
 bool QuitPosted(int* exitCode) {
     if (events.quitPosted && exitCode != nullptr) {
         *exitCode = events.exitCode;

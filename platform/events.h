@@ -38,3 +38,6 @@ void PostQuitMessage(int exitCode);
 
 // Whether a quit was posted, and its exit code.
 bool QuitPosted(int* exitCode = nullptr);
+
+// Forgets a quit posted earlier in the process, so that a new run of the game can start.
+void ClearQuitMessage();

@@ -92,6 +92,9 @@ int RunStridewell(int argc, char** argv) {
         return 1;
     }
 
+    // A run starts with no close or quit left over from an earlier run in this process.
+    ClearQuitMessage();
+    windowClosed = 0;
     SetWindowProcedure(WindowProc);
     if (!Game_Init()) {
         Game_Shutdown();

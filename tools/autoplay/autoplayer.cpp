@@ -37,9 +37,8 @@ struct {
     int64_t busyUntil = 0; // frame before which nothing new is started
     int32_t lastRaceKey = -1;
     int32_t betsPlacedFor = 0; // players 1..n tried on this race
-    int32_t leftResultsFor = -1;
-    RaceLeftCheck check = nullptr;
     int32_t stateBefore = 0;
+    bool resultsSeen = false;
 } play;
 
 int Pick(int n) {
@@ -120,6 +119,7 @@ void OnCard(int64_t f) {
 // press meant for another box is ignored by the box that is open. Then continue.
 void OnResults(int64_t f) {
     const bool restart = play.plan.restartAtDayEnd || (play.plan.sometimesRestart && Pick(2) == 0);
+    play.tally.answeredRestart = restart;
     for (int64_t k = 1; k <= kAnswerFrames; ++k) {
         Queue(f + k, ScriptAction::DialogButton, restart ? kIdRestart : kIdSaveContinue);
         Queue(f + k, ScriptAction::DialogButton, kIdCongratsOk);
@@ -131,11 +131,20 @@ void OnResults(int64_t f) {
     play.busyUntil = f + kAnswerFrames + 6;
 }
 
-void CountLeftRace() {
+// The results count as shown once their first frame has settled the finishing order; they
+// are left by the frame that pays them.
+void WatchResults() {
+    if (gameState == kStateResults && resultsSettled && !play.resultsSeen) {
+        play.resultsSeen = true;
+        if (play.plan.resultsShown != nullptr) {
+            play.plan.resultsShown();
+        }
+    }
     if (play.stateBefore == kStateResults && gameState != kStateResults) {
+        play.resultsSeen = false;
         play.tally.racesFinished += 1;
-        if (play.check != nullptr) {
-            play.check();
+        if (play.plan.raceLeft != nullptr) {
+            play.plan.raceLeft();
         }
         if (play.tally.racesFinished >= play.plan.races) {
             CloseGameWindow();
@@ -156,10 +165,8 @@ void StartAutoplay(const AutoplayPlan& plan) {
 
 const AutoplayTally& AutoplaySoFar() { return play.tally; }
 
-void SetRaceLeftCheck(RaceLeftCheck check) { play.check = check; }
-
 void AutoplayFrame() {
-    CountLeftRace();
+    WatchResults();
     const int64_t f = NextFrame();
     // A notice is shown (a picture presented) before its wait reads the keys: S is held a
     // few frames so the wait sees it.

@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <string>
 
+// Called by the autoplayer at the moments a soak checks the game: null for none.
+using AutoplayCheck = void (*)();
+
 struct AutoplayPlan {
     int players = 2;               // 1..4
     uint32_t seed = 1;             // the autoplayer's own choices, apart from the game's draws
@@ -13,14 +16,15 @@ struct AutoplayPlan {
     bool restartAtDayEnd = false;  // answer the end-of-day box with Restart instead of Save
     bool sometimesRestart = false; // choose at random at each day's end
     int32_t stake = 0;             // 0: a random stake each bet
+    AutoplayCheck resultsShown = nullptr; // on the first frame of each results screen
+    AutoplayCheck raceLeft = nullptr;     // once the results have been left and paid
 };
 
 // What the autoplayer saw happen.
 struct AutoplayTally {
     int racesFinished;
     int betsTried;
-    int daysEnded;
-    int seriesEnded;
+    bool answeredRestart; // the boxes of the last results screen were answered with Restart
 };
 
 // Prepares a run; the game is then started with RunStridewell and the autoplayer's frame hook.
@@ -29,10 +33,6 @@ const AutoplayTally& AutoplaySoFar();
 
 // Called before every frame (the main loop's frame hook).
 void AutoplayFrame();
-
-// Called when a race has been left and paid; a soak checks its invariants here. Null for none.
-using RaceLeftCheck = void (*)();
-void SetRaceLeftCheck(RaceLeftCheck check);
 
 // The command line of a headless autoplayed game in a data folder.
 int RunAutoplayedGame(const std::string& dataFolder, uint32_t gameSeed, int fixedFps);

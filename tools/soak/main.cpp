@@ -1,0 +1,272 @@
+// soak: plays the game unattended for a thousand races and more, one to four players betting
+// at random, and stops at the first broken invariant.
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "assets/generator.h"
+#include "shell/settings_file.h"
+#include "tools/autoplay/autoplayer.h"
+#include "tools/soak/referee.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage =
+    "usage: soak [--races N] [--days N] [--seed S] [--players P] [--data DIR] [--fps F]\n"
+    "            [--keep]\n"
+    "  --races N    races to play (1000)\n"
+    "  --days N     race days to play instead, when given\n"
+    "  --seed S     the seed of the game's draws and of the players' choices (1)\n"
+    "  --players P  players in every game, 1..4; 0: each game draws its own (0)\n"
+    "  --data DIR   a data folder to play a copy of (its saved game too, if it has one);\n"
+    "               without it the game's data is generated afresh\n"
+    "  --fps F      frames a second on the game's virtual clock, 5..60 (20)\n"
+    "  --keep       keep the working folder (it is always kept after a broken invariant)\n"
+    "The soak plays games of 40 to 160 races, each a new game continuing the saved one with\n"
+    "its own players, through the game's own screens. After every race it checks every\n"
+    "player's money against the stakes and payouts, the ten runners and the stakes tables,\n"
+    "every horse file and the saved game.\n"
+    "Exit status: 0 when nothing broke, 1 at the first broken invariant, 2 for a bad command.\n";
+
+struct Options {
+    long races = 1000;
+    long days = 0;
+    uint32_t seed = 1;
+    int players = 0;
+    std::string data;
+    int fps = 20;
+    bool keep = false;
+};
+
+bool Number(const char* text, long low, long high, long* value) {
+    char* end = nullptr;
+    const long parsed = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || parsed < low || parsed > high) {
+        return false;
+    }
+    *value = parsed;
+    return true;
+}
+
+bool Parse(int argc, char** argv, Options* options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--keep") {
+            options->keep = true;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            return false;
+        }
+        const char* value = argv[++i];
+        long number = 0;
+        if (arg == "--races" && Number(value, 1, 10000000, &number)) {
+            options->races = number;
+        } else if (arg == "--days" && Number(value, 1, 1000000, &number)) {
+            options->days = number;
+            options->races = 0;
+        } else if (arg == "--seed" && Number(value, 0, 4294967295L, &number)) {
+            options->seed = static_cast<uint32_t>(number);
+        } else if (arg == "--players" && Number(value, 0, 4, &number)) {
+            options->players = static_cast<int>(number);
+        } else if (arg == "--fps" && Number(value, 5, 60, &number)) {
+            options->fps = static_cast<int>(number);
+        } else if (arg == "--data") {
+            options->data = value;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The soak's own draws (game lengths, players, seeds), apart from the game's.
+uint32_t Next(uint32_t* state) {
+    *state = *state * 1664525u + 1013904223u;
+    return *state >> 8;
+}
+
+// A copy of the data folder, or freshly generated data; a new saved game with a minute
+// between races when there is none, so the soak spends its time racing.
+bool PrepareFolder(const Options& options, const fs::path& folder) {
+    if (!options.data.empty()) {
+        std::error_code fault;
+        fs::copy(options.data, folder, fs::copy_options::recursive, fault);
+        if (fault) {
+            std::fprintf(stderr, "soak: cannot copy %s: %s\n", options.data.c_str(),
+                         fault.message().c_str());
+            return false;
+        }
+    } else {
+        const GeneratorResult made = GenerateGameData(folder.string());
+        if (!made.error.empty()) {
+            std::fprintf(stderr, "soak: cannot make the game's data: %s\n", made.error.c_str());
+            return false;
+        }
+    }
+    if (!fs::exists(folder / "settings.stn")) {
+        SettingsBlock start{};
+        start.currentDay = start.currentMonth = 1;
+        start.currentYear = 2002;
+        start.daysToStakes = 10;
+        start.raceOfDay = 1;
+        start.timeBetweenRaces = start.postTimeMinutes = 1;
+        const std::vector<uint8_t> bytes = EncodeSettingsFile(start);
+        FILE* file = std::fopen((folder / "settings.stn").c_str(), "wb");
+        const bool written =
+            file != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+        if (file == nullptr || std::fclose(file) != 0 || !written) {
+            std::fprintf(stderr, "soak: cannot write a saved game into %s\n", folder.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+// What one game sends back to the soak.
+struct GameReport {
+    SoakCount count;
+    int status;
+    char failure[512];
+};
+
+// One game in a process of its own (the game's state is global); its output goes to a file
+// in the working folder.
+GameReport PlayGame(const fs::path& folder, int number, const AutoplayPlan& plan, uint32_t gameSeed,
+                    int fps, long dayLimit) {
+    GameReport report{};
+    int channel[2];
+    if (pipe(channel) != 0) {
+        std::snprintf(report.failure, sizeof report.failure, "no pipe: %s", std::strerror(errno));
+        return report;
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        const std::string log = (folder / ("soak-game-" + std::to_string(number) + ".txt"));
+        const int output = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (output >= 0) {
+            dup2(output, STDOUT_FILENO);
+            dup2(output, STDERR_FILENO);
+        }
+        StartAutoplay(plan);
+        StartReferee();
+        SetRefereeDayLimit(static_cast<int>(dayLimit));
+        GameReport mine{};
+        mine.status = RunAutoplayedGame(folder.string(), gameSeed, fps);
+        RefereeGameEnded();
+        mine.count = RefereeCount();
+        std::snprintf(mine.failure, sizeof mine.failure, "%s", RefereeFailure().c_str());
+        const bool sent = write(channel[1], &mine, sizeof mine) == sizeof mine;
+        _exit(sent ? 0 : 1);
+    }
+    close(channel[1]);
+    size_t got = 0;
+    auto* bytes = reinterpret_cast<char*>(&report);
+    while (child > 0 && got < sizeof report) {
+        const ssize_t n = read(channel[0], bytes + got, sizeof report - got);
+        if (n <= 0) {
+            break;
+        }
+        got += static_cast<size_t>(n);
+    }
+    close(channel[0]);
+    int status = 0;
+    if (child > 0) {
+        waitpid(child, &status, 0);
+    }
+    if (got != sizeof report) {
+        report = {};
+        std::snprintf(report.failure, sizeof report.failure,
+                      "the game ended without a report (%s %i); see soak-game-%i.txt",
+                      WIFSIGNALED(status) ? "signal" : "status",
+                      WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status), number);
+    } else if (report.failure[0] == '\0' && report.status != 0) {
+        std::snprintf(report.failure, sizeof report.failure, "the game ended with status %i",
+                      report.status);
+    }
+    return report;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!Parse(argc, argv, &options)) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    char pattern[] = "/tmp/stridewell-soak-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) {
+        std::perror("soak: cannot make a working folder");
+        return 1;
+    }
+    const fs::path folder = pattern;
+    if (!PrepareFolder(options, folder)) {
+        return 1;
+    }
+    std::printf("soak: seed %u, working folder %s\n", options.seed, folder.c_str());
+    std::fflush(stdout);
+
+    uint32_t draws = options.seed ^ 0x5EEDu;
+    SoakCount total{};
+    const auto start = std::chrono::steady_clock::now();
+    std::string failure;
+    for (int game = 1; failure.empty(); ++game) {
+        const long racesLeft = options.races > 0 ? options.races - total.races : 1000000;
+        const long daysLeft = options.days > 0 ? options.days - total.days : 0;
+        if (racesLeft <= 0 || (options.days > 0 && daysLeft <= 0)) {
+            break;
+        }
+        AutoplayPlan plan;
+        plan.players =
+            options.players > 0 ? options.players : 1 + static_cast<int>(Next(&draws) % 4);
+        plan.seed = Next(&draws);
+        plan.races = static_cast<int>(std::min<long>(racesLeft, 40 + Next(&draws) % 121));
+        plan.sometimesRestart = true;
+        plan.resultsShown = RefereeResultsShown;
+        plan.raceLeft = RefereeRaceLeft;
+        const GameReport report = PlayGame(folder, game, plan, Next(&draws), options.fps, daysLeft);
+        total.races += report.count.races;
+        total.days += report.count.days;
+        total.series += report.count.series;
+        total.bets += report.count.bets;
+        failure = report.failure;
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::printf("game %i: %i player%s, %i races, %i days, %i stakes series; in all %i races, "
+                    "%.2f races/s\n",
+                    game, plan.players, plan.players == 1 ? "" : "s", report.count.races,
+                    report.count.days, report.count.series, total.races,
+                    total.races / std::max(seconds, 1e-3));
+        std::fflush(stdout);
+        if (!failure.empty()) {
+            std::printf("soak: BROKEN at seed %u, game %i, %s\n", options.seed, game,
+                        failure.c_str());
+            std::printf("soak: the working folder is kept: %s\n", folder.c_str());
+            return 1;
+        }
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("soak: %i races, %i days, %i stakes series, %i bets: no broken invariant; "
+                "%.2f races/s\n",
+                total.races, total.days, total.series, total.bets,
+                total.races / std::max(seconds, 1e-3));
+    if (options.keep) {
+        std::printf("soak: the working folder is kept: %s\n", folder.c_str());
+    } else {
+        fs::remove_all(folder);
+    }
+    return 0;
+}
