@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "raceday/odds.h"
 #include "raceday/race_day.h"
 #include "results/payouts.h"
 #include "shell/settings_file.h"
@@ -63,6 +64,7 @@ class RefereeTest : public ::testing::Test {
             raceField[i].horseNumber = i + 1;
             raceField[i].loaded = 1;
             raceField[i].finishPlace = i + 1;
+            oddsCode[i] = 400; // 3-1
         }
         PlayerRecord& player = Player(1);
         player.money = kStartingMoney - 50;
