@@ -90,10 +90,12 @@ bool Parse(int argc, char** argv, Options* options) {
     return true;
 }
 
-// The soak's own draws (game lengths, players, seeds), apart from the game's.
+// The soak's own draws (game lengths, players, seeds), apart from the game's: a well-mixed
+// step (splitmix), so that every bit of every draw is usable.
 uint32_t Next(uint32_t* state) {
-    *state = *state * 1664525u + 1013904223u;
-    return *state >> 8;
+    uint64_t z = (*state += 0x9E3779B9u) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 31)) * 0x94D049BB133111EBull;
+    return static_cast<uint32_t>(z >> 32);
 }
 
 // A copy of the data folder, or freshly generated data; a new saved game with a minute
