@@ -111,37 +111,47 @@ void LogReplaced(const char* field, const char* fallback) {
     bugLog.Write(line);
 }
 
+// A field's name for the log, put together only when a line is written: most loads replace
+// nothing, and a table's names would cost more than its checks.
+struct FieldName {
+    FieldName(const char* name, int index = -1, const char* member = "")
+        : name(name), index(index), member(member) {}
+    std::string Text() const {
+        return index < 0 ? name : std::string(name) + "[" + std::to_string(index) + "]." + member;
+    }
+    const char* name;
+    int index;
+    const char* member;
+};
+
 // Each check puts one field back to its default when it is out of range and counts it.
 struct Checker {
     int replaced = 0;
 
-    void Range(int32_t* value, int32_t low, int32_t high, int32_t fallback, const char* field) {
+    void Range(int32_t* value, int32_t low, int32_t high, int32_t fallback,
+               const FieldName& field) {
         if (*value < low || *value > high) {
             *value = fallback;
             Replaced(field, std::to_string(fallback).c_str());
         }
     }
-    void Finite(float* value, const char* field) {
+    void Finite(float* value, const FieldName& field) {
         if (!std::isfinite(*value)) {
             *value = 0.0f;
             Replaced(field, "0");
         }
     }
-    void Replaced(const char* field, const char* fallback) {
-        LogReplaced(field, fallback);
+    void Replaced(const FieldName& field, const char* fallback) {
+        LogReplaced(field.Text().c_str(), fallback);
         replaced += 1;
     }
 };
 
 void CheckEntries(Checker* check, const char* table, StakesEntry* entries, int count) {
-    char field[64];
     for (int i = 0; i < count; ++i) {
-        std::snprintf(field, sizeof field, "%s[%i].rating", table, i);
-        check->Finite(&entries[i].rating, field);
-        std::snprintf(field, sizeof field, "%s[%i].horseNumber", table, i);
-        check->Range(&entries[i].horseNumber, 0, kHorseCount, 0, field);
-        std::snprintf(field, sizeof field, "%s[%i].eliminated", table, i);
-        check->Range(&entries[i].eliminated, 0, 1, 0, field);
+        check->Finite(&entries[i].rating, {table, i, "rating"});
+        check->Range(&entries[i].horseNumber, 0, kHorseCount, 0, {table, i, "horseNumber"});
+        check->Range(&entries[i].eliminated, 0, 1, 0, {table, i, "eliminated"});
     }
 }
 
@@ -176,12 +186,10 @@ void CheckStakes(Checker* check, SettingsBlock* block) {
     const int32_t firstRace = block->stakesRound == 0 ? 0 : 1;
     check->Range(&block->stakesRace, firstRace, kStakesRoundRules[block->stakesRound].races, 1,
                  "stakesRace");
-    char field[64];
     for (int i = 0; i < kHorseCount; ++i) {
-        std::snprintf(field, sizeof field, "stakesRanking[%i].rating", i);
-        check->Finite(&block->stakesRanking[i].rating, field);
-        std::snprintf(field, sizeof field, "stakesRanking[%i].horseNumber", i);
-        check->Range(&block->stakesRanking[i].horseNumber, 0, kHorseCount, 0, field);
+        check->Finite(&block->stakesRanking[i].rating, {"stakesRanking", i, "rating"});
+        check->Range(&block->stakesRanking[i].horseNumber, 0, kHorseCount, 0,
+                     {"stakesRanking", i, "horseNumber"});
     }
 }
 

@@ -184,6 +184,9 @@ TEST(SettingsFile, OutOfRangeFieldsTakeTheirDefaultsAndTheLogSaysSo) {
     EXPECT_EQ(numPlayers, 1);
     EXPECT_EQ(CountLog(game, "out of range"), 19);
     EXPECT_EQ(CountLog(game, "settings.stn: racesPerDay out of range, set to 10"), 1);
+    EXPECT_EQ(CountLog(game, "settings.stn: stakesEntries2[5].horseNumber out of range, set to 0"),
+              1);
+    EXPECT_EQ(CountLog(game, "settings.stn: stakesRanking[3].rating out of range, set to 0"), 1);
 
     bad = SettingsBlock{};
     SetGameDate();
