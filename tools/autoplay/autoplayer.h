@@ -34,5 +34,10 @@ const AutoplayTally& AutoplaySoFar();
 // Called before every frame (the main loop's frame hook).
 void AutoplayFrame();
 
+// Writes a saved game on its first day (1 January 2002) into the folder, with a minute between
+// races, the shortest clock, so that an autoplayed game spends its time racing. False when
+// settings.stn cannot be written.
+bool WriteQuickSavedGame(const std::string& folder, int racesPerDay, int daysToStakes);
+
 // The command line of a headless autoplayed game in a data folder.
 int RunAutoplayedGame(const std::string& dataFolder, uint32_t gameSeed, int fixedFps);

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "assets/generator.h"
-#include "shell/settings_file.h"
+#include "tools/autoplay/autoplayer.h"
 #include "tools/crashtest/crash_checks.h"
 
 namespace {
@@ -39,7 +39,7 @@ std::string MakeFolder() {
     return mkdtemp(pattern) == nullptr ? std::string() : std::string(pattern);
 }
 
-// A data folder with a new saved game, a minute between races.
+// A data folder with a new saved game, the stakes from its second day of three races.
 bool PrepareGameFolder(const std::string& data, const std::string& folder) {
     if (!data.empty()) {
         std::error_code fault;
@@ -53,18 +53,7 @@ bool PrepareGameFolder(const std::string& data, const std::string& folder) {
         std::fprintf(stderr, "crashtest: cannot make the game's data: %s\n", made.error.c_str());
         return false;
     }
-    SettingsBlock start{};
-    start.currentDay = start.currentMonth = 1;
-    start.currentYear = 2002;
-    start.daysToStakes = 1;
-    start.raceOfDay = 1;
-    start.racesPerDay = 3;
-    start.timeBetweenRaces = start.postTimeMinutes = 1;
-    const std::vector<uint8_t> bytes = EncodeSettingsFile(start);
-    FILE* file = std::fopen((fs::path(folder) / "settings.stn").c_str(), "wb");
-    const bool written =
-        file != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return file != nullptr && std::fclose(file) == 0 && written;
+    return WriteQuickSavedGame(folder, 3, 1);
 }
 
 void Print(const char* what, const CrashReport& report) {

@@ -13,7 +13,6 @@
 #include <string>
 
 #include "assets/generator.h"
-#include "shell/settings_file.h"
 #include "tools/autoplay/autoplayer.h"
 #include "tools/soak/referee.h"
 
@@ -116,21 +115,9 @@ bool PrepareFolder(const Options& options, const fs::path& folder) {
             return false;
         }
     }
-    if (!fs::exists(folder / "settings.stn")) {
-        SettingsBlock start{};
-        start.currentDay = start.currentMonth = 1;
-        start.currentYear = 2002;
-        start.daysToStakes = 10;
-        start.raceOfDay = 1;
-        start.timeBetweenRaces = start.postTimeMinutes = 1;
-        const std::vector<uint8_t> bytes = EncodeSettingsFile(start);
-        FILE* file = std::fopen((folder / "settings.stn").c_str(), "wb");
-        const bool written =
-            file != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-        if (file == nullptr || std::fclose(file) != 0 || !written) {
-            std::fprintf(stderr, "soak: cannot write a saved game into %s\n", folder.c_str());
-            return false;
-        }
+    if (!fs::exists(folder / "settings.stn") && !WriteQuickSavedGame(folder.string(), 10, 10)) {
+        std::fprintf(stderr, "soak: cannot write a saved game into %s\n", folder.c_str());
+        return false;
     }
     return true;
 }
