@@ -2,12 +2,17 @@
 #include "tests/test_support.h"
 
 #include "assets/generator.h"
+#include "platform/display.h"
+#include "platform/script.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <sstream>
 #include <stdexcept>
 #include <sys/file.h>
 #include <sys/wait.h>
@@ -69,6 +74,20 @@ std::vector<uint8_t> MakeBmp(int width, int height, const std::vector<Rgb>& pixe
         }
     }
     return bytes;
+}
+
+void StartScriptFromNextFrame(const std::string& lines) {
+    std::istringstream in(lines);
+    std::string text;
+    for (std::string line; std::getline(in, line);) {
+        const size_t space = line.find(' ');
+        text += std::to_string(std::stol(line.substr(0, space)) + PresentedFrameCount()) +
+                line.substr(space) + "\n";
+    }
+    std::vector<ScriptCommand> commands;
+    std::string error;
+    ASSERT_TRUE(ParseScript(text, "/tmp", &commands, &error)) << error;
+    StartScript(commands);
 }
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {

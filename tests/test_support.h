@@ -58,6 +58,10 @@ struct GameRun {
 GameRun RunGameBinary(const std::string& arguments, const char* audioDriver = "dummy",
                       const std::string& prefix = "");
 
+// Starts a script whose frame numbers count from the next picture presented on; a line that
+// does not parse fails the test.
+void StartScriptFromNextFrame(const std::string& lines);
+
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 std::vector<std::string> ReadLines(const std::string& path);

@@ -11,6 +11,7 @@
 #include "platform/script.h"
 #include "platform/text.h"
 #include "resources/dialog_templates.h"
+#include "tests/test_support.h"
 
 namespace {
 
@@ -63,23 +64,6 @@ class DialogTest : public ::testing::Test {
         ReleaseFonts();
         ReleaseDisplay();
     }
-    // Plays script lines whose frames count from the next picture on.
-    void Play(const std::string& lines) {
-        std::string text;
-        size_t start = 0;
-        while (start < lines.size()) {
-            const size_t end = lines.find('\n', start);
-            const std::string line = lines.substr(start, end - start);
-            const size_t space = line.find(' ');
-            const long frame = std::stol(line.substr(0, space)) + PresentedFrameCount();
-            text += std::to_string(frame) + line.substr(space) + "\n";
-            start = end == std::string::npos ? lines.size() : end + 1;
-        }
-        std::vector<ScriptCommand> commands;
-        std::string error;
-        ASSERT_TRUE(ParseScript(text, "/tmp", &commands, &error)) << error;
-        StartScript(commands);
-    }
     static int Centre(const DialogTemplate& dialog, int index, bool y) {
         const DialogRect r = DialogControlRect(dialog, index);
         return y ? r.y + r.height / 2 : r.x + 6;
@@ -87,11 +71,11 @@ class DialogTest : public ::testing::Test {
 };
 
 TEST_F(DialogTest, NamesAreTypedIntoTheFocusedEditAndTabMovesOn) {
-    Play("1 type Bob Smith\n"
-         "2 key Backspace\n"
-         "3 key Tab\n"
-         "3 type Ann\n"
-         "4 key Enter\n");
+    StartScriptFromNextFrame("1 type Bob Smith\n"
+                             "2 key Backspace\n"
+                             "3 key Tab\n"
+                             "3 type Ann\n"
+                             "4 key Enter\n");
     EXPECT_EQ(RunDialog(kGet2NamesDialog, RecordingProcedure), 1);
     EXPECT_STREQ(seen.names[0], "Bob Smit");
     EXPECT_STREQ(seen.names[1], "Ann");
@@ -102,13 +86,13 @@ TEST_F(DialogTest, NamesAreTypedIntoTheFocusedEditAndTabMovesOn) {
 TEST_F(DialogTest, TheBetDialogTakesTheAmountFirstAndARadioByMouse) {
     const int place = 5; // the "Place" radio in the template's control list
     ASSERT_EQ(kPlaceBetDialog.controls[place].id, kIdPlace);
-    Play("1 type -25\n"
-         "2 move " +
-         std::to_string(Centre(kPlaceBetDialog, place, false)) + " " +
-         std::to_string(Centre(kPlaceBetDialog, place, true)) +
-         "\n"
-         "2 click\n"
-         "4 key Enter\n");
+    StartScriptFromNextFrame("1 type -25\n"
+                             "2 move " +
+                             std::to_string(Centre(kPlaceBetDialog, place, false)) + " " +
+                             std::to_string(Centre(kPlaceBetDialog, place, true)) +
+                             "\n"
+                             "2 click\n"
+                             "4 key Enter\n");
     RunDialog(kPlaceBetDialog, RecordingProcedure);
     EXPECT_TRUE(seen.amountRead);
     EXPECT_EQ(seen.amount, -25);
@@ -118,23 +102,23 @@ TEST_F(DialogTest, TheBetDialogTakesTheAmountFirstAndARadioByMouse) {
 }
 
 TEST_F(DialogTest, AmountsThatAreNotWholeNumbersReadAsZero) {
-    Play("1 type 12abc\n2 key Enter\n");
+    StartScriptFromNextFrame("1 type 12abc\n2 key Enter\n");
     RunDialog(kPlaceBetDialog, RecordingProcedure);
     EXPECT_FALSE(seen.amountRead);
     EXPECT_EQ(seen.amount, 0);
-    Play("1 type 99999999999\n2 key Enter\n");
+    StartScriptFromNextFrame("1 type 99999999999\n2 key Enter\n");
     RunDialog(kPlaceBetDialog, RecordingProcedure);
     EXPECT_FALSE(seen.amountRead);
 }
 
 TEST_F(DialogTest, EscapeSendsCancelEvenWithoutACancelButton) {
-    Play("2 key Escape\n");
+    StartScriptFromNextFrame("2 key Escape\n");
     EXPECT_EQ(RunDialog(kEndOfDayDialog, RecordingProcedure), kIdCancel);
     EXPECT_EQ(seen.commands[0], kIdCancel);
 }
 
 TEST_F(DialogTest, ScriptsPressButtonsByIdAndTextIsReadWithinTheBuffer) {
-    Play("1 type Abcdef\n2 button 3014\n");
+    StartScriptFromNextFrame("1 type Abcdef\n2 button 3014\n");
     RunDialog(kGet1NameDialog, [](Dialog* dialog, DialogMessage message, int id) {
         if (message == DialogMessage::Command && id == kIdStartGame) {
             char shortBuffer[4];
@@ -149,19 +133,19 @@ TEST_F(DialogTest, ScriptsPressButtonsByIdAndTextIsReadWithinTheBuffer) {
 }
 
 TEST_F(DialogTest, MessageBoxesAnswerYesNoAndOk) {
-    Play("2 key Escape\n");
+    StartScriptFromNextFrame("2 key Escape\n");
     EXPECT_EQ(YesNoBox("Are you sure?", "Really?"), kIdNo);
-    Play("2 key Enter\n");
+    StartScriptFromNextFrame("2 key Enter\n");
     EXPECT_EQ(YesNoBox("Are you sure?", "Really?"), kIdYes);
-    Play("2 button 7\n");
+    StartScriptFromNextFrame("2 button 7\n");
     EXPECT_EQ(YesNoBox("Are you sure?", "Really?"), kIdNo);
-    Play("2 key Escape\n");
+    StartScriptFromNextFrame("2 key Escape\n");
     EXPECT_EQ(OkBox("Paused", "Game Paused; Press OK to continue..."), kIdOk);
 }
 
 TEST_F(DialogTest, WaitingForAKeyShowsTheLastPictureUntilItComes) {
     const int64_t before = PresentedFrameCount();
-    Play("5 keydown S\n");
+    StartScriptFromNextFrame("5 keydown S\n");
     EXPECT_EQ(WaitForKey(kKeyS), 1);
     EXPECT_EQ(PresentedFrameCount() - before, 4);
 }
@@ -188,14 +172,15 @@ TEST_F(DialogTest, EveryTemplateFitsItsTexts) {
         }
         if (keep != nullptr) {
             const std::string shot = std::string(keep) + "/" + dialog->name + ".png";
-            Play("1 screenshot " + shot + "\n2 key Escape\n");
+            StartScriptFromNextFrame("1 screenshot " + shot + "\n2 key Escape\n");
         } else {
-            Play("2 key Escape\n");
+            StartScriptFromNextFrame("2 key Escape\n");
         }
         RunDialog(*dialog, RecordingProcedure);
     }
     if (keep != nullptr) {
-        Play("1 screenshot " + std::string(keep) + "/yesno.png\n2 key Escape\n");
+        StartScriptFromNextFrame("1 screenshot " + std::string(keep) +
+                                 "/yesno.png\n2 key Escape\n");
         YesNoBox("Are you sure?", "This will save your game, but will interupt the current race. "
                                   "Are you sure you want to do this?");
     }

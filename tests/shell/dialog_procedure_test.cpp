@@ -46,20 +46,7 @@ class DialogProcedureTest : public ::testing::Test {
     // Plays script lines whose frames count from the next picture on, and returns what the
     // run wrote to its transcript.
     std::string Answer(const std::string& lines, void (*open)()) {
-        std::string text;
-        size_t start = 0;
-        while (start < lines.size()) {
-            const size_t end = lines.find('\n', start);
-            const std::string line = lines.substr(start, end - start);
-            const size_t space = line.find(' ');
-            text += std::to_string(std::stol(line.substr(0, space)) + PresentedFrameCount()) +
-                    line.substr(space) + "\n";
-            start = end == std::string::npos ? lines.size() : end + 1;
-        }
-        std::vector<ScriptCommand> commands;
-        std::string error;
-        EXPECT_TRUE(ParseScript(text, "/tmp", &commands, &error)) << error;
-        StartScript(commands);
+        StartScriptFromNextFrame(lines);
         testing::internal::CaptureStdout();
         open();
         return testing::internal::GetCapturedStdout();
