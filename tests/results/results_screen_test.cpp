@@ -1,12 +1,19 @@
-// Leaving the results: once, paid as shown, by the button or by the clock.
+// Leaving the results (once, paid as shown, by the button or by the clock) and the end of a
+// day: today's champion, Restart, and the box that comes back after Escape.
 #include "results/results_screen.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
+#include "platform/clock.h"
+#include "platform/display.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
+#include "platform/script.h"
+#include "platform/text.h"
 #include "raceday/odds.h"
 #include "raceday/race_day.h"
+#include "results/end_of_day.h"
 #include "results/payouts.h"
 #include "shell/frame_driver.h"
 #include "shell/frame_timing.h"
@@ -17,7 +24,9 @@
 
 namespace {
 
-class ResultsScreenTest : public ::testing::Test {
+// A game on January 1, 2002 in its own data folder, the field drawn and finished in slot order,
+// no bets, the results on screen.
+class ResultsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         PrepareGameDataFolder(folder.path());
@@ -29,11 +38,26 @@ class ResultsScreenTest : public ::testing::Test {
         currentYear = 2002;
         raceOfDay = loadedRace = 1;
         daysToStakes = 10;
-        numPlayers = 2;
         frameFactor = 1.0f;
         ASSERT_EQ(LoadRaceField(), 1);
         for (int slot = 0; slot < kFieldSize; ++slot) {
             raceField[slot].finishPlace = slot + 1;
+        }
+        for (PlayerRecord& player : players) {
+            ClearBet(player);
+        }
+        gameState = kStateResults;
+    }
+    ScratchFolder folder;
+    std::unique_ptr<WorkingDirectory> inFolder;
+};
+
+class ResultsScreenTest : public ResultsTest {
+  protected:
+    void SetUp() override {
+        ResultsTest::SetUp();
+        numPlayers = 2;
+        for (int slot = 0; slot < kFieldSize; ++slot) {
             oddsCode[slot] = 400; // 3-1
         }
         for (int p = 1; p <= 2; ++p) {
@@ -47,7 +71,6 @@ class ResultsScreenTest : public ::testing::Test {
             player.betType = kBetWin;
             player.betAmount = 100;
         }
-        gameState = kStateResults;
         mouseState = {};
         postTimeMinutes = 2;
         postTimeSeconds = 0;
@@ -63,8 +86,6 @@ class ResultsScreenTest : public ::testing::Test {
         ResultsScreen();
         leftWasUp = 0;
     }
-    ScratchFolder folder;
-    std::unique_ptr<WorkingDirectory> inFolder;
 };
 
 TEST_F(ResultsScreenTest, AFirstFrameClickPaysTheShownReturnOnce) {
@@ -109,6 +130,80 @@ TEST_F(ResultsScreenTest, TheDaysLastRaceAsksOnItsTenthFrameUnlessInSimMode) {
     }
     EXPECT_EQ(gameState, kStateResults); // Sim Mode: no box, the clock will leave
     EXPECT_EQ(resultsFrames, 10);
+}
+
+// The day's last race over: boxes and the champion's hold draw in a window.
+class EndOfDayTest : public ResultsTest {
+  protected:
+    void SetUp() override {
+        ResultsTest::SetUp();
+        raceOfDay = loadedRace = 10;
+        ASSERT_EQ(OpenGameWindow("Stridewell", true), 1);
+        ASSERT_EQ(InitDisplay(kScreenWidth, kScreenHeight, 16), 1);
+        SetFramePacing(false);
+    }
+    void TearDown() override {
+        StopScript();
+        ReleaseFonts();
+        ReleaseDisplay();
+    }
+};
+
+TEST_F(EndOfDayTest, NoChampionForOnePlayerOrATie) {
+    numPlayers = 1;
+    Player(1).money = 5000;
+    const int64_t before = PresentedFrameCount();
+    TodaysChampionScreen();
+    EXPECT_EQ(PresentedFrameCount(), before);
+    numPlayers = 2;
+    Player(2).money = 5000; // level at the top
+    TodaysChampionScreen();
+    EXPECT_EQ(PresentedFrameCount(), before);
+    Player(2).money = 5001;
+    InitClock(60);
+    TodaysChampionScreen(); // held for three seconds of pictures
+    EXPECT_GE(PresentedFrameCount() - before, 180);
+    InitClock(0);
+}
+
+TEST_F(EndOfDayTest, RestartGivesEveryoneAThousandAndKeepsTheTable) {
+    numPlayers = 1;
+    for (PlayerRecord& player : players) {
+        player.money = 77;
+    }
+    std::snprintf(topPlayers[0].name, sizeof topPlayers[0].name, "Ada");
+    topPlayers[0].money = 9000;
+    RestartProfits();
+    for (const PlayerRecord& player : players) {
+        EXPECT_EQ(player.money, kStartingMoney);
+    }
+    EXPECT_STREQ(topPlayers[0].name, "Ada");
+    EXPECT_EQ(topPlayers[0].money, 9000);
+    EXPECT_EQ(gameState, kStateRaceCard);
+    EXPECT_EQ(currentDay, 2);
+}
+
+TEST_F(EndOfDayTest, EscapeClosesTheBoxAndItComesBackElevenFramesLater) {
+    numPlayers = 1;
+    racesPerDay = 10;
+    postTimeMinutes = 2;
+    resultsFrames = 10;
+    // Escape answers every box that opens.
+    std::string escapes;
+    for (int frame = 2; frame < 200; frame += 3) {
+        escapes += std::to_string(frame) + " key Escape\n";
+    }
+    StartScriptFromNextFrame(escapes);
+    ResultsScreen();
+    EXPECT_EQ(resultsFrames, -1);
+    EXPECT_EQ(gameState, kStateResults);
+    int frames = 0;
+    do {
+        ResultsScreen();
+        ++frames;
+        ASSERT_LT(frames, 50);
+    } while (resultsFrames != -1);
+    EXPECT_EQ(frames, 11); // -1 becomes 0, ten frames of counting, then the box again
 }
 
 } // namespace
