@@ -30,21 +30,19 @@ void MarkField() {
 
 TEST(Calendar, DaysRollIntoTheNextMonthCodeAndDecemberIntoANewYear) {
     StableFolder game;
-    SetDate(30, 10, 2002);
-    RollDay();
-    EXPECT_EQ(Date(), "October 31, 2002");
-    RollDay();
-    EXPECT_EQ(Date(), "November 1, 2002");
-    EXPECT_EQ(currentMonth, 12);
-    SetDate(31, 12, 2002);
-    RollDay();
-    EXPECT_EQ(Date(), "December 1, 2002");
-    SetDate(31, 13, 2002);
-    RollDay();
-    EXPECT_EQ(Date(), "January 1, 2003");
-    SetDate(31, 2, 2005); // every month has 31 days
-    RollDay();
-    EXPECT_EQ(Date(), "March 1, 2005");
+    const struct {
+        int32_t day, month, year;
+        const char* next;
+    } kRolls[] = {{30, 10, 2002, "October 31, 2002"},
+                  {31, 10, 2002, "November 1, 2002"}, // month code 12: 11 has no date line
+                  {31, 12, 2002, "December 1, 2002"},
+                  {31, 13, 2002, "January 1, 2003"},
+                  {31, 2, 2005, "March 1, 2005"}}; // every month has 31 days
+    for (const auto& roll : kRolls) {
+        SetDate(roll.day, roll.month, roll.year);
+        RollDay();
+        EXPECT_EQ(Date(), roll.next);
+    }
 }
 
 TEST(Calendar, EveryMonthCodeHasItsDateLineAndElevenHasNone) {
