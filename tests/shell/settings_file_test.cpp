@@ -23,27 +23,6 @@ uint32_t Get32(const std::vector<uint8_t>& bytes, size_t at) {
            static_cast<uint32_t>(bytes[at + 3]) << 24;
 }
 
-// A load restarts the post-time clock at the time between races, whatever the clock showed.
-void ExpectLoadsBackUnchanged(const char* state) {
-    postTimeMinutes = 0;
-    postTimeSeconds = 37.5f;
-    SettingsBlock expected = settingsBlock;
-    expected.postTimeMinutes = expected.timeBetweenRaces;
-    expected.postTimeSeconds = 0.0f;
-    ASSERT_EQ(SaveSettings(), 1) << state;
-    settingsBlock = SettingsBlock{};
-    ASSERT_EQ(LoadSettings(), 1) << state;
-    EXPECT_EQ(EncodeSettingsFile(settingsBlock), EncodeSettingsFile(expected)) << state;
-}
-
-int CountLog(const StableFolder& game, const std::string& part) {
-    int count = 0;
-    for (const std::string& line : game.LogLines()) {
-        count += line.find(part) != std::string::npos;
-    }
-    return count;
-}
-
 void SetGameDate() {
     currentDay = 14;
     currentMonth = 6;
@@ -120,7 +99,7 @@ TEST(SettingsFile, AShortFileIsReadAsFarAsItGoes) {
     EXPECT_EQ(currentYear, 2009);
     EXPECT_EQ(loadedRace, 4);
     EXPECT_EQ(numPlayers, 3);
-    EXPECT_EQ(CountLog(game, "settings.stn is short: 30 of 3916 bytes read"), 1);
+    EXPECT_EQ(game.LogCount("settings.stn is short: 30 of 3916 bytes read"), 1);
 
     WriteBytes("settings.stn", {});
     ASSERT_EQ(LoadSettings(), 1);
@@ -173,11 +152,11 @@ TEST(SettingsFile, OutOfRangeFieldsTakeTheirDefaultsAndTheLogSaysSo) {
     EXPECT_EQ(timeBetweenRaces, 2);
     EXPECT_EQ(postTimeMinutes, 2);
     EXPECT_EQ(numPlayers, 1);
-    EXPECT_EQ(CountLog(game, "out of range"), 19);
-    EXPECT_EQ(CountLog(game, "settings.stn: racesPerDay out of range, set to 10"), 1);
-    EXPECT_EQ(CountLog(game, "settings.stn: stakesEntries2[5].horseNumber out of range, set to 0"),
+    EXPECT_EQ(game.LogCount("out of range"), 19);
+    EXPECT_EQ(game.LogCount("settings.stn: racesPerDay out of range, set to 10"), 1);
+    EXPECT_EQ(game.LogCount("settings.stn: stakesEntries2[5].horseNumber out of range, set to 0"),
               1);
-    EXPECT_EQ(CountLog(game, "settings.stn: stakesRanking[3].rating out of range, set to 0"), 1);
+    EXPECT_EQ(game.LogCount("settings.stn: stakesRanking[3].rating out of range, set to 0"), 1);
 
     bad = SettingsBlock{};
     SetGameDate();
@@ -196,12 +175,12 @@ TEST(SettingsFile, OutOfRangeFieldsTakeTheirDefaultsAndTheLogSaysSo) {
 TEST(SettingsFile, EveryStateTheGameSavesLoadsBackUnchanged) {
     StableFolder game;
     SetGameDate();
-    ExpectLoadsBackUnchanged("a new game");
+    ExpectSaveLoadsBack("a new game");
 
     racesPerDay = 3;
     raceOfDay = 15;
     loadedRace = 15;
-    ExpectLoadsBackUnchanged("fewer races per day than the race");
+    ExpectSaveLoadsBack("fewer races per day than the race");
 
     daysToStakes = 0;
     stakesRound = 4;
@@ -215,11 +194,11 @@ TEST(SettingsFile, EveryStateTheGameSavesLoadsBackUnchanged) {
         stakesRanking[i] = {static_cast<float>(i / 4), i + 1};
     }
     stakesEntries4[9] = {17.0f, 10, 1};
-    ExpectLoadsBackUnchanged("the final");
+    ExpectSaveLoadsBack("the final");
 
     stakesRound = 0;
     stakesRace = 0;
-    ExpectLoadsBackUnchanged("after a final the box did not close");
+    ExpectSaveLoadsBack("after a final the box did not close");
 
     for (int i = 0; i < kTopPlayerCount; ++i) {
         std::memset(topPlayers[i].name, 'A' + i, kTopPlayerNameSize - 1);
@@ -233,8 +212,8 @@ TEST(SettingsFile, EveryStateTheGameSavesLoadsBackUnchanged) {
     announcingOn = 0;
     timeBetweenRaces = 5;
     numPlayers = 4;
-    ExpectLoadsBackUnchanged("the limits of every option");
-    EXPECT_EQ(CountLog(game, "out of range"), 0);
+    ExpectSaveLoadsBack("the limits of every option");
+    EXPECT_EQ(game.LogCount("out of range"), 0);
 }
 
 TEST(SettingsFile, NothingIsSavedBeforeAGameWasPrepared) {
@@ -256,7 +235,7 @@ TEST(SettingsFile, AFailedSaveKeepsTheOldFileAndSaysSo) {
     BoxCapture boxes;
     EXPECT_EQ(SaveSettings(), 0);
     EXPECT_EQ(boxes.Boxes(), std::vector<std::string>{"error: Unable to save game settings."});
-    EXPECT_EQ(CountLog(game, "UNABLE TO SAVE GAME SETTINGS"), 1);
+    EXPECT_EQ(game.LogCount("UNABLE TO SAVE GAME SETTINGS"), 1);
     EXPECT_EQ(ReadBytes("settings.stn"), good);
 }
 
@@ -331,7 +310,7 @@ TEST(PrepareNewGame, WithAFileContinuesTheSavedGame) {
     EXPECT_EQ(raceOfDay, 3);
     EXPECT_EQ(stakesRound, 2);
     EXPECT_EQ(stakesRace, 3);
-    EXPECT_EQ(CountLog(game, "Settings file doesn't exist"), 0);
+    EXPECT_EQ(game.LogCount("Settings file doesn't exist"), 0);
 }
 
 TEST(PrepareNewGame, AFileThatCannotBeMadeStillLeavesAPlayableGame) {
@@ -346,7 +325,7 @@ TEST(PrepareNewGame, AFileThatCannotBeMadeStillLeavesAPlayableGame) {
     EXPECT_EQ(currentMonth, 1);
     EXPECT_EQ(raceOfDay, 1);
     EXPECT_EQ(daysToStakes, 10);
-    EXPECT_EQ(CountLog(game, "Success creating settings.stn"), 0);
+    EXPECT_EQ(game.LogCount("Success creating settings.stn"), 0);
 }
 
 } // namespace

@@ -15,12 +15,6 @@ void SetDate(int32_t day, int32_t month, int32_t year) {
     currentYear = year;
 }
 
-std::string Date() {
-    char text[40];
-    FormatDate(text, sizeof text);
-    return text;
-}
-
 // A field no draw would make, to tell whether the rule loaded a new one.
 void MarkField() {
     raceField[0] = HorseRecord{};
@@ -41,7 +35,7 @@ TEST(Calendar, DaysRollIntoTheNextMonthCodeAndDecemberIntoANewYear) {
     for (const auto& roll : kRolls) {
         SetDate(roll.day, roll.month, roll.year);
         RollDay();
-        EXPECT_EQ(Date(), roll.next);
+        EXPECT_EQ(DateLine(), roll.next);
     }
 }
 
@@ -51,7 +45,7 @@ TEST(Calendar, EveryMonthCodeHasItsDateLineAndElevenHasNone) {
     currentYear = 2010;
     for (const MonthCode& month : kMonths) {
         currentMonth = month.code;
-        EXPECT_EQ(Date(), std::string(month.name) + " 7, 2010");
+        EXPECT_EQ(DateLine(), std::string(month.name) + " 7, 2010");
     }
     currentMonth = 11;
     char text[40] = "unchanged";
@@ -68,18 +62,18 @@ TEST(Calendar, TheLastRaceOfTheDayStartsTheNextDayOneDayCloserToTheStakes) {
     raceOfDay = 9;
     NextRace();
     EXPECT_EQ(raceOfDay, 10);
-    EXPECT_EQ(Date(), "March 5, 2002");
+    EXPECT_EQ(DateLine(), "March 5, 2002");
     EXPECT_EQ(daysToStakes, 10);
     NextRace();
     EXPECT_EQ(raceOfDay, 1);
-    EXPECT_EQ(Date(), "March 6, 2002");
+    EXPECT_EQ(DateLine(), "March 6, 2002");
     EXPECT_EQ(daysToStakes, 9);
 
     racesPerDay = 15;
     raceOfDay = 10;
     NextRace();
     EXPECT_EQ(raceOfDay, 11);
-    EXPECT_EQ(Date(), "March 6, 2002");
+    EXPECT_EQ(DateLine(), "March 6, 2002");
 }
 
 TEST(Calendar, NextDayStartsADayAtOnceWhateverTheRace) {
@@ -89,7 +83,7 @@ TEST(Calendar, NextDayStartsADayAtOnceWhateverTheRace) {
     raceOfDay = 5;
     NextDay();
     EXPECT_EQ(raceOfDay, 1);
-    EXPECT_EQ(Date(), "January 1, 2003");
+    EXPECT_EQ(DateLine(), "January 1, 2003");
     EXPECT_EQ(daysToStakes, 2);
 }
 
@@ -118,7 +112,7 @@ TEST(Calendar, LoweringTheRacesPerDayBelowTheRaceStartsTheNextDayWithANewField) 
     MarkField();
     CheckRaceCountOverflow();
     EXPECT_EQ(raceOfDay, 1);
-    EXPECT_EQ(Date(), "April 5, 2002");
+    EXPECT_EQ(DateLine(), "April 5, 2002");
     EXPECT_EQ(daysToStakes, 6);
     EXPECT_EQ(loadedRace, 8);
     EXPECT_NE(raceField[0].horseNumber, 999);

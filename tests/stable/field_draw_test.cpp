@@ -109,11 +109,7 @@ TEST(FieldDraw, WhenEveryHorseIsRejectedTheFieldIsCompletedFromThemClassIgnored)
     EXPECT_EQ(FieldNumbers().size(), size_t{kFieldSize});
     EXPECT_EQ(UsedCount(), kHorseCount);
     EXPECT_TRUE(boxes.Boxes().empty());
-    int completions = 0;
-    for (const std::string& line : game.LogLines()) {
-        completions += line.find("No horse of the class left") != std::string::npos;
-    }
-    EXPECT_EQ(completions, kFieldSize - 1);
+    EXPECT_EQ(game.LogCount("No horse of the class left"), kFieldSize - 1);
 }
 
 TEST(FieldDraw, AMissingHorseShowsItsBoxOnceAndTheDrawGoesOn) {

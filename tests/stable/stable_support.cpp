@@ -10,6 +10,7 @@
 #include "raceday/odds.h"
 #include "shell/debug_log.h"
 #include "shell/settings_file.h"
+#include "stable/calendar.h"
 #include "stable/field_draw.h"
 #include "stable/horse_file.h"
 #include "stable/horse_updates.h"
@@ -37,6 +38,34 @@ StableFolder::StableFolder() : inFolder(folder.path()) {
 StableFolder::~StableFolder() {
     bugLog.Close();
     ResetStable();
+}
+
+int StableFolder::LogCount(const std::string& text) const {
+    int count = 0;
+    for (const std::string& line : LogLines()) {
+        count += line.find(text) != std::string::npos;
+    }
+    return count;
+}
+
+std::string DateLine() {
+    char text[40];
+    FormatDate(text, sizeof text);
+    return text;
+}
+
+void ExpectSaveLoadsBack(const std::string& state) {
+    const SettingsBlock kept = settingsBlock;
+    postTimeMinutes = 0;
+    postTimeSeconds = 37.5f;
+    SettingsBlock expected = settingsBlock;
+    expected.postTimeMinutes = expected.timeBetweenRaces;
+    expected.postTimeSeconds = 0.0f;
+    ASSERT_EQ(SaveSettings(), 1) << state;
+    settingsBlock = SettingsBlock{};
+    ASSERT_EQ(LoadSettings(), 1) << state;
+    EXPECT_EQ(EncodeSettingsFile(settingsBlock), EncodeSettingsFile(expected)) << state;
+    settingsBlock = kept;
 }
 
 void WriteHorse(int number, const HorseSpec& spec) {

@@ -16,11 +16,20 @@ class StableFolder {
     ~StableFolder();
     std::string File(const std::string& name) const { return folder.File(name); }
     std::vector<std::string> LogLines() const { return ReadLines(folder.File("buglog.txt")); }
+    // How many lines of the debug log hold the text.
+    int LogCount(const std::string& text) const;
 
   private:
     ScratchFolder folder;
     WorkingDirectory inFolder;
 };
+
+// The game's date line for the current day, as the screens write it.
+std::string DateLine();
+
+// Saves and loads the game: everything comes back as it was but the post-time clock, which a
+// load restarts at the time between races whatever it showed. The game is then put back.
+void ExpectSaveLoadsBack(const std::string& state);
 
 struct HorseSpec {
     const char* name;

@@ -32,11 +32,6 @@ std::set<int32_t> EntryNumbers(const StakesEntry* table, std::initializer_list<i
     return numbers;
 }
 
-int CountLines(const StableFolder& game, const std::string& text) {
-    const std::vector<std::string> lines = game.LogLines();
-    return static_cast<int>(std::count(lines.begin(), lines.end(), text));
-}
-
 // Horse 1 ranked best, horse 215 last.
 void RankByNumber() {
     for (int i = 0; i < kHorseCount; ++i) {
@@ -62,7 +57,7 @@ TEST(StakesRanking, BestClassFirstAndEqualClassesInHorseOrder) {
         EXPECT_EQ(stakesEntries1[i].horseNumber, stakesRanking[i].horseNumber);
         EXPECT_FLOAT_EQ(stakesEntries1[i].rating, stakesRanking[i].rating);
     }
-    EXPECT_EQ(CountLines(game, "Fixing duplicate STAKE ENTRIES..."), 0);
+    EXPECT_EQ(game.LogCount("Fixing duplicate STAKE ENTRIES..."), 0);
 }
 
 TEST(StakesRanking, AHorseStandingTwiceGivesItsSecondPlaceToTheHundredAndFirst) {
@@ -83,8 +78,8 @@ TEST(StakesRanking, AHorseStandingTwiceGivesItsSecondPlaceToTheHundredAndFirst) 
         distinct.insert(entry.horseNumber);
     }
     EXPECT_EQ(distinct.size(), size_t{kRound1Entries});
-    EXPECT_EQ(CountLines(game, "Fixing duplicate STAKE ENTRIES..."), 1);
-    EXPECT_EQ(CountLines(game, "Duplicate stakes ENTRIES FIXED!"), 1);
+    EXPECT_EQ(game.LogCount("Fixing duplicate STAKE ENTRIES..."), 1);
+    EXPECT_EQ(game.LogCount("Duplicate stakes ENTRIES FIXED!"), 1);
 }
 
 TEST(StakesRanking, TheDuplicateRepairStopsAtTheEndOfTheRanking) {
@@ -95,7 +90,7 @@ TEST(StakesRanking, TheDuplicateRepairStopsAtTheEndOfTheRanking) {
     const int32_t racesBefore = racesPerDay;
     RankStakesEntries();
     EXPECT_EQ(stakesRanking[0].horseNumber, 1);
-    EXPECT_EQ(CountLines(game, "No ranked horse left to replace a duplicate stakes entry"), 1);
+    EXPECT_EQ(game.LogCount("No ranked horse left to replace a duplicate stakes entry"), 1);
     EXPECT_EQ(racesPerDay, racesBefore);
     std::set<int32_t> numbers;
     for (const StakesEntry& entry : stakesEntries1) {

@@ -13,24 +13,6 @@
 
 namespace {
 
-std::string Date() {
-    char text[40];
-    FormatDate(text, sizeof text);
-    return text;
-}
-
-// Every state the series saves loads back as it was (the clock restarts by design).
-void ExpectSaveLoadsBackUnchanged() {
-    SettingsBlock expected = settingsBlock;
-    expected.postTimeMinutes = expected.timeBetweenRaces;
-    expected.postTimeSeconds = 0.0f;
-    const SettingsBlock kept = settingsBlock;
-    ASSERT_EQ(SaveSettings(), 1);
-    ASSERT_EQ(LoadSettings(), 1);
-    EXPECT_EQ(EncodeSettingsFile(settingsBlock), EncodeSettingsFile(expected));
-    settingsBlock = kept;
-}
-
 bool IsLastRaceOfRound() {
     return stakesRound == 4 || stakesRace == kStakesRoundRules[stakesRound].races;
 }
@@ -98,11 +80,11 @@ TEST(StakesSeries, FourRoundsPromoteFortyTwentyAndTenInTableOrder) {
     int raceNumber = 0;
     for (int32_t round = 1; round <= kStakesRounds; ++round) {
         ASSERT_EQ(stakesRound, round);
-        EXPECT_EQ(Date(), roundDates[round - 1]);
+        EXPECT_EQ(DateLine(), roundDates[round - 1]);
         for (int race = 1; race <= kStakesRoundRules[round].races; ++race) {
             EXPECT_EQ(stakesRace, race);
             EXPECT_EQ(raceOfDay, race);
-            ExpectSaveLoadsBackUnchanged();
+            ExpectSaveLoadsBack(DateLine());
             RunStakesRace(++raceNumber);
         }
         if (round < kStakesRounds) {
@@ -123,8 +105,8 @@ TEST(StakesSeries, FourRoundsPromoteFortyTwentyAndTenInTableOrder) {
     EXPECT_EQ(raceOfDay, 1);
     EXPECT_EQ(daysToStakes, 10);
     EXPECT_EQ(racesPerDay, 10);
-    EXPECT_EQ(Date(), "January 5, 2002");
-    ExpectSaveLoadsBackUnchanged();
+    EXPECT_EQ(DateLine(), "January 5, 2002");
+    ExpectSaveLoadsBack(DateLine());
     // The re-rated files were not overwritten by the final's after-race update.
     for (int number = 1; number <= kHorseCount; ++number) {
         const std::vector<uint8_t> bytes = ReadBytes(HorseFilePath(number));
