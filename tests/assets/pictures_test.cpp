@@ -1,5 +1,5 @@
-// The generated pictures: every sprite of the manifest and of the single screens loads from
-// them through the game's own reader, each cell full, borders empty, the key where it belongs.
+// The generated pictures: every sprite of the game's manifest and of the single screens loads
+// from them through the game's own reader, each cell full, borders empty, the key where it belongs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/asset_manifest.h"
 #include "platform/bitmap.h"
 #include "platform/display.h"
 #include "platform/sprite.h"
@@ -19,76 +20,15 @@
 
 namespace {
 
-struct SpriteCell {
-    int frame, x, y; // frame `frame` is the sprite-sized rectangle whose top-left is (x, y)
-};
-
 struct Cell {
     std::string picture;
     int width, height, lastFrame;
     std::vector<SpriteCell> cells;
 };
 
-// Every sprite of the asset manifest: picture, frame size, last frame and the cells cut, then
-// the pictures that single screens load.
-const std::vector<Cell> kCells = {
-    {"track.bmp", 800, 600, 1, {{0, 1, 1}}},
-    {"tree1.bmp", 68, 91, 1, {{0, 31, 1}}},
-    {"tree2.bmp", 88, 118, 1, {{0, 1, 1}}},
-    {"tree3.bmp", 108, 144, 1, {{0, 51, 1}}},
-    {"tree4.bmp", 129, 170, 1, {{0, 1, 1}}},
-    {"mainmenu.bmp", 800, 600, 1, {{0, 1, 1}}},
-    {"menu_horse.bmp", 537, 424, 1, {{0, 1, 1}}},
-    {"champion_screen.bmp", 800, 600, 1, {{0, 1, 1}}},
-    {"sprites2.bmp", 800, 21, 1, {{0, 0, 209}}},
-    {"sprites2.bmp", 494, 76, 1, {{0, 1, 1}}},
-    {"sprites2.bmp", 23, 19, 1, {{0, 280, 231}}},
-    {"sprites2.bmp", 278, 133, 1, {{0, 1, 231}}},
-    {"sprites2.bmp", 333, 135, 1, {{0, 280, 251}}},
-    {"sprites2.bmp", 134, 135, 1, {{0, 614, 251}}},
-    {"sprites.bmp", 532, 57, 1, {{0, 1, 1}}},
-    {"sprites.bmp", 74, 21, 2, {{0, 11, 64}, {1, 86, 64}}},
-    {"sprites.bmp", 97, 27, 2, {{0, 5, 96}, {1, 103, 96}}},
-    {"sprites.bmp", 89, 21, 2, {{0, 1, 148}, {1, 95, 148}}},
-    {"sprites.bmp", 53, 22, 2, {{0, 6, 125}, {1, 60, 125}}},
-    {"sprites.bmp", 58, 25, 2, {{0, 196, 159}, {1, 266, 159}}},
-    {"sprites.bmp", 112, 64, 2, {{0, 1, 388}, {1, 114, 388}}},
-    {"sprites.bmp", 100, 22, 1, {{0, 329, 61}}},
-    {"sprites.bmp", 20, 27, 1, {{0, 307, 61}}},
-    {"sprites.bmp", 118, 37, 1, {{0, 1, 453}, {1, 123, 453}}},
-    {"sprites.bmp", 140, 37, 1, {{0, 1, 491}, {1, 144, 491}}},
-    {"sprites.bmp", 141, 38, 1, {{0, 1, 531}, {1, 143, 531}}},
-    {"sprites.bmp", 143, 37, 1, {{0, 244, 453}, {1, 390, 453}}},
-    {"sprites.bmp", 72, 28, 1, {{0, 286, 491}}},
-    {"sprites.bmp", 75, 51, 1, {{0, 365, 324}}},
-    {"sprites.bmp", 73, 19, 1, {{0, 430, 61}}},
-    {"sprites.bmp", 57, 18, 1, {{0, 601, 63}}},
-    {"sprites.bmp", 33, 21, 1, {{0, 273, 61}}},
-    {"sprites.bmp", 17, 26, 2, {{0, 336, 109}, {1, 354, 109}}},
-    {"sprites.bmp", 17, 26, 2, {{0, 336, 136}, {1, 354, 136}}},
-    {"sprites.bmp", 17, 26, 2, {{0, 337, 163}, {1, 355, 163}}},
-    {"sprites.bmp", 20, 26, 2, {{0, 337, 191}, {1, 358, 191}}},
-    {"sprites.bmp", 19, 26, 2, {{0, 338, 218}, {1, 358, 218}}},
-    {"sprites.bmp", 18, 26, 2, {{0, 382, 108}, {1, 402, 108}}},
-    {"sprites.bmp", 20, 26, 2, {{0, 381, 136}, {1, 402, 136}}},
-    {"sprites.bmp", 17, 26, 2, {{0, 381, 163}, {1, 400, 163}}},
-    {"sprites.bmp", 18, 27, 2, {{0, 381, 190}, {1, 400, 190}}},
-    {"sprites.bmp", 32, 26, 2, {{0, 380, 219}, {1, 415, 219}}},
-    {"sprites3.bmp", 173, 327, 2, {{0, 1, 1}, {1, 175, 1}}},
-    {"sprites.bmp", 54, 32, 1, {{0, 467, 82}}},
-    {"sprites.bmp", 54, 32, 1, {{0, 522, 82}}},
-    {"sprites.bmp", 53, 32, 1, {{0, 577, 82}}},
-    {"sprites.bmp", 53, 33, 1, {{0, 541, 115}}},
-    {"sprites.bmp", 41, 121, 1, {{0, 571, 253}}},
-    {"sprites.bmp", 172, 52, 1, {{0, 534, 4}}},
-    {"sprites.bmp", 132, 17, 1, {{0, 365, 376}}},
-    {"sprites.bmp", 106, 24, 1, {{0, 365, 394}}},
-    {"sprites.bmp", 133, 23, 1, {{0, 365, 419}}},
-    {"sprites.bmp", 152, 37, 1, {{0, 365, 539}}},
-    {"sprites.bmp", 98, 21, 2, {{0, 571, 150}}},
-    {"sprites.bmp", 138, 20, 1, {{0, 498, 375}}},
-    {"todayschamp.bmp", 300, 200, 1, {{0, 0, 0}}},
-    // Single screens: the intro, results, notices and the player tabs.
+// The pictures single screens load outside the manifest: the intro, results, notices and the
+// player tabs.
+const std::vector<Cell> kScreenCells = {
     {"intro.bmp", 481, 105, 1, {{0, 166, 386}}},
     {"intro.bmp", 153, 31, 1, {{0, 313, 497}}},
     {"intro.bmp", 545, 155, 1, {{0, 150, 5}}},
@@ -105,16 +45,15 @@ const std::vector<Cell> kCells = {
     {"sprites.bmp", 36, 52, 1, {{0, 328, 388}}},
 };
 
-std::vector<Cell> RunnerCells() {
-    std::vector<Cell> runners;
-    for (int r = 0; r < 10; ++r) {
-        Cell runner{"horses.bmp", 106, 56, 11, {}};
-        for (int i = 0; i <= 10; ++i) {
-            runner.cells.push_back({i, 1 + 107 * i, 1 + 57 * r});
-        }
-        runners.push_back(runner);
+// Every sprite the game cuts at start-up, as its manifest says, then the single screens'.
+std::vector<Cell> AllCells() {
+    std::vector<Cell> all;
+    for (const SpriteRow& row : ManifestSprites()) {
+        all.push_back({row.picture, row.width, row.height, row.lastFrame,
+                       std::vector<SpriteCell>(row.cells.begin(), row.cells.end())});
     }
-    return runners;
+    all.insert(all.end(), kScreenCells.begin(), kScreenCells.end());
+    return all;
 }
 
 // The least sheet sizes the cells need.
@@ -144,12 +83,6 @@ const std::map<std::string, std::pair<int, int>> kLeastSizes = {
 // Pictures the screens show without any see-through pixel.
 const std::vector<std::string> kOpaque = {"track.bmp", "results.bmp", "resetgamenotice.bmp",
                                           "champion_screen.bmp"};
-
-std::vector<Cell> AllCells() {
-    std::vector<Cell> all = RunnerCells();
-    all.insert(all.end(), kCells.begin(), kCells.end());
-    return all;
-}
 
 std::string ImagePath(const std::string& picture) {
     return GeneratedDataFolder() + "/images/" + picture;
