@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/asset_manifest.h"
 #include "platform/sound.h"
 #include "platform/wave_file.h"
 #include "tests/assets/generated_data.h"
@@ -15,37 +16,13 @@
 
 namespace {
 
-// The clips the game loads, as the manifest lists them, and the intro's.
+// The clips the game loads, as its manifest lists them, and the intro's.
 std::vector<std::string> ClipPaths() {
     std::vector<std::string> paths;
-    for (const char* single :
-         {"postcall",   "click1",        "click2",     "crowd",      "maincrowd",
-          "gallop",     "theiroffsound", "cash",       "horse1",     "horse2",
-          "horse3",     "horse4",        "background", "explode",    "1minute1",
-          "30seconds1", "posttime1",     "1minute2",   "30seconds2", "posttime2",
-          "1minute3",   "30seconds3",    "posttime3",  "comeon",     "intro"}) {
-        paths.push_back(std::string("sounds/") + single + ".wav");
+    for (const SoundRow& row : ManifestSounds()) {
+        paths.push_back(row.path);
     }
-    const std::string a = "sounds/announcer/";
-    for (int n = 1; n <= 10; ++n) {
-        const std::string i = std::to_string(n);
-        for (const std::string& file :
-             {"stretch" + i, "generic_phrase" + i, i + "UpFront_calm", i + "UpFront_med",
-              i + "UpFront_ex", i + "UpFront_ex2", i + "UpFront_ex3", i + "UpFront_med2",
-              i + "UpFront_med3", i + "incommand_calm", i + "struggling", i + "struggling2",
-              i + "goodstart", i + "badstart"}) {
-            paths.push_back(a + file + ".wav");
-        }
-        if (n <= 7) {
-            paths.push_back(a + "theiroff" + i + ".wav");
-        }
-    }
-    for (int n = 1; n <= 30; ++n) {
-        for (const char* family : {"generic_calm", "generic_med", "generic_ex"}) {
-            paths.push_back(a + family + std::to_string(n) + ".wav");
-        }
-    }
-    paths.push_back(a + "atfirstquarterpole.wav");
+    paths.push_back("sounds/intro.wav");
     return paths;
 }
 
