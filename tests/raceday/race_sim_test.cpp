@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "platform/game_sprites.h"
 #include "platform/input.h"
@@ -199,22 +200,16 @@ TEST_F(RaceSimTest, LanesFollowTheRulesOnCrowdedFields) {
                 CurrentValue(raceField[i], phase) = static_cast<float>(Rand() % 20);
             }
         }
-        Sprite expected[kFieldSize];
-        HorseRecord expectedRunners[kFieldSize];
-        const Sprite before[kFieldSize] = {sHorse[0], sHorse[1], sHorse[2], sHorse[3], sHorse[4],
-                                           sHorse[5], sHorse[6], sHorse[7], sHorse[8], sHorse[9]};
-        const HorseRecord runnersBefore[kFieldSize] = {
-            raceField[0], raceField[1], raceField[2], raceField[3], raceField[4],
-            raceField[5], raceField[6], raceField[7], raceField[8], raceField[9]};
+        // The plain rules move the field first; then it is put back for the game's own turn.
+        const std::vector<Sprite> before(std::begin(sHorse), std::begin(sHorse) + kFieldSize);
+        const std::vector<HorseRecord> runnersBefore(std::begin(raceField), std::end(raceField));
         for (int i = 0; i < kFieldSize; ++i) {
             reference::UpdateLanes(i);
         }
-        for (int i = 0; i < kFieldSize; ++i) {
-            expected[i] = sHorse[i];
-            expectedRunners[i] = raceField[i];
-            sHorse[i] = before[i];
-            raceField[i] = runnersBefore[i];
-        }
+        const std::vector<Sprite> expected(std::begin(sHorse), std::begin(sHorse) + kFieldSize);
+        const std::vector<HorseRecord> expectedRunners(std::begin(raceField), std::end(raceField));
+        std::copy(before.begin(), before.end(), std::begin(sHorse));
+        std::copy(runnersBefore.begin(), runnersBefore.end(), std::begin(raceField));
         for (int i = 0; i < kFieldSize; ++i) {
             ASSERT_EQ(CanMoveIn(i), reference::CanMoveIn(i)) << trial << " " << i;
             ASSERT_EQ(CanMoveOut(i), reference::CanMoveOut(i)) << trial << " " << i;
