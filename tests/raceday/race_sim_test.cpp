@@ -207,7 +207,7 @@ TEST_F(RaceSimTest, LanesFollowTheRulesOnCrowdedFields) {
             reference::UpdateLanes(i);
         }
         const std::vector<Sprite> expected(std::begin(sHorse), std::begin(sHorse) + kFieldSize);
-        const std::vector<HorseRecord> expectedRunners(std::begin(raceField), std::end(raceField));
+        std::vector<HorseRecord> expectedRunners(std::begin(raceField), std::end(raceField));
         std::copy(before.begin(), before.end(), std::begin(sHorse));
         std::copy(runnersBefore.begin(), runnersBefore.end(), std::begin(raceField));
         for (int i = 0; i < kFieldSize; ++i) {
