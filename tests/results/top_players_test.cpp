@@ -18,46 +18,40 @@ std::vector<std::pair<std::string, int>> Entries(const Table& table) {
     return entries;
 }
 
-void Fill(Table& table, std::vector<std::pair<const char*, int>> entries) {
+using Want = std::vector<std::pair<std::string, int>>;
+
+void Fill(Table& table, const Want& entries) {
     for (int i = 0; i < kTopPlayerCount; ++i) {
         table[i] = {};
-        std::snprintf(table[i].name, sizeof table[i].name, "%s", entries[i].first);
+        std::snprintf(table[i].name, sizeof table[i].name, "%s", entries[i].first.c_str());
         table[i].money = entries[i].second;
     }
 }
 
-using Want = std::vector<std::pair<std::string, int>>;
-
-TEST(UpdateTopPlayers, ANewcomerTakesItsPlaceBelowEqualMoney) {
-    Table table;
-    Fill(table, {{"A", 500}, {"B", 300}, {"C", 100}});
-    UpdateTopPlayers(table, "D", 400);
-    EXPECT_EQ(Entries(table), (Want{{"A", 500}, {"D", 400}, {"B", 300}}));
-    Fill(table, {{"A", 500}, {"B", 500}, {"C", 100}});
-    UpdateTopPlayers(table, "D", 600);
-    EXPECT_EQ(Entries(table), (Want{{"D", 600}, {"A", 500}, {"B", 500}}));
-    UpdateTopPlayers(table, "E", 500); // equal money never displaces
-    EXPECT_EQ(Entries(table), (Want{{"D", 600}, {"A", 500}, {"B", 500}}));
-}
-
-TEST(UpdateTopPlayers, AListedPlayerMovingUpHoldsOneEntry) {
-    Table table;
-    Fill(table, {{"A", 500}, {"B", 300}, {"C", 100}});
-    UpdateTopPlayers(table, "C", 600);
-    EXPECT_EQ(Entries(table), (Want{{"C", 600}, {"A", 500}, {"B", 300}}));
-    Fill(table, {{"A", 500}, {"P", 300}, {"B", 100}});
-    UpdateTopPlayers(table, "P", 400);
-    EXPECT_EQ(Entries(table), (Want{{"A", 500}, {"P", 400}, {"B", 100}}));
-    Fill(table, {{"P", 100}, {"A", 50}, {"B", 30}});
-    UpdateTopPlayers(table, "P", 200);
-    EXPECT_EQ(Entries(table), (Want{{"P", 200}, {"A", 50}, {"B", 30}}));
-}
-
-TEST(UpdateTopPlayers, ALowerFigureForAListedPlayerChangesNothing) {
-    Table table;
-    Fill(table, {{"P", 500}, {"A", 300}, {"B", 100}});
-    UpdateTopPlayers(table, "P", 200);
-    EXPECT_EQ(Entries(table), (Want{{"P", 500}, {"A", 300}, {"B", 100}}));
+TEST(UpdateTopPlayers, ANewcomerGoesBelowEqualMoneyAndAListedPlayerHoldsOneEntry) {
+    const struct {
+        Want before;
+        const char* name;
+        int money;
+        Want after;
+    } kCases[] = {
+        {{{"A", 500}, {"B", 300}, {"C", 100}}, "D", 400, {{"A", 500}, {"D", 400}, {"B", 300}}},
+        {{{"A", 500}, {"B", 500}, {"C", 100}}, "D", 600, {{"D", 600}, {"A", 500}, {"B", 500}}},
+        // Equal money never displaces.
+        {{{"D", 600}, {"A", 500}, {"B", 500}}, "E", 500, {{"D", 600}, {"A", 500}, {"B", 500}}},
+        // A listed player moving up leaves its lower entry.
+        {{{"A", 500}, {"B", 300}, {"C", 100}}, "C", 600, {{"C", 600}, {"A", 500}, {"B", 300}}},
+        {{{"A", 500}, {"P", 300}, {"B", 100}}, "P", 400, {{"A", 500}, {"P", 400}, {"B", 100}}},
+        {{{"P", 100}, {"A", 50}, {"B", 30}}, "P", 200, {{"P", 200}, {"A", 50}, {"B", 30}}},
+        // A lower figure for a listed player changes nothing.
+        {{{"P", 500}, {"A", 300}, {"B", 100}}, "P", 200, {{"P", 500}, {"A", 300}, {"B", 100}}},
+    };
+    for (const auto& c : kCases) {
+        Table table;
+        Fill(table, c.before);
+        UpdateTopPlayers(table, c.name, c.money);
+        EXPECT_EQ(Entries(table), c.after) << c.name << " " << c.money;
+    }
 }
 
 TEST(UpdateTopPlayers, AnEmptyTableFillsInOrder) {
