@@ -3,6 +3,7 @@
 #include "platform/display.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/clock.h"
@@ -109,6 +110,11 @@ Uint32 DisplayPixelFormat() {
 }
 
 SDL_Window* GameWindow() { return display.window; }
+
+void UseHeadlessDevices() {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+}
 
 int OpenGameWindow(const char* title, bool windowed) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {

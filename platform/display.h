@@ -49,6 +49,11 @@ void SetDisplayDepth(int bitsPerPixel);
 
 void ShowSystemCursor();
 
+// For unattended runs: no window is shown and no sound device is opened, while the game draws
+// and mixes as ever. Called before the window is opened; drivers the environment already
+// names are kept.
+void UseHeadlessDevices();
+
 // What the platform last reported going wrong, for messages on the terminal.
 const char* PlatformError();
 

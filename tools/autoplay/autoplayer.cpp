@@ -224,6 +224,7 @@ int RunAutoplayedGame(const std::string& dataFolder, uint32_t gameSeed, int fixe
     for (std::string& arg : args) {
         argv.push_back(arg.data());
     }
+    UseHeadlessDevices();
     SetFrameHook(AutoplayFrame);
     const int status = RunStridewell(static_cast<int>(argv.size()), argv.data());
     SetFrameHook(nullptr);

@@ -39,5 +39,6 @@ void AutoplayFrame();
 // settings.stn cannot be written.
 bool WriteQuickSavedGame(const std::string& folder, int racesPerDay, int daysToStakes);
 
-// The command line of a headless autoplayed game in a data folder.
+// Runs the game headless (no window, no sound device) in a data folder, played by the
+// autoplayer; its exit status.
 int RunAutoplayedGame(const std::string& dataFolder, uint32_t gameSeed, int fixedFps);
