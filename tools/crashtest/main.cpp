@@ -9,6 +9,7 @@
 
 #include "assets/generator.h"
 #include "tools/autoplay/autoplayer.h"
+#include "tools/command_line.h"
 #include "tools/crashtest/crash_checks.h"
 
 namespace {
@@ -23,16 +24,6 @@ constexpr const char* kUsage =
     "  --seed S        the seed of the moments and of the games (1)\n"
     "  --data DIR      a data folder to play a copy of; without it one is generated\n"
     "Exit status: 0 when every file read back whole, 1 when one did not, 2 for a bad command.\n";
-
-bool Number(const char* text, long low, long high, long* value) {
-    char* end = nullptr;
-    const long parsed = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || parsed < low || parsed > high) {
-        return false;
-    }
-    *value = parsed;
-    return true;
-}
 
 std::string MakeFolder() {
     char pattern[] = "/tmp/stridewell-crash-XXXXXX";

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/command_line.h"
 #include "tools/racesim/clip_clock.h"
 #include "tools/racesim/headless_race.h"
 #include "tools/racesim/race_stats.h"
@@ -37,16 +38,6 @@ struct Options {
     std::string data = ".";
     bool announce = false;
 };
-
-bool Number(const char* text, long low, long high, long* value) {
-    char* end = nullptr;
-    const long parsed = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || parsed < low || parsed > high) {
-        return false;
-    }
-    *value = parsed;
-    return true;
-}
 
 bool Parse(int argc, char** argv, Options* options) {
     for (int i = 1; i < argc; ++i) {

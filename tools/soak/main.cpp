@@ -14,6 +14,7 @@
 
 #include "assets/generator.h"
 #include "tools/autoplay/autoplayer.h"
+#include "tools/command_line.h"
 #include "tools/soak/referee.h"
 
 namespace {
@@ -46,16 +47,6 @@ struct Options {
     int fps = 20;
     bool keep = false;
 };
-
-bool Number(const char* text, long low, long high, long* value) {
-    char* end = nullptr;
-    const long parsed = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || parsed < low || parsed > high) {
-        return false;
-    }
-    *value = parsed;
-    return true;
-}
 
 bool Parse(int argc, char** argv, Options* options) {
     for (int i = 1; i < argc; ++i) {
