@@ -37,6 +37,15 @@ void Put32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
     Put16(out, at + 2, v >> 16);
 }
 
+bool WriteFile(const std::vector<uint8_t>& bytes, const std::string& path) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
 const char* FaceName(Face face) {
     switch (face) {
     case Face::Sans:
@@ -289,12 +298,49 @@ bool WriteBmp(const Canvas& canvas, const std::string& path) {
             out[at++] = static_cast<uint8_t>(p >> 16);
         }
     }
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
+    return WriteFile(out, path);
+}
+
+bool WriteBmpWithAlpha(const Canvas& canvas, const std::string& path) {
+    cairo_surface_flush(canvas.surface);
+    // A version 4 header, whose bit fields name the alpha channel.
+    constexpr uint32_t kHeaderSize = 14 + 108;
+    const uint32_t imageSize = 4u * canvas.width * canvas.height;
+    std::vector<uint8_t> out(kHeaderSize + imageSize);
+    out[0] = 'B';
+    out[1] = 'M';
+    Put32(out, 2, static_cast<uint32_t>(out.size()));
+    Put32(out, 10, kHeaderSize);
+    Put32(out, 14, 108);
+    Put32(out, 18, static_cast<uint32_t>(canvas.width));
+    Put32(out, 22, static_cast<uint32_t>(canvas.height));
+    Put16(out, 26, 1);
+    Put16(out, 28, 32);
+    Put32(out, 30, 3); // bit fields
+    Put32(out, 34, imageSize);
+    Put32(out, 38, 2835);
+    Put32(out, 42, 2835);
+    Put32(out, 54, 0x00FF0000);
+    Put32(out, 58, 0x0000FF00);
+    Put32(out, 62, 0x000000FF);
+    Put32(out, 66, 0xFF000000);
+    Put32(out, 70, 0x73524742); // sRGB
+    size_t at = kHeaderSize;
+    for (int y = canvas.height - 1; y >= 0; --y) {
+        const uint32_t* row = Row(canvas, y);
+        for (int x = 0; x < canvas.width; ++x) {
+            // Cairo keeps colours multiplied by alpha; the file keeps them straight.
+            const uint32_t p = row[x];
+            const uint32_t a = p >> 24;
+            for (int shift : {0, 8, 16}) {
+                const uint32_t c = (p >> shift) & 0xFF;
+                out[at++] =
+                    static_cast<uint8_t>(a == 0 ? 0 : std::min(255u, (c * 255 + a / 2) / a));
+            }
+            out[at++] = static_cast<uint8_t>(a);
+        }
     }
-    const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
-    return std::fclose(file) == 0 && written;
+    return WriteFile(out, path);
 }
 
 bool WritePng(const Canvas& canvas, const std::string& path) {

@@ -69,6 +69,8 @@ void Paste(Canvas* sheet, const Canvas& piece, int x, int y);
 // A 24-bit, bottom-up, uncompressed .bmp with an image-size field of 3 x w x h; the width
 // must be a multiple of 4 so rows need no padding. Returns false when it cannot be written.
 bool WriteBmp(const Canvas& canvas, const std::string& path);
+// A 32-bit .bmp that keeps the alpha channel (for the window icon).
+bool WriteBmpWithAlpha(const Canvas& canvas, const std::string& path);
 bool WritePng(const Canvas& canvas, const std::string& path);
 
 // Reads back one pixel as 0xRRGGBB (alpha ignored) and its alpha.

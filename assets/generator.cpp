@@ -9,8 +9,10 @@
 
 #include "assets/data_hash.h"
 #include "assets/horse_files.h"
+#include "assets/icon.h"
 #include "assets/pictures.h"
 #include "assets/sounds.h"
+#include "platform/data_files.h"
 
 namespace fs = std::filesystem;
 
@@ -24,6 +26,9 @@ std::string ReadStamp(const fs::path& file) {
 }
 
 bool AllPresent(const fs::path& dir) {
+    if (!fs::exists(dir / kWindowIconFile)) {
+        return false;
+    }
     for (const PictureSpec& spec : kPictures) {
         if (!fs::exists(dir / "images" / spec.file)) {
             return false;
@@ -49,10 +54,14 @@ int WritePictures(const fs::path& dir, std::string* error) {
         }
         FreeCanvas(&picture);
         if (!error->empty()) {
-            break;
+            return written;
         }
     }
-    return written;
+    if (!WriteWindowIcon((dir / kWindowIconFile).string())) {
+        *error = "cannot write " + (dir / kWindowIconFile).string();
+        return written;
+    }
+    return written + 1;
 }
 
 bool HasHorseFiles(const fs::path& horses) {

@@ -1,4 +1,5 @@
-// stridewell-data: makes the game's pictures, sounds and horses, or contact sheets of the art.
+// stridewell-data: makes the game's pictures, sounds and horses, its icons, or contact sheets of
+// the art.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -6,12 +7,15 @@
 
 #include "assets/contact_sheet.h"
 #include "assets/generator.h"
+#include "assets/icon.h"
 
 namespace {
 
 void Usage(FILE* to) {
     std::fprintf(to, "usage: stridewell-data DIR             write images/, sounds/ and horses/ "
                      "into DIR\n"
+                     "       stridewell-data --icons DIR      write the icons into DIR, an icon "
+                     "theme's folder\n"
                      "       stridewell-data --contact-sheet OUT.png\n"
                      "                                      every picture on one page, and the "
                      "runners on OUT-runners.png\n");
@@ -27,6 +31,15 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--contact-sheet") == 0) {
         if (!WriteContactSheets(argv[2])) {
             std::fprintf(stderr, "stridewell-data: cannot write %s\n", argv[2]);
+            return 1;
+        }
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) {
+        std::string error;
+        WriteIconTheme(argv[2], &error);
+        if (!error.empty()) {
+            std::fprintf(stderr, "stridewell-data: %s\n", error.c_str());
             return 1;
         }
         return 0;

@@ -1,5 +1,6 @@
 // The .bmp reader: 24-bit pictures decoded once into the display's 16-bit packing.
 #include "platform/bitmap.h"
+#include "platform/data_files.h"
 #include "platform/file_bytes.h"
 
 #include <cstdio>
@@ -122,7 +123,7 @@ int LoadBitmapFromMemory(BitmapFile* bmp, const uint8_t* data, size_t size) {
 
 int LoadBitmapFile(BitmapFile* bmp, const char* path) {
     UnloadBitmapFile(bmp);
-    const std::vector<uint8_t> bytes = ReadFileBytes(path, kMaxFileBytes);
+    const std::vector<uint8_t> bytes = ReadFileBytes(DataFilePath(path).c_str(), kMaxFileBytes);
     return LoadBitmapFromMemory(bmp, bytes.data(), bytes.size());
 }
 

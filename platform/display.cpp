@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "platform/clock.h"
+#include "platform/file_bytes.h"
 #include "platform/message_box.h"
 #include "platform/script.h"
 #include "platform/sdl_private.h"
@@ -117,6 +119,9 @@ void UseHeadlessDevices() {
 }
 
 int OpenGameWindow(const char* title, bool windowed) {
+    // The desktop ties the window to the game's menu entry and icon by its class.
+    setenv("SDL_VIDEO_X11_WMCLASS", STRIDEWELL_APP_ID, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", STRIDEWELL_APP_ID, 0);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         return 0;
     }
@@ -125,6 +130,17 @@ int OpenGameWindow(const char* title, bool windowed) {
     display.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                       kScreenWidth, kScreenHeight, SDL_WINDOW_RESIZABLE);
     return display.window != nullptr ? 1 : 0;
+}
+
+void SetWindowIcon(const char* path) {
+    // Read as every data file is, so a pipe or a device in its place cannot block the start.
+    const std::vector<uint8_t> bytes = ReadFileBytes(path, 1 << 20);
+    SDL_Surface* icon =
+        bytes.empty() ? nullptr : SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes.data(), bytes.size()), 1);
+    if (display.window != nullptr && icon != nullptr) {
+        SDL_SetWindowIcon(display.window, icon);
+    }
+    SDL_FreeSurface(icon);
 }
 
 void SetDisplayDepth(int bitsPerPixel) { display.bitsPerPixel = bitsPerPixel == 15 ? 15 : 16; }

@@ -42,6 +42,8 @@ extern Clipper* backClipper;
 // Called once by the entry point before start-up: opens the game window titled "Stridewell",
 // full-screen on the desktop unless windowed. Returns 1, or 0 when no window can be made.
 int OpenGameWindow(const char* title, bool windowed);
+// Gives the window the icon in a .bmp file (with alpha); without one the desktop's own shows.
+void SetWindowIcon(const char* path);
 
 // The packing pictures are loaded in before the display is up, and that start-up asks for:
 // 15 (5-5-5) or 16 (5-6-5).

@@ -1,5 +1,6 @@
 // The WAVE reader: every chunk size is checked against the bytes that are really there.
 #include "platform/wave_file.h"
+#include "platform/data_files.h"
 #include "platform/file_bytes.h"
 
 #include <algorithm>
@@ -117,6 +118,6 @@ int ReadWaveFromMemory(const uint8_t* data, size_t size, WaveClip* clip) {
 int ReadWaveFile(const char* path, WaveClip* clip) {
     clip->format = {};
     clip->samples.clear();
-    const std::vector<uint8_t> bytes = ReadFileBytes(path, kMaxWaveFileBytes);
+    const std::vector<uint8_t> bytes = ReadFileBytes(DataFilePath(path).c_str(), kMaxWaveFileBytes);
     return ReadWaveFromMemory(bytes.data(), bytes.size(), clip);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/data_files.h"
 #include "platform/display.h"
 #include "platform/events.h"
 #include "platform/input.h"
@@ -80,6 +81,17 @@ int RunStridewell(int argc, char** argv) {
         return 1;
     }
     bugLog.Open();
+    // The installed game's data lies beside the program; a stable with no horses gets its
+    // starting horses from there.
+    SetInstalledDataFolder(FindInstalledDataFolder("/proc/self/exe"));
+    if (const int copied = CopyStartingHorses(InstalledDataFolder(), &error); copied > 0) {
+        bugLog.Write(("Copied " + std::to_string(copied) + " starting horses from " +
+                      InstalledDataFolder() + "/horses")
+                         .c_str());
+    }
+    if (!error.empty()) {
+        bugLog.Write(error.c_str());
+    }
 
     InitClock(options.fixedFps);
     // A script or a program playing on the virtual clock goes as fast as the machine allows.
@@ -91,6 +103,7 @@ int RunStridewell(int argc, char** argv) {
         std::fprintf(stderr, "stridewell: cannot open the game window: %s\n", PlatformError());
         return 1;
     }
+    SetWindowIcon(DataFilePath(kWindowIconFile).c_str());
 
     // A run starts with no close or quit left over from an earlier run in this process.
     ClearQuitMessage();

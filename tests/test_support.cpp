@@ -1,7 +1,6 @@
 // Helpers the tests share: a scratch folder and .bmp files built byte by byte.
 #include "tests/test_support.h"
 
-#include "assets/generator.h"
 #include "platform/display.h"
 #include "platform/script.h"
 
@@ -111,20 +110,7 @@ std::vector<std::string> ReadLines(const std::string& path) {
 }
 
 const std::filesystem::path& GeneratedGameData() {
-    static const std::filesystem::path folder = [] {
-        const std::filesystem::path made = std::string(STRIDEWELL_ASSET_TEST_DATA) + "-games";
-        std::filesystem::create_directories(made);
-        // Tests run side by side: one makes the data while the others wait for it.
-        const int lock = open((made / ".lock").c_str(), O_CREAT | O_RDWR, 0644);
-        flock(lock, LOCK_EX);
-        const GeneratorResult result = GenerateGameData(made.string());
-        flock(lock, LOCK_UN);
-        close(lock);
-        if (!result.error.empty()) {
-            throw std::runtime_error("cannot make the game data: " + result.error);
-        }
-        return made;
-    }();
+    static const std::filesystem::path folder = STRIDEWELL_BUILD_DATA;
     return folder;
 }
 

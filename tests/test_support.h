@@ -41,7 +41,7 @@ std::vector<uint8_t> MakeBmp(int width, int height, const std::vector<Rgb>& topD
 void Put16(std::vector<uint8_t>& bytes, size_t at, uint16_t value);
 void Put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value);
 
-// The game's generated pictures, sounds and starting horses, made once for the whole test run.
+// The game's generated pictures, sounds and starting horses, as the build made them.
 const std::filesystem::path& GeneratedGameData();
 
 // Fills a data folder for one game: the generated pictures and sounds, and a fresh copy of the

@@ -27,7 +27,7 @@ fuzz_one() {
     # settings.stn grows by one byte per 0x0A in the block, up to twice its 3916 bytes.
     local max_len=4096
     [ "$reader" = settings ] && max_len=8192
-    "build/fuzz/${reader}_fuzz" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
+    "build/fuzz/bin/${reader}_fuzz" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
         -rss_limit_mb=2048 -print_final_stats=1 -dict="fuzz/$reader.dict" -artifact_prefix="$dir/crashes/" \
         "$dir/corpus" "${seeds[@]}" >"$dir/log" 2>&1
 }

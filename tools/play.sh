@@ -21,6 +21,6 @@ done
 if [ "$make_data" = 1 ] && [ -n "$data" ]; then
     # Pictures and sounds are remade only when the generator changed; horses and the saved
     # game are never overwritten.
-    build/release/stridewell-data "$data"
+    build/release/bin/stridewell-data "$data"
 fi
-exec build/release/stridewell "$@"
+exec build/release/bin/stridewell "$@"

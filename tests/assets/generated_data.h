@@ -1,9 +1,8 @@
-// The data the generator makes, written once per build folder and shared by the asset tests.
+// The data the generator makes: the build makes it into its share/stridewell folder, beside the
+// programs, and the asset tests read it there.
 #pragma once
 
 #include <string>
 
-// The folder holding images/, sounds/ and horses/ as stridewell-data writes them. Made on
-// first use (test processes running side by side wait for one another); later runs reuse it
-// while the generator is unchanged. Empty when the generator failed (the error is printed).
+// The folder holding images/, sounds/ and horses/ as stridewell-data writes them.
 const std::string& GeneratedDataFolder();
