@@ -12,6 +12,7 @@
 #include "platform/game_sprites.h"
 #include "platform/message_box.h"
 #include "platform/sound.h"
+#include "platform/text.h"
 #include "raceday/race_card.h"
 #include "resources/dialog_templates.h"
 #include "results/end_of_day.h"
@@ -61,12 +62,9 @@ void StartGame(Dialog* dialog) {
     for (int p = 1; p <= namesDialogPlayers; ++p) {
         char name[kPlayerNameSize];
         GetDialogItemText(dialog, kIdPlayerName[p - 1], name, sizeof name);
-        if (!NameIsValid(name)) {
-            char text[100];
-            std::snprintf(text, sizeof text, "Player%i's name must be between 1 and 11 characters.",
-                          p);
+        if (const std::string fault = NameFault(p, name); !fault.empty()) {
             ShowGdiSurface();
-            ErrorBox("Name error", text);
+            ErrorBox("Name error", fault.c_str());
             return;
         }
         StartPlayer(Player(p), name);
@@ -143,12 +141,24 @@ void InitDialog(Dialog* dialog) {
 
 } // namespace
 
-bool NameIsValid(const char* name) {
+std::string NameFault(int player, const char* name) {
     int characters = 0;
     for (const char* c = name; *c != '\0'; ++c) {
         characters += (static_cast<unsigned char>(*c) & 0xC0) != 0x80;
     }
-    return characters >= 1 && characters <= kMaxNameCharacters;
+    char text[160];
+    if (characters < 1 || characters > kMaxNameCharacters) {
+        std::snprintf(text, sizeof text, "Player%i's name must be between 1 and 11 characters.",
+                      player);
+    } else if (const char32_t code = UndrawableCharacter(name); code != 0) {
+        std::snprintf(text, sizeof text,
+                      "Player%i's name has a character that no installed font can show (U+%04X). "
+                      "Please leave it out.",
+                      player, static_cast<unsigned>(code));
+    } else {
+        return {};
+    }
+    return text;
 }
 
 int GameDialogProc(Dialog* dialog, DialogMessage message, int id) {

@@ -51,6 +51,7 @@ class DialogProcedureTest : public ::testing::Test {
         open();
         return testing::internal::GetCapturedStdout();
     }
+    static void Names1() { OpenNamesDialog(1); }
     static void Names2() { OpenNamesDialog(2); }
     static void Bet() { OpenBetDialog(); }
     std::string BetOf(const char* amount, const char* type = "3000") {
@@ -93,10 +94,39 @@ TEST_F(DialogProcedureTest, BadNamesKeepTheDialogOpenAndCancelChangesNothing) {
     EXPECT_EQ(said.find("Player1's"), std::string::npos) << said;
     EXPECT_EQ(gameState, kStatePlayers);
     EXPECT_EQ(numPlayers, 3);
-    EXPECT_TRUE(NameIsValid("Bartholomew"));
-    EXPECT_FALSE(NameIsValid("Bartholomew1"));
-    EXPECT_TRUE(NameIsValid("Zoë Åberg")); // characters, not bytes
-    EXPECT_FALSE(NameIsValid(""));
+}
+
+TEST_F(DialogProcedureTest, ANameIsTakenAsTypedOrRefusedWithItsReason) {
+    const struct {
+        const char* typed;
+        const char* refusal; // null when taken
+    } kNames[] = {
+        {"Bartholomew", nullptr},
+        {"Zoë Åberg", nullptr}, // characters, not bytes
+        {"Ωμέγα", nullptr},
+        {"Жанна", nullptr},
+        {"王", nullptr},
+        {"🐎Zo", nullptr},
+        {"Bartholomew1", "Player1's name must be between 1 and 11 characters."},
+        {"Zo\U0010FFFD", "Player1's name has a character that no installed font can show "
+                         "(U+10FFFD). Please leave it out."},
+    };
+    for (const auto& name : kNames) {
+        gameState = kStatePlayers;
+        Player(1).name[0] = '\0';
+        const std::string said = Answer(std::string("1 type ") + name.typed + "\n2 key Enter\n" +
+                                            (name.refusal != nullptr ? "3 key Escape\n" : ""),
+                                        Names1);
+        if (name.refusal == nullptr) {
+            EXPECT_STREQ(Player(1).name, name.typed);
+            EXPECT_EQ(gameState, kStateRaceCard) << said;
+        } else {
+            EXPECT_NE(said.find(std::string("box \"Name error\": ") + name.refusal),
+                      std::string::npos)
+                << said;
+            EXPECT_EQ(gameState, kStatePlayers);
+        }
+    }
 }
 
 TEST_F(DialogProcedureTest, StakesAreKeptBetweenTwoAndAThousandExceptOnStakesDays) {
