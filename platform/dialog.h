@@ -16,8 +16,11 @@ struct DialogControl {
     ControlKind kind;
     const char* text;
     int x, y, width, height;
-    int maxBytes = 0; // an edit's limit of typed UTF-8 bytes; 0 is the default of 255
 };
+
+// What an edit holds at most, in UTF-8 bytes; typing beyond it is ignored. Callers check
+// narrower limits themselves and say so, so that what the player sees is what they get.
+constexpr int kMaxEditBytes = 255;
 
 struct DialogTemplate {
     const char* name;

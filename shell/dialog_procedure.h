@@ -20,7 +20,8 @@ int GameDialogProc(Dialog* dialog, DialogMessage message, int id);
 void OpenNamesDialog(int players);
 
 // What the name dialog says of player's name when it cannot be used, empty when it can: 1 to 11
-// characters (UTF-8 counted as characters), each one an installed face can draw.
+// characters (UTF-8 counted as characters) in at most 27 bytes, the room a name has in the saved
+// game, each character one an installed face can draw.
 std::string NameFault(int player, const char* name);
 
 void ResetDialogProcedure();

@@ -11,6 +11,7 @@
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
 #include "resources/dialog_templates.h"
+#include "results/top_players.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
 #include "tests/test_support.h"
@@ -107,6 +108,12 @@ TEST_F(DialogProcedureTest, ANameIsTakenAsTypedOrRefusedWithItsReason) {
         {"Жанна", nullptr},
         {"王", nullptr},
         {"🐎Zo", nullptr},
+        {"王語語語語語語語語", nullptr}, // 27 bytes, the room a name has in the saved game
+        {"王語語語語語語語語語語",
+         "Player1's name is too long to be saved (27 bytes at most; letters "
+         "such as é or 王 take 2 to 4 bytes each)."},
+        {"🐎🐎🐎🐎🐎🐎🐎", "Player1's name is too long to be saved (27 bytes at most; letters "
+                    "such as é or 王 take 2 to 4 bytes each)."},
         {"Bartholomew1", "Player1's name must be between 1 and 11 characters."},
         {"Zo\U0010FFFD", "Player1's name has a character that no installed font can show "
                          "(U+10FFFD). Please leave it out."},
@@ -120,6 +127,9 @@ TEST_F(DialogProcedureTest, ANameIsTakenAsTypedOrRefusedWithItsReason) {
         if (name.refusal == nullptr) {
             EXPECT_STREQ(Player(1).name, name.typed);
             EXPECT_EQ(gameState, kStateRaceCard) << said;
+            TopPlayerEntry saved[kTopPlayerCount] = {};
+            UpdateTopPlayers(saved, Player(1).name, 5000);
+            EXPECT_STREQ(saved[0].name, name.typed);
         } else {
             EXPECT_NE(said.find(std::string("box \"Name error\": ") + name.refusal),
                       std::string::npos)
