@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -618,11 +619,17 @@ int GetDialogItemInt(Dialog* dialog, int id, bool* translated) {
         return 0;
     }
     text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    // A plus sign may stand where a minus may.
+    const bool plus = text.size() > 1 && text[0] == '+' && text[1] >= '0' && text[1] <= '9';
     int value = 0;
     const char* end = text.data() + text.size();
-    const auto [stop, fault] = std::from_chars(text.data(), end, value);
-    if (fault != std::errc() || stop != end) {
+    const auto [stop, fault] = std::from_chars(text.data() + (plus ? 1 : 0), end, value);
+    if (stop != end || (fault != std::errc() && fault != std::errc::result_out_of_range)) {
         return 0;
+    }
+    if (fault == std::errc::result_out_of_range) {
+        // Too large for an int is still a whole number: it reads as the nearest one there is.
+        value = text[0] == '-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
     }
     *translated = true;
     return value;

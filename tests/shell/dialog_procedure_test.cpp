@@ -146,8 +146,15 @@ TEST_F(DialogProcedureTest, StakesAreKeptBetweenTwoAndAThousandExceptOnStakesDay
         const char* typed;
         int days;
         int32_t staked;
-    } kCases[] = {
-        {"0", 4, 2}, {"-40", 4, 2}, {"5000", 4, 1000}, {"5000", 0, 5000}, {" 25 ", 4, 25}};
+    } kCases[] = {{"0", 4, 2},
+                  {"-40", 4, 2},
+                  {"5000", 4, 1000},
+                  {"5000", 0, 5000},
+                  {" 25 ", 4, 25},
+                  {"+7", 4, 7},
+                  // too large for a number, and still a whole number
+                  {"99999999999", 4, 1000},
+                  {"-99999999999", 4, 2}};
     for (const auto& bet : kCases) {
         daysToStakes = bet.days;
         ++raceOfDay; // a fresh race each time: nothing to refund
@@ -184,8 +191,11 @@ TEST_F(DialogProcedureTest, WhatIsNotABetIsRefusedWithItsReason) {
     said = Answer("1 button 3001\n1 type ten\n2 key Enter\n3 key Escape\n", Bet);
     EXPECT_NE(said.find("box \"Amount Error\": Please enter a whole number of dollars."),
               std::string::npos);
+    daysToStakes = 0; // no maximum on a stakes day
     said = Answer("1 type 99999999999\n2 key Enter\n3 key Escape\n", Bet);
-    EXPECT_NE(said.find("Please enter a whole number of dollars."), std::string::npos);
+    EXPECT_NE(said.find("box \"Amount Error\": You don't have that much money."),
+              std::string::npos);
+    daysToStakes = 4;
     said = Answer("1 type 60\n2 key Enter\n3 key Escape\n", Bet);
     EXPECT_NE(said.find("You don't have that much money."), std::string::npos);
     EXPECT_EQ(Player(1).money, 50);
