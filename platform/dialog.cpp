@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,6 @@ struct DialogItem {
     SDL_Rect rect;     // screen pixels
     std::string value; // an edit's text
     bool checked;      // a radio button's state
-    size_t maxBytes;   // an edit's limit
 };
 
 struct Dialog {
@@ -44,7 +44,6 @@ namespace {
 constexpr int kCaptionHeight = 20;
 constexpr int kBorder = 3;
 constexpr int kLineHeight = kDialogLineHeight;
-constexpr size_t kMaxEditBytes = 255;
 constexpr int kMessageWidth = 440; // widest line of a message box before it wraps
 
 struct Rgb {
@@ -259,7 +258,7 @@ void TypeText(Dialog* dialog, const std::string& typed) {
     }
     for (size_t at = 0; at < typed.size();) {
         const size_t next = NextCharacter(typed, at);
-        if (edit->value.size() + (next - at) > edit->maxBytes) {
+        if (edit->value.size() + (next - at) > static_cast<size_t>(kMaxEditBytes)) {
             break;
         }
         const auto byte = static_cast<uint8_t>(typed[at]);
@@ -504,7 +503,7 @@ void AddButtons(Dialog& dialog, std::initializer_list<std::pair<int, const char*
         const ControlKind kind =
             dialog.items.size() == 1 ? ControlKind::DefaultButton : ControlKind::Button;
         dialog.items.push_back(
-            {id, kind, label, {x, origin.y + top, kButtonWidth, kButtonHeight}, {}, false, 0});
+            {id, kind, label, {x, origin.y + top, kButtonWidth, kButtonHeight}, {}, false});
         x += kButtonWidth + kGap;
     }
 }
@@ -557,8 +556,7 @@ int ShowMessageBox(const char* caption, const char* text,
                             text,
                             {origin.x + kMargin, origin.y + kMargin, kMessageWidth, textHeight},
                             {},
-                            false,
-                            0});
+                            false});
     AddButtons(dialog, buttons, clientWidth, kMargin + textHeight + 14);
     dialog.focus = 1;
     const int answer = Run(dialog);
@@ -575,15 +573,8 @@ int RunDialog(const DialogTemplate& dialogTemplate, DialogProcedure procedure) {
     for (size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
         const DialogControl& control = dialogTemplate.controls[i];
         const DialogRect r = DialogControlRect(dialogTemplate, static_cast<int>(i));
-        const size_t limit =
-            control.maxBytes > 0 ? static_cast<size_t>(control.maxBytes) : kMaxEditBytes;
-        dialog.items.push_back({control.id,
-                                control.kind,
-                                control.text,
-                                {r.x, r.y, r.width, r.height},
-                                {},
-                                false,
-                                limit});
+        dialog.items.push_back(
+            {control.id, control.kind, control.text, {r.x, r.y, r.width, r.height}, {}, false});
     }
     SetFocus(&dialog, IndexOf(&dialog, dialogTemplate.initialFocus));
     return Run(dialog);
@@ -628,11 +619,17 @@ int GetDialogItemInt(Dialog* dialog, int id, bool* translated) {
         return 0;
     }
     text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    // A plus sign may stand where a minus may.
+    const bool plus = text.size() > 1 && text[0] == '+' && text[1] >= '0' && text[1] <= '9';
     int value = 0;
     const char* end = text.data() + text.size();
-    const auto [stop, fault] = std::from_chars(text.data(), end, value);
-    if (fault != std::errc() || stop != end) {
+    const auto [stop, fault] = std::from_chars(text.data() + (plus ? 1 : 0), end, value);
+    if (stop != end || (fault != std::errc() && fault != std::errc::result_out_of_range)) {
         return 0;
+    }
+    if (fault == std::errc::result_out_of_range) {
+        // Too large for an int is still a whole number: it reads as the nearest one there is.
+        value = text[0] == '-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
     }
     *translated = true;
     return value;

@@ -16,8 +16,11 @@ struct DialogControl {
     ControlKind kind;
     const char* text;
     int x, y, width, height;
-    int maxBytes = 0; // an edit's limit of typed UTF-8 bytes; 0 is the default of 255
 };
+
+// What an edit holds at most, in UTF-8 bytes; typing beyond it is ignored. Callers check
+// narrower limits themselves and say so, so that what the player sees is what they get.
+constexpr int kMaxEditBytes = 255;
 
 struct DialogTemplate {
     const char* name;
@@ -49,7 +52,8 @@ int RunDialog(const DialogTemplate& dialogTemplate, DialogProcedure procedure);
 
 // What a dialog procedure may do with its dialog.
 int GetDialogItemText(Dialog* dialog, int id, char* buffer, int size); // returns the length
-// The edit's text as a signed integer; 0 and *translated false when it is not one.
+// The edit's text as a signed integer (a sign, + or -, then digits, spaces around), one too large
+// for an int held to the nearest; 0 and *translated false when it is not a whole number.
 int GetDialogItemInt(Dialog* dialog, int id, bool* translated);
 int CheckRadioButton(Dialog* dialog, int firstId, int lastId, int checkId);
 bool IsRadioChecked(const Dialog* dialog, int id);

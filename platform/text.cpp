@@ -1,11 +1,15 @@
-// Lettering on SDL2_ttf, faces found through fontconfig, rendered lines cached.
+// Lettering on SDL2_ttf, faces found through fontconfig, rendered lines cached. A character the
+// font's own face lacks is drawn in another installed face that has it.
 #include "platform/text.h"
 
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 #include <list>
+#include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -15,6 +19,8 @@
 struct Font {
     TTF_Font* ttf;
     int cellHeight;
+    int points;    // the size the face is set to for that cell
+    bool hasAscii; // every printable ASCII character: such lines need no look for other faces
 };
 
 Font* fontComic18 = nullptr;
@@ -51,6 +57,18 @@ struct CachedLine {
     SDL_Surface* surface;
 };
 
+// An installed face file, as fontconfig names it.
+struct FaceFile {
+    std::string path; // empty when no installed face has the character
+    int index = 0;    // the face within a collection file
+};
+
+// A stretch of a line drawn in one face.
+struct Run {
+    TTF_Font* ttf;
+    std::string text;
+};
+
 // Whole run; ReleaseFonts puts it back.
 struct {
     std::vector<std::unique_ptr<Font>> fonts; // every font made, for ReleaseFonts
@@ -60,13 +78,20 @@ struct {
     bool caching = true;
     std::list<CachedLine> lines; // most recently drawn first
     std::unordered_map<CacheKey, std::list<CachedLine>::iterator, CacheKeyHash> index;
+    std::unordered_map<char32_t, FaceFile> faceFor; // a face for each character looked up
+    // Other faces opened at a font's size: font, file, index.
+    std::map<std::tuple<const Font*, std::string, int>, TTF_Font*> otherFaces;
 } text;
 
+bool StartFontconfig() {
+    text.fontconfigStarted = text.fontconfigStarted || FcInit();
+    return text.fontconfigStarted;
+}
+
 std::string FindFontFile(const char* face, bool bold) {
-    if (!text.fontconfigStarted && !FcInit()) {
+    if (!StartFontconfig()) {
         return {};
     }
-    text.fontconfigStarted = true;
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(face));
     if (pattern == nullptr) {
         return {};
@@ -89,18 +114,154 @@ std::string FindFontFile(const char* face, bool bold) {
     return path;
 }
 
-// The largest point size whose cell fits the height asked for.
-bool SizeToCell(TTF_Font* ttf, int height) {
+// Sets the largest point size whose cell fits the height asked for; returns it, 0 on failure.
+int SizeToCell(TTF_Font* ttf, int height) {
     int best = 0;
     for (int points = 1; points <= 2 * height + 8; ++points) {
         if (TTF_SetFontSize(ttf, points) != 0) {
-            return false;
+            return 0;
         }
         if (TTF_FontHeight(ttf) <= height) {
             best = points;
         }
     }
-    return best > 0 && TTF_SetFontSize(ttf, best) == 0;
+    return best > 0 && TTF_SetFontSize(ttf, best) == 0 ? best : 0;
+}
+
+bool FaceHasAscii(TTF_Font* ttf) {
+    for (Uint32 code = 0x20; code < 0x7F; ++code) {
+        if (!TTF_GlyphIsProvided32(ttf, code)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The character starting at line[at], moving at past it; a malformed byte reads as U+FFFD.
+char32_t NextCharacter(std::string_view line, size_t& at) {
+    const auto lead = static_cast<uint8_t>(line[at++]);
+    const int more = lead < 0x80   ? 0
+                     : lead < 0xC2 ? -1
+                     : lead < 0xE0 ? 1
+                     : lead < 0xF0 ? 2
+                     : lead < 0xF5 ? 3
+                                   : -1;
+    if (more < 0) {
+        return 0xFFFD;
+    }
+    char32_t code = more == 0 ? lead : lead & (0x3F >> more);
+    for (int i = 0; i < more; ++i) {
+        if (at >= line.size() || (static_cast<uint8_t>(line[at]) & 0xC0) != 0x80) {
+            return 0xFFFD;
+        }
+        code = code << 6 | (static_cast<uint8_t>(line[at++]) & 0x3F);
+    }
+    return code;
+}
+
+bool IsUsableFace(FcPattern* face, char32_t code) {
+    FcCharSet* characters = nullptr;
+    FcBool scalable = FcFalse;
+    FcBool colour = FcFalse;
+    // Bitmap and colour faces come in fixed sizes, not at the size of the font they stand in for.
+    return FcPatternGetCharSet(face, FC_CHARSET, 0, &characters) == FcResultMatch &&
+           FcCharSetHasChar(characters, code) &&
+           FcPatternGetBool(face, FC_SCALABLE, 0, &scalable) == FcResultMatch && scalable &&
+           (FcPatternGetBool(face, FC_COLOR, 0, &colour) != FcResultMatch || !colour);
+}
+
+// The first face in fontconfig's order of preference for plain sans-serif text that has the
+// character.
+FaceFile LookUpFace(char32_t code) {
+    FaceFile found;
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("sans-serif"));
+    if (pattern == nullptr) {
+        return found;
+    }
+    if (FcCharSet* wanted = FcCharSetCreate(); wanted != nullptr) {
+        FcCharSetAddChar(wanted, code);
+        FcPatternAddCharSet(pattern, FC_CHARSET, wanted); // the pattern keeps its own reference
+        FcCharSetDestroy(wanted);
+    }
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcFontSet* faces = FcFontSort(nullptr, pattern, FcFalse, nullptr, &result);
+    for (int i = 0; faces != nullptr && i < faces->nfont; ++i) {
+        FcChar8* file = nullptr;
+        if (IsUsableFace(faces->fonts[i], code) &&
+            FcPatternGetString(faces->fonts[i], FC_FILE, 0, &file) == FcResultMatch) {
+            found.path = reinterpret_cast<const char*>(file);
+            FcPatternGetInteger(faces->fonts[i], FC_INDEX, 0, &found.index);
+            break;
+        }
+    }
+    if (faces != nullptr) {
+        FcFontSetDestroy(faces);
+    }
+    FcPatternDestroy(pattern);
+    return found;
+}
+
+const FaceFile& FaceFor(char32_t code) {
+    if (auto found = text.faceFor.find(code); found != text.faceFor.end()) {
+        return found->second;
+    }
+    return text.faceFor.emplace(code, StartFontconfig() ? LookUpFace(code) : FaceFile{})
+        .first->second;
+}
+
+// The face that draws the character in this font: its own when it has it, else another at the
+// same size (so its letters match, though its cell may be taller), else its own (which draws its
+// empty box).
+TTF_Font* FaceDrawing(const Font* font, char32_t code) {
+    if (TTF_GlyphIsProvided32(font->ttf, code)) {
+        return font->ttf;
+    }
+    const FaceFile& face = FaceFor(code);
+    if (face.path.empty()) {
+        return font->ttf;
+    }
+    const auto key = std::make_tuple(font, face.path, face.index);
+    auto [at, added] = text.otherFaces.emplace(key, nullptr);
+    if (added) {
+        at->second = TTF_OpenFontIndex(face.path.c_str(), font->points, face.index);
+        if (at->second != nullptr) {
+            TTF_SetFontHinting(at->second, TTF_HINTING_LIGHT);
+        }
+    }
+    return at->second != nullptr ? at->second : font->ttf;
+}
+
+bool IsAscii(const char* line) {
+    for (const char* c = line; *c != '\0'; ++c) {
+        if (static_cast<uint8_t>(*c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The line cut where the face drawing it changes; empty when the font's own face draws all of
+// it, as it does nearly every line (told at once for ASCII).
+std::vector<Run> OtherFaceRuns(const Font* font, const char* line) {
+    if (font->hasAscii && IsAscii(line)) {
+        return {};
+    }
+    std::vector<Run> runs;
+    const std::string_view all(line);
+    for (size_t at = 0; at < all.size();) {
+        const size_t from = at;
+        TTF_Font* face = FaceDrawing(font, NextCharacter(all, at));
+        if (runs.empty() || runs.back().ttf != face) {
+            runs.push_back({face, {}});
+        }
+        runs.back().text.append(all.substr(from, at - from));
+    }
+    if (runs.size() == 1 && runs[0].ttf == font->ttf) {
+        runs.clear();
+    }
+    return runs;
 }
 
 const Font* FallbackFont() {
@@ -118,12 +279,42 @@ void EvictOldest() {
     text.lines.pop_back();
 }
 
+// Runs in several faces are put side by side on their baselines, in one picture of the font's
+// cell height.
+SDL_Surface* JoinRuns(const Font* font, const std::vector<Run>& runs, SDL_Color colour) {
+    std::vector<SDL_Surface*> pieces;
+    int width = 0;
+    for (const Run& run : runs) {
+        pieces.push_back(TTF_RenderUTF8_Blended(run.ttf, run.text.c_str(), colour));
+        width += pieces.back() != nullptr ? pieces.back()->w : 0;
+    }
+    SDL_Surface* joined = SDL_CreateRGBSurfaceWithFormat(0, width, TTF_FontHeight(font->ttf), 32,
+                                                         SDL_PIXELFORMAT_ARGB8888);
+    int x = 0;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        if (pieces[i] == nullptr) {
+            continue;
+        }
+        if (joined != nullptr) {
+            SDL_SetSurfaceBlendMode(pieces[i], SDL_BLENDMODE_NONE);
+            SDL_Rect at{x, TTF_FontAscent(font->ttf) - TTF_FontAscent(runs[i].ttf), pieces[i]->w,
+                        pieces[i]->h};
+            SDL_BlitSurface(pieces[i], nullptr, joined, &at);
+        }
+        x += pieces[i]->w;
+        SDL_FreeSurface(pieces[i]);
+    }
+    return joined;
+}
+
 SDL_Surface* RenderLine(const Font* font, uint32_t colour, const char* line) {
     // Colours come as 0x00BBGGRR.
     const SDL_Color sdlColour{static_cast<Uint8>(colour & 0xFF),
                               static_cast<Uint8>((colour >> 8) & 0xFF),
                               static_cast<Uint8>((colour >> 16) & 0xFF), 255};
-    return TTF_RenderUTF8_Blended(font->ttf, line, sdlColour);
+    const std::vector<Run> runs = OtherFaceRuns(font, line);
+    return runs.empty() ? TTF_RenderUTF8_Blended(font->ttf, line, sdlColour)
+                        : JoinRuns(font, runs, sdlColour);
 }
 
 SDL_Surface* RenderedLine(const Font* font, uint32_t colour, const char* line) {
@@ -156,12 +347,13 @@ Font* MakeFont(int height, const char* face, const char* style) {
     if (ttf == nullptr) {
         return nullptr;
     }
-    if (!SizeToCell(ttf, height)) {
+    const int points = SizeToCell(ttf, height);
+    if (points == 0) {
         TTF_CloseFont(ttf);
         return nullptr;
     }
     TTF_SetFontHinting(ttf, TTF_HINTING_LIGHT);
-    text.fonts.push_back(std::make_unique<Font>(Font{ttf, height}));
+    text.fonts.push_back(std::make_unique<Font>(Font{ttf, height, points, FaceHasAscii(ttf)}));
     return text.fonts.back().get();
 }
 
@@ -209,12 +401,32 @@ int TextWidth(const Font* font, const char* line) {
     if (font == nullptr) {
         font = FallbackFont();
     }
-    int width = 0;
-    if (font == nullptr || line == nullptr || line[0] == '\0' ||
-        TTF_SizeUTF8(font->ttf, line, &width, nullptr) != 0) {
+    if (font == nullptr || line == nullptr || line[0] == '\0') {
         return 0;
     }
+    const std::vector<Run> runs = OtherFaceRuns(font, line);
+    int width = 0;
+    if (runs.empty()) {
+        return TTF_SizeUTF8(font->ttf, line, &width, nullptr) == 0 ? width : 0;
+    }
+    for (const Run& run : runs) {
+        int runWidth = 0;
+        if (TTF_SizeUTF8(run.ttf, run.text.c_str(), &runWidth, nullptr) == 0) {
+            width += runWidth;
+        }
+    }
     return width;
+}
+
+char32_t UndrawableCharacter(const char* line) {
+    const std::string_view all(line);
+    for (size_t at = 0; at < all.size();) {
+        const char32_t code = NextCharacter(all, at);
+        if (FaceFor(code).path.empty()) {
+            return code;
+        }
+    }
+    return 0;
 }
 
 int TextCacheSize() { return static_cast<int>(text.lines.size()); }
@@ -225,6 +437,13 @@ void ReleaseFonts() {
     while (!text.lines.empty()) {
         EvictOldest();
     }
+    for (auto& [key, ttf] : text.otherFaces) {
+        if (ttf != nullptr) {
+            TTF_CloseFont(ttf);
+        }
+    }
+    text.otherFaces.clear();
+    text.faceFor.clear();
     for (auto& font : text.fonts) {
         TTF_CloseFont(font->ttf);
     }

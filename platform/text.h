@@ -26,8 +26,10 @@ Font* MakeFont(int height, const char* face, const char* style);
 // Cell height in pixels of a font as made.
 int FontCellHeight(const Font* font);
 
-// Draws one line, anti-aliased on a transparent background, with its top-left corner at
-// (x, y). colour is 0x00BBGGRR. A null font draws in a plain fallback face of about 16 pixels.
+// Draws one line (UTF-8), anti-aliased on a transparent background, with its top-left corner at
+// (x, y). colour is 0x00BBGGRR. A character the font's face lacks is drawn in another installed
+// face that has it, fitted to the same cell. A null font draws in a plain fallback face of about
+// 16 pixels.
 // Drawing on primarySurface shows at once. An empty string draws nothing. Returns 1 when drawn.
 int DrawSurfaceText(const char* text, int x, int y, uint32_t colour, Surface* surface,
                     const Font* font);
@@ -37,6 +39,10 @@ const Font* DialogFont(bool bold);
 
 // Width in pixels of a line drawn in the font (the fallback face for null).
 int TextWidth(const Font* font, const char* text);
+
+// The first character of a line (UTF-8) that no installed face can draw, or 0 when every one can.
+// Called by the name dialog, so that a name is never drawn as empty boxes.
+char32_t UndrawableCharacter(const char* text);
 
 // Rendered lines are kept for reuse, the least recently drawn dropped beyond a bound.
 constexpr int kTextCacheLimit = 512;

@@ -20,11 +20,8 @@ constexpr DialogControl NameLabel(int player) {
             40,
             10};
 }
-// A name is kept in 28 bytes with its terminator.
-constexpr int kNameBytes = 27;
-
 constexpr DialogControl NameEdit(int player) {
-    return {kIdPlayerName[player], Edit, "", 52, 11 + player * kNameRow, 118, 14, kNameBytes};
+    return {kIdPlayerName[player], Edit, "", 52, 11 + player * kNameRow, 118, 14};
 }
 constexpr DialogControl StartButton(int players) {
     return {kIdStartGame, DefaultButton, "Start Game", 34, ButtonsY(players), 56, 16};

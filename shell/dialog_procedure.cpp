@@ -12,9 +12,11 @@
 #include "platform/game_sprites.h"
 #include "platform/message_box.h"
 #include "platform/sound.h"
+#include "platform/text.h"
 #include "raceday/race_card.h"
 #include "resources/dialog_templates.h"
 #include "results/end_of_day.h"
+#include "results/top_players.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
 
@@ -24,6 +26,9 @@ int32_t betAmountEntered = 0;
 namespace {
 
 constexpr int kMaxNameCharacters = 11;
+// A name is saved whole among the top players.
+constexpr int kMaxNameBytes = kPlayerNameSize - 1;
+static_assert(kTopPlayerNameSize == kPlayerNameSize);
 constexpr int32_t kMinStake = 2;
 constexpr int32_t kMaxStake = 1000;
 
@@ -50,8 +55,9 @@ void MakePlayerTabs(int count) {
     UnloadBitmapFile(&bitmap);
 }
 
+// The name has passed NameFault, so it fits.
 void StartPlayer(PlayerRecord& player, const char* name) {
-    std::snprintf(player.name, sizeof player.name, "%s", name);
+    std::snprintf(player.name, sizeof player.name, "%.*s", kMaxNameBytes, name);
     player.money = kStartingMoney;
     // A new game starts with no bet standing from the last one.
     ClearBet(player);
@@ -59,14 +65,11 @@ void StartPlayer(PlayerRecord& player, const char* name) {
 
 void StartGame(Dialog* dialog) {
     for (int p = 1; p <= namesDialogPlayers; ++p) {
-        char name[kPlayerNameSize];
+        char name[kMaxEditBytes + 1];
         GetDialogItemText(dialog, kIdPlayerName[p - 1], name, sizeof name);
-        if (!NameIsValid(name)) {
-            char text[100];
-            std::snprintf(text, sizeof text, "Player%i's name must be between 1 and 11 characters.",
-                          p);
+        if (const std::string fault = NameFault(p, name); !fault.empty()) {
             ShowGdiSurface();
-            ErrorBox("Name error", text);
+            ErrorBox("Name error", fault.c_str());
             return;
         }
         StartPlayer(Player(p), name);
@@ -143,12 +146,29 @@ void InitDialog(Dialog* dialog) {
 
 } // namespace
 
-bool NameIsValid(const char* name) {
+std::string NameFault(int player, const char* name) {
     int characters = 0;
     for (const char* c = name; *c != '\0'; ++c) {
         characters += (static_cast<unsigned char>(*c) & 0xC0) != 0x80;
     }
-    return characters >= 1 && characters <= kMaxNameCharacters;
+    char text[160];
+    if (characters < 1 || characters > kMaxNameCharacters) {
+        std::snprintf(text, sizeof text, "Player%i's name must be between 1 and 11 characters.",
+                      player);
+    } else if (std::strlen(name) > kMaxNameBytes) {
+        std::snprintf(text, sizeof text,
+                      "Player%i's name is too long to be saved (%i bytes at most; letters such as "
+                      "é or 王 take 2 to 4 bytes each).",
+                      player, kMaxNameBytes);
+    } else if (const char32_t code = UndrawableCharacter(name); code != 0) {
+        std::snprintf(text, sizeof text,
+                      "Player%i's name has a character that no installed font can show (U+%04X). "
+                      "Please leave it out.",
+                      player, static_cast<unsigned>(code));
+    } else {
+        return {};
+    }
+    return text;
 }
 
 int GameDialogProc(Dialog* dialog, DialogMessage message, int id) {

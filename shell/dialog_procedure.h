@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/dialog.h"
 #include "raceday/race_day.h"
@@ -18,7 +19,9 @@ int GameDialogProc(Dialog* dialog, DialogMessage message, int id);
 // becomes numPlayers only once every name is good.
 void OpenNamesDialog(int players);
 
-// The players' name rule: 1 to 11 characters (UTF-8 counted as characters).
-bool NameIsValid(const char* name);
+// What the name dialog says of player's name when it cannot be used, empty when it can: 1 to 11
+// characters (UTF-8 counted as characters) in at most 27 bytes, the room a name has in the saved
+// game, each character one an installed face can draw.
+std::string NameFault(int player, const char* name);
 
 void ResetDialogProcedure();

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <limits>
 #include <string>
 
 #include "platform/display.h"
@@ -101,14 +102,24 @@ TEST_F(DialogTest, TheBetDialogTakesTheAmountFirstAndARadioByMouse) {
     EXPECT_EQ(seen.commands[1], kIdPlaceBet);
 }
 
-TEST_F(DialogTest, AmountsThatAreNotWholeNumbersReadAsZero) {
-    StartScriptFromNextFrame("1 type 12abc\n2 key Enter\n");
-    RunDialog(kPlaceBetDialog, RecordingProcedure);
-    EXPECT_FALSE(seen.amountRead);
-    EXPECT_EQ(seen.amount, 0);
-    StartScriptFromNextFrame("1 type 99999999999\n2 key Enter\n");
-    RunDialog(kPlaceBetDialog, RecordingProcedure);
-    EXPECT_FALSE(seen.amountRead);
+TEST_F(DialogTest, AmountsReadAsWholeNumbersHeldToTheIntRange) {
+    const struct {
+        const char* typed;
+        bool whole;
+        int amount;
+    } kAmounts[] = {{"12abc", false, 0},
+                    {"+", false, 0},
+                    {"+-7", false, 0},
+                    {"+7", true, 7},
+                    {"99999999999", true, std::numeric_limits<int>::max()},
+                    {"-99999999999", true, std::numeric_limits<int>::min()}};
+    for (const auto& typed : kAmounts) {
+        seen = {};
+        StartScriptFromNextFrame(std::string("1 type ") + typed.typed + "\n2 key Enter\n");
+        RunDialog(kPlaceBetDialog, RecordingProcedure);
+        EXPECT_EQ(seen.amountRead, typed.whole) << typed.typed;
+        EXPECT_EQ(seen.amount, typed.amount) << typed.typed;
+    }
 }
 
 TEST_F(DialogTest, EscapeSendsCancelEvenWithoutACancelButton) {

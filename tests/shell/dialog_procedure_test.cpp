@@ -11,6 +11,7 @@
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
 #include "resources/dialog_templates.h"
+#include "results/top_players.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
 #include "tests/test_support.h"
@@ -51,6 +52,7 @@ class DialogProcedureTest : public ::testing::Test {
         open();
         return testing::internal::GetCapturedStdout();
     }
+    static void Names1() { OpenNamesDialog(1); }
     static void Names2() { OpenNamesDialog(2); }
     static void Bet() { OpenBetDialog(); }
     std::string BetOf(const char* amount, const char* type = "3000") {
@@ -93,10 +95,48 @@ TEST_F(DialogProcedureTest, BadNamesKeepTheDialogOpenAndCancelChangesNothing) {
     EXPECT_EQ(said.find("Player1's"), std::string::npos) << said;
     EXPECT_EQ(gameState, kStatePlayers);
     EXPECT_EQ(numPlayers, 3);
-    EXPECT_TRUE(NameIsValid("Bartholomew"));
-    EXPECT_FALSE(NameIsValid("Bartholomew1"));
-    EXPECT_TRUE(NameIsValid("Zoë Åberg")); // characters, not bytes
-    EXPECT_FALSE(NameIsValid(""));
+}
+
+TEST_F(DialogProcedureTest, ANameIsTakenAsTypedOrRefusedWithItsReason) {
+    const struct {
+        const char* typed;
+        const char* refusal; // null when taken
+    } kNames[] = {
+        {"Bartholomew", nullptr},
+        {"Zoë Åberg", nullptr}, // characters, not bytes
+        {"Ωμέγα", nullptr},
+        {"Жанна", nullptr},
+        {"王", nullptr},
+        {"🐎Zo", nullptr},
+        {"王語語語語語語語語", nullptr}, // 27 bytes, the room a name has in the saved game
+        {"王語語語語語語語語語語",
+         "Player1's name is too long to be saved (27 bytes at most; letters "
+         "such as é or 王 take 2 to 4 bytes each)."},
+        {"🐎🐎🐎🐎🐎🐎🐎", "Player1's name is too long to be saved (27 bytes at most; letters "
+                    "such as é or 王 take 2 to 4 bytes each)."},
+        {"Bartholomew1", "Player1's name must be between 1 and 11 characters."},
+        {"Zo\U0010FFFD", "Player1's name has a character that no installed font can show "
+                         "(U+10FFFD). Please leave it out."},
+    };
+    for (const auto& name : kNames) {
+        gameState = kStatePlayers;
+        Player(1).name[0] = '\0';
+        const std::string said = Answer(std::string("1 type ") + name.typed + "\n2 key Enter\n" +
+                                            (name.refusal != nullptr ? "3 key Escape\n" : ""),
+                                        Names1);
+        if (name.refusal == nullptr) {
+            EXPECT_STREQ(Player(1).name, name.typed);
+            EXPECT_EQ(gameState, kStateRaceCard) << said;
+            TopPlayerEntry saved[kTopPlayerCount] = {};
+            UpdateTopPlayers(saved, Player(1).name, 5000);
+            EXPECT_STREQ(saved[0].name, name.typed);
+        } else {
+            EXPECT_NE(said.find(std::string("box \"Name error\": ") + name.refusal),
+                      std::string::npos)
+                << said;
+            EXPECT_EQ(gameState, kStatePlayers);
+        }
+    }
 }
 
 TEST_F(DialogProcedureTest, StakesAreKeptBetweenTwoAndAThousandExceptOnStakesDays) {
@@ -106,8 +146,15 @@ TEST_F(DialogProcedureTest, StakesAreKeptBetweenTwoAndAThousandExceptOnStakesDay
         const char* typed;
         int days;
         int32_t staked;
-    } kCases[] = {
-        {"0", 4, 2}, {"-40", 4, 2}, {"5000", 4, 1000}, {"5000", 0, 5000}, {" 25 ", 4, 25}};
+    } kCases[] = {{"0", 4, 2},
+                  {"-40", 4, 2},
+                  {"5000", 4, 1000},
+                  {"5000", 0, 5000},
+                  {" 25 ", 4, 25},
+                  {"+7", 4, 7},
+                  // too large for a number, and still a whole number
+                  {"99999999999", 4, 1000},
+                  {"-99999999999", 4, 2}};
     for (const auto& bet : kCases) {
         daysToStakes = bet.days;
         ++raceOfDay; // a fresh race each time: nothing to refund
@@ -144,8 +191,11 @@ TEST_F(DialogProcedureTest, WhatIsNotABetIsRefusedWithItsReason) {
     said = Answer("1 button 3001\n1 type ten\n2 key Enter\n3 key Escape\n", Bet);
     EXPECT_NE(said.find("box \"Amount Error\": Please enter a whole number of dollars."),
               std::string::npos);
+    daysToStakes = 0; // no maximum on a stakes day
     said = Answer("1 type 99999999999\n2 key Enter\n3 key Escape\n", Bet);
-    EXPECT_NE(said.find("Please enter a whole number of dollars."), std::string::npos);
+    EXPECT_NE(said.find("box \"Amount Error\": You don't have that much money."),
+              std::string::npos);
+    daysToStakes = 4;
     said = Answer("1 type 60\n2 key Enter\n3 key Escape\n", Bet);
     EXPECT_NE(said.find("You don't have that much money."), std::string::npos);
     EXPECT_EQ(Player(1).money, 50);
