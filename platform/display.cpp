@@ -25,6 +25,8 @@ struct {
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
     bool windowed = false;
+    int windowedWidth = kScreenWidth; // the window's size when it was last not full screen
+    int windowedHeight = kScreenHeight;
     int bitsPerPixel = 16;
     int64_t presentedFrames = 0;
     bool headless = false; // SDL's dummy video driver: pictures are kept, never shown
@@ -118,7 +120,7 @@ void UseHeadlessDevices() {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
 }
 
-int OpenGameWindow(const char* title, bool windowed) {
+int OpenGameWindow(const char* title, bool windowed, int width, int height) {
     // The desktop ties the window to the game's menu entry and icon by its class.
     setenv("SDL_VIDEO_X11_WMCLASS", STRIDEWELL_APP_ID, 0);
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", STRIDEWELL_APP_ID, 0);
@@ -127,8 +129,10 @@ int OpenGameWindow(const char* title, bool windowed) {
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     display.windowed = windowed;
-    display.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                      kScreenWidth, kScreenHeight, SDL_WINDOW_RESIZABLE);
+    display.windowedWidth = width;
+    display.windowedHeight = height;
+    display.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                                      height, SDL_WINDOW_RESIZABLE);
     return display.window != nullptr ? 1 : 0;
 }
 
@@ -289,6 +293,13 @@ int FillBackBuffer(int red, int green, int blue) {
     return 1;
 }
 
+void FillBackBufferRect(int x, int y, int width, int height, int red, int green, int blue) {
+    if (backBuffer != nullptr) {
+        SDL_Rect rect{x, y, width, height};
+        SDL_FillRect(backBuffer->sdl, &rect, SDL_MapRGB(backBuffer->sdl->format, red, green, blue));
+    }
+}
+
 int FillBackBufferValue(uint32_t value) {
     if (backBuffer == nullptr) {
         return 0;
@@ -332,6 +343,16 @@ void ToggleFullscreen() {
     }
     display.windowed = !display.windowed;
     SDL_SetWindowFullscreen(display.window, display.windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+bool WindowIsFullScreen() { return !display.windowed; }
+
+void WindowedSize(int* width, int* height) {
+    if (display.window != nullptr && display.windowed) {
+        SDL_GetWindowSize(display.window, &display.windowedWidth, &display.windowedHeight);
+    }
+    *width = display.windowedWidth;
+    *height = display.windowedHeight;
 }
 
 bool DisplayIsHeadless() {

@@ -40,8 +40,10 @@ extern Surface* backBuffer;     // every screen draws here; PresentFrame shows i
 extern Clipper* backClipper;
 
 // Called once by the entry point before start-up: opens the game window titled "Stridewell",
-// full-screen on the desktop unless windowed. Returns 1, or 0 when no window can be made.
-int OpenGameWindow(const char* title, bool windowed);
+// full-screen on the desktop unless windowed, width x height when it is not. Returns 1, or 0
+// when no window can be made.
+int OpenGameWindow(const char* title, bool windowed, int width = kScreenWidth,
+                   int height = kScreenHeight);
 // Gives the window the icon in a .bmp file (with alpha); without one the desktop's own shows.
 void SetWindowIcon(const char* path);
 
@@ -95,6 +97,9 @@ int FillBackBuffer(int red, int green, int blue);
 
 // Fills the back buffer with a raw fill value, cut to the pixel size (0xFFFFFF: white).
 int FillBackBufferValue(uint32_t value);
+// Fills a rectangle of the back buffer (clipped to it) with one colour of 8-bit components:
+// plates behind notes.
+void FillBackBufferRect(int x, int y, int width, int height, int red, int green, int blue);
 
 // Called by the frame driver once per frame: shows the back buffer. Never spins: when the
 // display does not wait for its refresh, or the window is minimised, it waits itself.
@@ -118,6 +123,9 @@ int64_t PresentedFrameCount();
 void SetFramePacing(bool on);
 
 void ToggleFullscreen();
+bool WindowIsFullScreen();
+// The window's size when it is not full screen (the last one it had, while it is).
+void WindowedSize(int* width, int* height);
 
 // Whether the window is one nobody can see or answer (the dummy video driver of a headless run).
 bool DisplayIsHeadless();

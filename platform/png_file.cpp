@@ -1,10 +1,12 @@
-// A small PNG writer for screenshots: 24-bit colour, stored without compression.
+// A small PNG writer for screenshots: 24-bit colour, stored without compression (the scripted
+// screenshots, byte for byte the same on every machine) or compressed with zlib (the player's).
 #include "platform/png_file.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdio>
+#include <zlib.h>
 
 namespace {
 
@@ -68,9 +70,20 @@ std::vector<uint8_t> StoredZlib(const std::vector<uint8_t>& raw) {
     return z;
 }
 
+std::vector<uint8_t> CompressedZlib(const std::vector<uint8_t>& raw) {
+    uLongf size = compressBound(raw.size());
+    std::vector<uint8_t> z(size);
+    if (compress2(z.data(), &size, raw.data(), raw.size(), Z_DEFAULT_COMPRESSION) != Z_OK) {
+        return StoredZlib(raw);
+    }
+    z.resize(size);
+    return z;
+}
+
 } // namespace
 
-std::vector<uint8_t> EncodePng(int width, int height, const std::vector<uint8_t>& rgb) {
+std::vector<uint8_t> EncodePng(int width, int height, const std::vector<uint8_t>& rgb,
+                               bool compressed) {
     std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> header;
     PutBig32(header, static_cast<uint32_t>(width));
@@ -85,7 +98,7 @@ std::vector<uint8_t> EncodePng(int width, int height, const std::vector<uint8_t>
         const auto row = rgb.begin() + static_cast<std::ptrdiff_t>(y) * 3 * width;
         raw.insert(raw.end(), row, row + 3 * width);
     }
-    PutChunk(out, "IDAT", StoredZlib(raw));
+    PutChunk(out, "IDAT", compressed ? CompressedZlib(raw) : StoredZlib(raw));
     PutChunk(out, "IEND", {});
     return out;
 }

@@ -73,7 +73,7 @@ std::vector<uint8_t> PresentedRgb() {
     return rgb;
 }
 
-bool SaveScreenshot(const char* path) {
+bool SaveScreenshot(const char* path, bool compressed) {
     const std::vector<uint8_t> rgb = PresentedRgb();
     if (rgb.empty()) {
         return false;
@@ -82,6 +82,6 @@ bool SaveScreenshot(const char* path) {
     const int height = SurfaceHeight(primarySurface);
     const std::string name(path);
     const bool bmp = name.size() >= 4 && name.compare(name.size() - 4, 4, ".bmp") == 0;
-    return WriteFileBytes(name,
-                          bmp ? EncodeBmp(width, height, rgb) : EncodePng(width, height, rgb));
+    return WriteFileBytes(name, bmp ? EncodeBmp(width, height, rgb)
+                                    : EncodePng(width, height, rgb, compressed));
 }

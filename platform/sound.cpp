@@ -22,6 +22,7 @@ struct SoundBuffer {
     bool playing = false; // started and not stopped since (it may have ended by itself)
     bool looping = false;
     uint32_t startedMs = 0; // the frame clock when it was started
+    int volume = 0;         // the clip's own mixer volume, before the master volume and mute
 };
 
 SoundSlot soundSlots[kSoundSlotCount];
@@ -50,6 +51,18 @@ struct {
     int channels = 0;
     SoundBuffer buffers[kSoundSlotCount]; // slot i's buffer, when it holds a clip
 } audio;                                  // whole run; ShutdownSound puts it back
+
+// The player's master volume and mute, over every clip's own volume; whole run.
+struct {
+    int master = 100;
+    bool muted = false;
+} levels;
+
+// Hands the mixer the clip's own volume scaled by the master volume, or silence when muted.
+void ApplyVolume(int index) {
+    const int volume = levels.muted ? 0 : audio.buffers[index].volume * levels.master / 100;
+    Mix_Volume(index, volume);
+}
 
 bool OpenAudioDevice() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
@@ -161,7 +174,8 @@ bool MakeClip(int index, WaveClip* wave, int frequency) {
     }
     soundSlots[index] = {&clip, 1, static_cast<int32_t>(wave->format.samplesPerSec),
                          static_cast<int32_t>(clip.samples.size()), index};
-    Mix_Volume(index, MIX_MAX_VOLUME);
+    clip.volume = MIX_MAX_VOLUME;
+    ApplyVolume(index);
     return true;
 }
 
@@ -253,12 +267,34 @@ int MixerVolumeFromAttenuation(int32_t attenuation) {
 }
 
 int SetSoundVolume(int index, int volume) {
-    if (ClipIn(index) == nullptr) {
+    SoundBuffer* clip = ClipIn(index);
+    if (clip == nullptr) {
         return 0;
     }
-    Mix_Volume(index, MixerVolumeFromAttenuation(SoundAttenuation(volume)));
+    clip->volume = MixerVolumeFromAttenuation(SoundAttenuation(volume));
+    ApplyVolume(index);
     return 1;
 }
+
+void SetMasterVolume(int volume) {
+    levels.master = std::clamp(volume, 0, 100);
+    for (int i = 0; i < kSoundSlotCount; ++i) {
+        if (ClipIn(i) != nullptr) {
+            ApplyVolume(i);
+        }
+    }
+}
+
+int MasterVolume() { return levels.master; }
+
+void SetSoundMuted(bool muted) {
+    levels.muted = muted;
+    SetMasterVolume(levels.master);
+}
+
+bool SoundMuted() { return levels.muted; }
+
+int MixerVolume(int index) { return ClipIn(index) != nullptr ? Mix_Volume(index, -1) : -1; }
 
 int SetSoundFrequency(int index, int hertz) {
     SoundBuffer* clip = ClipIn(index);

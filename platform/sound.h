@@ -64,6 +64,17 @@ int MixerVolumeFromAttenuation(int32_t attenuation);
 // screen. Returns 1, or 0 when sound is off or the slot holds no clip.
 int SetSoundVolume(int index, int volume);
 
+// The player's master volume (0..100, outside held to the nearest end) scales every clip's own
+// volume; muted, every clip plays silent (and keeps its timing). Whole run: kept across
+// ShutdownSound, applied to clips loaded later.
+void SetMasterVolume(int volume);
+int MasterVolume();
+void SetSoundMuted(bool muted);
+bool SoundMuted();
+
+// The volume (0..128) the mixer plays the slot's clip at; -1 when it holds none.
+int MixerVolume(int index);
+
 // Called by LoadSound: the clip plays at `hertz` samples per second (100..100000) from now
 // on; a clip that was playing is stopped. Returns 1, or 0 (clip unchanged) when sound is off,
 // the slot holds no clip or the rate is out of range.

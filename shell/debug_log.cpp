@@ -7,9 +7,11 @@ BugLog bugLog;
 
 namespace {
 constexpr const char* kLogName = "buglog.txt";
-}
+constexpr const char* kPreviousLogName = "buglog.1.txt"; // the run before's, kept for a report
+} // namespace
 
 void BugLog::Open() {
+    std::rename(kLogName, kPreviousLogName);
     if (FILE* file = std::fopen(kLogName, "w")) {
         std::fclose(file);
     }

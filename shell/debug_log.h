@@ -6,8 +6,9 @@
 // an unwritable log loses lines and never stops the game.
 class BugLog {
   public:
-    // Called once by the entry point, after the data folder is the working directory:
-    // truncates buglog.txt and writes "Opening BugLog" followed by an empty line.
+    // Called once by the entry point, after the data folder is the working directory: keeps
+    // the last run's log as buglog.1.txt, starts buglog.txt afresh and writes "Opening BugLog"
+    // followed by an empty line.
     void Open();
 
     // Appends text and a newline. Returns the result of closing the file (0 when written),

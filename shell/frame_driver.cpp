@@ -21,9 +21,11 @@
 #include "raceday/race_view.h"
 #include "results/results_screen.h"
 #include "screens/options.h"
+#include "shell/desktop_keys.h"
 #include "shell/frame_timing.h"
 #include "shell/game_state.h"
 #include "shell/main_menu.h"
+#include "shell/screen_note.h"
 #include "shell/settings_file.h"
 #include "stable/calendar.h"
 #include "stable/stakes.h"
@@ -224,7 +226,9 @@ int Game_Main() {
     if (CtrlIsDown()) {
         DrawDebugOverlay();
     }
+    DrawScreenNote();
     PresentFrame();
+    RunDesktopKeys();
 
     ApplyHeldFrameRate();
     leftWasUp = mouseState.buttons[0] == 0;
@@ -245,4 +249,5 @@ void ResetFrameDriver() {
     gameState = kStateIntro;
     leftWasUp = rightWasUp = middleWasUp = 1;
     fpsText[0] = '\0';
+    ClearScreenNote();
 }

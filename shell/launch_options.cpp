@@ -11,6 +11,24 @@ bool ParseNumber(const std::string& text, int64_t low, int64_t high, int64_t* va
     return !text.empty() && fault == std::errc() && stop == end && *value >= low && *value <= high;
 }
 
+// "--data=DIR" says what "--data DIR" says, for every option that takes a value.
+std::vector<std::string> SplitValues(const std::vector<std::string>& args) {
+    std::vector<std::string> words;
+    for (const std::string& arg : args) {
+        const size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        if (equals != std::string::npos &&
+            (name == "--depth" || name == "--data" || name == "--seed" || name == "--fixed-fps" ||
+             name == "--script")) {
+            words.push_back(name);
+            words.push_back(arg.substr(equals + 1));
+        } else {
+            words.push_back(arg);
+        }
+    }
+    return words;
+}
+
 } // namespace
 
 const char* LaunchUsage() {
@@ -25,12 +43,14 @@ const char* LaunchUsage() {
            "  --seed N          seed the random draws with N instead of the clock\n"
            "  --fixed-fps N     run on a virtual clock of exactly N frames a second\n"
            "  --script FILE     play the input of a script (see README.md)\n"
+           "                    (--data=DIR and the like work too)\n"
            "  --help            show this help\n"
            "  --version         show the game's version\n";
 }
 
-bool ParseLaunchOptions(const std::vector<std::string>& args, LaunchOptions* options,
+bool ParseLaunchOptions(const std::vector<std::string>& given, LaunchOptions* options,
                         std::string* error) {
+    const std::vector<std::string> args = SplitValues(given);
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&](const char* what) -> const std::string* {

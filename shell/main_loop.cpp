@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/clock.h"
@@ -12,11 +13,14 @@
 #include "platform/display.h"
 #include "platform/events.h"
 #include "platform/input.h"
+#include "platform/message_box.h"
 #include "platform/script.h"
+#include "platform/sound.h"
 #include "shell/data_folder.h"
 #include "shell/debug_log.h"
 #include "shell/frame_driver.h"
 #include "shell/launch_options.h"
+#include "shell/preferences.h"
 #include "shell/settings_file.h"
 #include "shell/startup.h"
 #include "shell/window_proc.h"
@@ -24,8 +28,79 @@
 namespace {
 
 constexpr const char* kGameTitle = "Stridewell";
+// A window being dragged to a new size is written once it has kept its size this long.
+constexpr uint32_t kSettleMs = 1000;
 
 FrameHook frameHook = nullptr; // whole run
+
+// The player's preferences, kept for a run at the keyboard only: a script or a program playing
+// the game replays the same whatever the player chose, and leaves the file alone.
+struct {
+    bool kept = false;
+    std::string file;
+    Preferences saved;   // what the file holds
+    Preferences pending; // what it is to hold
+    Preferences seen;    // the live settings at the last look
+    uint32_t seenSince = 0;
+} preferences; // one run
+
+Preferences LiveSettings() {
+    Preferences live;
+    live.fullScreen = WindowIsFullScreen();
+    WindowedSize(&live.windowWidth, &live.windowHeight);
+    live.volume = MasterVolume();
+    live.muted = SoundMuted();
+    return live;
+}
+
+// Called every pass and once more at the end: what the player changed goes to the file once it
+// has settled (at once when the game ends).
+void KeepPreferences(bool ending) {
+    if (!preferences.kept) {
+        return;
+    }
+    const Preferences live = LiveSettings();
+    const uint32_t now = timeGetTime();
+    if (!(live == preferences.seen)) {
+        TakeChanges(preferences.seen, live, &preferences.pending);
+        preferences.seen = live;
+        preferences.seenSince = now;
+    }
+    if (!(preferences.pending == preferences.saved) &&
+        (ending || now - preferences.seenSince >= kSettleMs)) {
+        if (!WritePreferences(preferences.file, preferences.pending)) {
+            bugLog.Write(("Unable to save the preferences in " + preferences.file).c_str());
+        }
+        preferences.saved = preferences.pending;
+    }
+}
+
+// Reads the player's preferences for a run at the keyboard; the command line wins for the run.
+Preferences ReadPlayersPreferences(const LaunchOptions& options, bool played) {
+    Preferences prefs;
+    preferences.kept = !played;
+    if (preferences.kept) {
+        preferences.file = PreferencesFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+        std::vector<std::string> complaints;
+        ReadPreferences(preferences.file, &prefs, &complaints);
+        for (const std::string& complaint : complaints) {
+            bugLog.Write(complaint.c_str());
+        }
+        preferences.saved = preferences.pending = prefs;
+    }
+    prefs.fullScreen = prefs.fullScreen && !options.windowed;
+    return prefs;
+}
+
+// The game cannot start: said on standard error and, for a player who started it from the
+// desktop's menu, in a box.
+int CannotStart(const std::string& text, int status, bool box) {
+    std::fprintf(stderr, "stridewell: %s\n", text.c_str());
+    if (box) {
+        StartupErrorBox(kGameTitle, ("Stridewell cannot start: " + text).c_str());
+    }
+    return status;
+}
 
 int MainLoop() {
     int exitCode = 0;
@@ -42,6 +117,7 @@ int MainLoop() {
         Game_Main();
         ReadKeyboard();
         ReadMouse();
+        KeepPreferences(false);
     }
     return exitCode;
 }
@@ -54,8 +130,8 @@ int RunStridewell(int argc, char** argv) {
     LaunchOptions options;
     std::string error;
     if (!ParseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc), &options, &error)) {
-        std::fprintf(stderr, "stridewell: %s\n", error.c_str());
-        return 2;
+        // Without a terminal (a desktop's menu) nobody reads standard error.
+        return CannotStart(error, 2, isatty(STDERR_FILENO) == 0);
     }
     if (options.showHelp) {
         std::fputs(LaunchUsage(), stdout);
@@ -71,14 +147,14 @@ int RunStridewell(int argc, char** argv) {
         std::fprintf(stderr, "stridewell: script %s\n", error.c_str());
         return 2;
     }
+    const bool played = !options.scriptPath.empty() || frameHook != nullptr;
     // A file-size limit (ulimit -f) would otherwise kill the game in the middle of a save;
     // ignored, the write fails, the save says so and the old file stays.
     std::signal(SIGXFSZ, SIG_IGN);
     const std::string folder =
         ChooseDataFolder(options.dataDir, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     if (!EnterDataFolder(folder, options.dataDir.empty(), &error)) {
-        std::fprintf(stderr, "stridewell: %s\n", error.c_str());
-        return 1;
+        return CannotStart(error, 1, !played);
     }
     bugLog.Open();
     // The installed game's data lies beside the program; a stable with no horses gets its
@@ -92,18 +168,21 @@ int RunStridewell(int argc, char** argv) {
     if (!error.empty()) {
         bugLog.Write(error.c_str());
     }
+    const Preferences prefs = ReadPlayersPreferences(options, played);
+    SetMasterVolume(prefs.volume);
+    SetSoundMuted(prefs.muted);
 
     InitClock(options.fixedFps);
     // A script or a program playing on the virtual clock goes as fast as the machine allows.
-    const bool played = !options.scriptPath.empty() || frameHook != nullptr;
     SetFramePacing(!(options.fixedFps > 0 && played));
     SetDisplayDepth(options.bitsPerPixel);
     startupSeed = {options.seedGiven, options.seed};
-    if (!OpenGameWindow(kGameTitle, options.windowed)) {
-        std::fprintf(stderr, "stridewell: cannot open the game window: %s\n", PlatformError());
-        return 1;
+    if (!OpenGameWindow(kGameTitle, !prefs.fullScreen, prefs.windowWidth, prefs.windowHeight)) {
+        return CannotStart(std::string("cannot open the game window: ") + PlatformError(), 1,
+                           !played);
     }
     SetWindowIcon(DataFilePath(kWindowIconFile).c_str());
+    preferences.seen = LiveSettings();
 
     // A run starts with no close or quit left over from an earlier run in this process.
     ClearQuitMessage();
@@ -119,6 +198,7 @@ int RunStridewell(int argc, char** argv) {
     if (windowClosed) {
         SaveSettings();
     }
+    KeepPreferences(true);
     Game_Shutdown();
     ClosePlatform();
     return exitCode;

@@ -301,6 +301,38 @@ TEST_F(SoundTest, OnTheVirtualClockTheMixerDoesNotDecide) {
     EXPECT_EQ(SoundStatus(slot), 0);
 }
 
+TEST_F(SoundTest, TheMasterVolumeAndMuteReachTheMixerForEveryClipLoadedBeforeOrAfter) {
+    ASSERT_EQ(InitSound(), 1);
+    const int early = Load(800);
+    ASSERT_EQ(SetSoundVolume(early, 50), 1); // the game's own step: 23 of 128
+    // Master volume, muted, the clip's own step (100 for none), what the mixer gets.
+    const struct {
+        int master;
+        bool muted;
+        int step;
+        int mixer;
+    } table[] = {{100, false, 50, 23}, {50, false, 50, 11},    {50, false, 100, 64},
+                 {0, false, 100, 0},   {150, false, 100, 128}, {100, true, 100, 0},
+                 {70, true, 50, 0},    {70, false, 15, 4}};
+    for (const auto& row : table) {
+        SetMasterVolume(row.master);
+        SetSoundMuted(row.muted);
+        const int late = Load(800);
+        if (row.step != 100) {
+            SetSoundVolume(late, row.step);
+            SetSoundVolume(early, row.step);
+        } else {
+            SetSoundVolume(early, 100);
+        }
+        EXPECT_EQ(MixerVolume(late), row.mixer) << row.master << " " << row.muted;
+        EXPECT_EQ(MixerVolume(early), row.mixer) << row.master << " " << row.muted;
+        DeleteSound(late);
+    }
+    SetMasterVolume(100);
+    SetSoundMuted(false);
+    EXPECT_EQ(MixerVolume(early), 7); // the clip's own step of 15 is all that is left
+}
+
 TEST(SoundVolume, AttenuationIsThirtyHundredthsOfADecibelPerStepBelowFull) {
     EXPECT_EQ(SoundAttenuation(100), 0);
     EXPECT_EQ(SoundAttenuation(5), -2850);

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(BugLog, StartsWithOpeningThenAnEmptyLine) {
+TEST(BugLog, StartsWithOpeningThenAnEmptyLineAndKeepsTheLastRunsLog) {
     ScratchFolder folder;
     WorkingDirectory inFolder(folder.path());
     WriteBytes("buglog.txt", {'o', 'l', 'd', '\n'});
@@ -20,6 +20,7 @@ TEST(BugLog, StartsWithOpeningThenAnEmptyLine) {
     EXPECT_EQ(ReadLines("buglog.txt"),
               (std::vector<std::string>{"Opening BugLog", "", "Starting Buglog...", "",
                                         "USER HAS PRESSED sGame SPRITE!"}));
+    EXPECT_EQ(ReadLines("buglog.1.txt"), (std::vector<std::string>{"old"}));
 }
 
 TEST(BugLog, EveryLineIsOnDiskAsSoonAsItIsWritten) {

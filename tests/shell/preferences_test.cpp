@@ -1,0 +1,75 @@
+// The player's preferences file: read line by line with what cannot be used left out, written
+// whole, and the command line's choices for one run kept out of it.
+#include "shell/preferences.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/test_support.h"
+
+namespace {
+
+TEST(Preferences, LinesAreReadOverTheDefaultsAndWhatCannotBeUsedIsSaidAndLeftOut) {
+    const struct {
+        const char* line;
+        Preferences read; // from the defaults
+        bool complaint;
+    } table[] = {
+        {"fullscreen = no", {.fullScreen = false}, false},
+        {"  window=1024x768  ", {.windowWidth = 1024, .windowHeight = 768}, false},
+        {"volume = 35", {.volume = 35}, false},
+        {"muted = yes", {.muted = true}, false},
+        {"captions = on", {.captions = true}, false},
+        {"# a comment", {}, false},
+        {"", {}, false},
+        {"volume = 101", {}, true},
+        {"volume = -3", {}, true},
+        {"volume = loud", {}, true},
+        {"window = 80x60", {}, true},
+        {"window = 1024", {}, true},
+        {"muted = maybe", {}, true},
+        {"fullscreen", {}, true},
+        {"colour = green", {}, true},
+    };
+    for (const auto& row : table) {
+        Preferences prefs;
+        std::vector<std::string> complaints;
+        ParsePreferences(row.line, &prefs, &complaints);
+        EXPECT_EQ(prefs, row.read) << row.line;
+        EXPECT_EQ(complaints.size(), row.complaint ? 1u : 0u) << row.line;
+    }
+}
+
+TEST(Preferences, AWrittenFileReadsBackTheSameAndLivesWhereXdgSays) {
+    ScratchFolder folder;
+    const std::string file = PreferencesFile(folder.path().c_str(), "/home/p");
+    EXPECT_EQ(file, folder.path().string() + "/stridewell/stridewell.conf");
+    EXPECT_EQ(PreferencesFile(nullptr, "/home/p"), "/home/p/.config/stridewell/stridewell.conf");
+    EXPECT_EQ(PreferencesFile("relative", "/home/p"), "/home/p/.config/stridewell/stridewell.conf");
+
+    const Preferences chosen{false, 1280, 720, 40, true, true};
+    ASSERT_TRUE(WritePreferences(file, chosen));
+    Preferences read;
+    std::vector<std::string> complaints;
+    ReadPreferences(file, &read, &complaints);
+    EXPECT_EQ(read, chosen);
+    EXPECT_TRUE(complaints.empty());
+    ReadPreferences(folder.File("none.conf"), &read, &complaints); // a first start: no file
+    EXPECT_TRUE(complaints.empty());
+}
+
+TEST(Preferences, OnlyWhatThePlayerChangesDuringARunIsKept) {
+    // The file says full screen at 1024 x 768; the run was started with --windowed.
+    const Preferences file{true, 1024, 768, 80, false, false};
+    const Preferences start{false, 1024, 768, 80, false, false};
+    Preferences kept = file;
+    TakeChanges(start, Preferences{false, 900, 700, 80, false, false}, &kept); // a resize
+    EXPECT_EQ(kept, (Preferences{true, 900, 700, 80, false, false}));
+    TakeChanges(start, Preferences{false, 1024, 768, 80, true, true}, &kept); // M, captions
+    EXPECT_EQ(kept, (Preferences{true, 900, 700, 80, true, true}));
+    TakeChanges(start, Preferences{true, 1024, 768, 80, false, false}, &kept); // Alt+Enter
+    EXPECT_TRUE(kept.fullScreen);
+    TakeChanges(Preferences{true, 1024, 768, 80, false, false}, start, &kept);
+    EXPECT_FALSE(kept.fullScreen);
+}
+
+} // namespace
