@@ -361,6 +361,17 @@ int FillBackBufferValue(uint32_t value) {
     return 1;
 }
 
+int FillBackBufferRect(int x, int y, int width, int height, uint32_t colour) {
+    if (backBuffer == nullptr || width <= 0 || height <= 0) {
+        return 0;
+    }
+    SDL_Surface* back = backBuffer->sdl;
+    SDL_Rect rect{x, y, width, height};
+    const Uint32 value =
+        SDL_MapRGB(back->format, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    return SDL_FillRect(back, &rect, value) == 0 ? 1 : 0;
+}
+
 int PresentFrame() {
     if (backBuffer == nullptr || primarySurface == nullptr) {
         return 0;

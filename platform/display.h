@@ -123,6 +123,10 @@ int FillBackBuffer(int red, int green, int blue);
 // Fills the back buffer with a raw fill value, cut to the pixel size (0xFFFFFF: white).
 int FillBackBufferValue(uint32_t value);
 
+// Fills a rectangle of the back buffer (cut to the screen) with a colour given as 0x00BBGGRR,
+// as text colours are: the plate a line of text is written on.
+int FillBackBufferRect(int x, int y, int width, int height, uint32_t colour);
+
 // Called by the frame driver once per frame: shows the back buffer. Never spins: when the
 // display does not wait for its refresh, or the window is minimised, it waits itself.
 int PresentFrame();
