@@ -13,12 +13,15 @@ namespace {
 // to 794, y 64 to 566) is the key: the menu horse, the race card, the options, the player
 // buttons and the credits (drawn before the backdrop) all show through it. Around it:
 // - the left column holds the menu buttons at x 10, y 200..372, and "TOP PLAYERS" at (2, 85)
-//   in yellow with three lines in bright green under it, so it is dark;
+//   in yellow with three lines in bright green under it (y 103 to about 150), on a plain dark
+//   board: over the pinstripes the thin green letters flicker;
 // - the bottom band carries the hint line at (150, 575) and "Version 1.05" at (26, 570),
 //   both red, so it is light;
 // - the title banner settles on the top band at (220, 3).
 constexpr int kColumn = 146, kTop = 62, kBottom = 566, kRight = 794;
-constexpr int kNotchX = 134, kNotchY = 539, kNotchBottom = 570;
+constexpr int kBoardTop = 81, kBoardBottom = 153;
+// The credits' back button: 72 x 28 at (135, 540), hovered (136, 541).
+constexpr int kNotchX = 134, kNotchY = 539, kNotchRight = 209, kNotchBottom = 569;
 
 void Pinstripes(cairo_t* cr, double x, double y, double w, double h) {
     cairo_save(cr);
@@ -53,7 +56,12 @@ void DrawBackdrop(cairo_t* cr) {
     FillRect(cr, 0, 0, kColumn, kBottom, kRacingGreen);
     FillRect(cr, kRight, 0, 800 - kRight, kBottom, kRacingGreen);
     Pinstripes(cr, 0, 0, 800, kTop);
-    Pinstripes(cr, 0, kTop, kColumn, kBottom - kTop);
+    Pinstripes(cr, 0, kTop, kColumn, kBoardTop - kTop);
+    Pinstripes(cr, 0, kBoardBottom, kColumn, kBottom - kBoardBottom);
+    // The top players' board, plain and a shade darker, between two gold rules.
+    FillRect(cr, 0, kBoardTop, kColumn, kBoardBottom - kBoardTop, Shade(kRacingGreen, 0.7));
+    FillRect(cr, 0, kBoardTop - 1, kColumn - 3, 1, kGold);
+    FillRect(cr, 0, kBoardBottom, kColumn - 3, 1, kGold);
     // Gold rims round the window.
     FillRect(cr, kColumn - 3, kTop - 3, kRight - kColumn + 6, 3, kGold);
     FillRect(cr, kColumn - 3, kTop, 3, kBottom - kTop, kGold);
@@ -68,12 +76,14 @@ void DrawBackdrop(cairo_t* cr) {
     Horseshoe(cr, 60, 31, 15, kGold);
     SetFont(cr, Face::SerifBold, 13);
     TextCentred(cr, "EST. 1897", 130, 31, kGold);
-    // The credits' back button sits at (135, 540), hovered (136, 541): a notch in the column
-    // lets it show through, rimmed like the window.
-    FillRect(cr, kNotchX - 3, kNotchY - 3, kColumn - kNotchX + 3, kBottom - kNotchY + 3, kGold);
+    // The credits' back button shows through a notch in the column's corner that reaches
+    // below the window's lower rim, rimmed like the window, so the button sits whole inside
+    // the frame.
+    FillRect(cr, kNotchX - 3, kNotchY - 3, kNotchRight - kNotchX + 6, kNotchBottom - kNotchY + 6,
+             kGold);
     // The window itself stays clear.
     cairo_rectangle(cr, kColumn, kTop, kRight - kColumn, kBottom - kTop);
-    cairo_rectangle(cr, kNotchX, kNotchY, kColumn - kNotchX, kNotchBottom - kNotchY);
+    cairo_rectangle(cr, kNotchX, kNotchY, kNotchRight - kNotchX, kNotchBottom - kNotchY);
     cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
     cairo_fill(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);

@@ -11,7 +11,8 @@ namespace {
 // The race view writes over these (screen positions are the sprites' rest places):
 // - tote board at (230, 220): runner i's odds "2/1".."50/1" at (70 + 42 i, 33) of the board,
 //   yellow fontComic18, so each window is dark and at least 38 wide;
-// - runner list at (10, 45): rows at y 37 + 9 i of the panel, in fontComic14: number at x 30
+// - runner list at (10, 45): rows at y 37 + 9 i of the panel, in a bold 9-pixel Arial whose
+//   letters take y 3 to 9 of each row: number at x 30
 //   (red), name at x 60 (blue, up to 145 wide), place at x 205 (green), odds at x 265
 //   (purple), so the body is light;
 // - bets board: player k's lines at (10, 29 + 26 k) and (10, 40 + 26 k) of the board, blue
@@ -174,7 +175,7 @@ void RunnerListPanel(Canvas* sheet) {
         for (const auto& c : columns) {
             TextAt(cr, c.head, c.x, 19, kCream);
         }
-        // Every other row tinted, each band under one line of 14-pixel text.
+        // Every other row tinted, each band under one row's letters.
         for (int i = 0; i < 10; i += 2) {
             FillRect(cr, 4, 37 + 9 * i + 2, w - 8, 9, Mix(kParchment, kParchmentLine, 0.45));
         }

@@ -18,13 +18,15 @@ struct Put {
     int x, y;
 };
 
-// A line of text: fontComicN or fontArialN, a Windows colour 0x00BBGGRR, top-left at (x, y).
+// A line of text: fontComicN or fontArialN (bold for fontArialBold9), a Windows colour
+// 0x00BBGGRR, top-left at (x, y).
 struct Line {
     bool comic;
     int height;
     uint32_t colour;
     int x, y;
     std::string text;
+    bool bold = false;
 };
 
 const Canvas* Find(const std::vector<Canvas>& pictures, const char* file) {
@@ -60,7 +62,11 @@ void Blit(Canvas* screen, const std::vector<Canvas>& pictures, const Put& p) {
 }
 
 void Write(Canvas* screen, const Line& line) {
-    SetFont(screen->cr, line.comic ? Face::Comic : Face::Sans, line.height);
+    SetFont(screen->cr,
+            line.comic  ? Face::Comic
+            : line.bold ? Face::SansBold
+                        : Face::Sans,
+            line.height);
     const Colour c =
         Rgb8(line.colour & 0xFF, (line.colour >> 8) & 0xFF, (line.colour >> 16) & 0xFF);
     TextAt(screen->cr, line.text, line.x, line.y, c);
@@ -88,7 +94,7 @@ const std::vector<Line> kMenuLines = {
     {true, 14, 0x00FF00, 2, 103, "1) Margaret - $48210"},
     {true, 14, 0x00FF00, 2, 118, "2) Tom - $3105"},
     {true, 14, 0x00FF00, 2, 133, "3) Alexandra - $1200"},
-    {true, 14, 0x0000C8, 26, 570, "Version 1.05"},
+    {false, 18, 0x0000C8, 26, 572, "Version 1.05"},
     {true, 17, 0x0000C8, 150, 575, "Game settings"},
 };
 
@@ -132,12 +138,13 @@ std::vector<Line> RaceLines(bool racing) {
     const char* odds[10] = {"5/1",  "12/1", "3/1",  "22/1", "9/1",
                             "46/1", "7/1",  "15/1", "4/1",  "30/1"};
     for (int i = 0; i < 10; ++i) {
-        lines.push_back({true, 14, 200, i == 9 ? 38 : 40, 82 + 9 * i, std::to_string(i + 1)});
-        lines.push_back({true, 14, 0xC80000, 70, 82 + 9 * i, names[i]});
+        const int y = 82 + 9 * i;
+        lines.push_back({false, 9, 200, i == 9 ? 38 : 40, y, std::to_string(i + 1), true});
+        lines.push_back({false, 9, 0xC80000, 70, y, names[i], true});
         if (racing) {
-            lines.push_back({true, 14, 0x6400, 215, 82 + 9 * i, std::to_string((i * 7) % 10 + 1)});
+            lines.push_back({false, 9, 0x6400, 215, y, std::to_string((i * 7) % 10 + 1), true});
         }
-        lines.push_back({true, 14, 0x640064, 275, 82 + 9 * i, odds[i]});
+        lines.push_back({false, 9, 0x640064, 275, y, odds[i], true});
         lines.push_back({true, 18, 0x0041FFFF, 230 + 70 + 42 * i, 220 + 33, odds[i]});
     }
     lines.push_back({true, 14, 0xC80000, 353, 74, "Margaret - $1180"});
@@ -211,7 +218,7 @@ std::vector<Line> CardLines() {
         {true, 17, 200, 450, 306, "$20 - Win"},
         {true, 14, 0x0A960A, 180, 90, "Margaret"},
         {false, 40, 0x3264C8, 185, 155, "^"},
-        {false, 30, 0x0000AF, 155, 550, "Margaret"},
+        {false, 20, 0x0000AF, 155, 547, "Margaret"},
         {false, 20, 0x646464, 290, 180, "01 : 42"},
         {false, 20, 0x646464, 485, 180, "3"},
         {true, 17, 200, 155, 532, "^  Press horse number to place bet."},
@@ -236,15 +243,15 @@ const std::vector<Line> kResultsLines = {
     {true, 17, 0x016401, 610, 240, "No Bets"},
     {false, 25, 0x00A0FF, 300, 155, "01 : 58"},
     {false, 30, 0x00A0FF, 635, 525, "3"},
-    {false, 22, 0x008080, 150, 217, "Miller's Delight (#3)"},
-    {false, 21, 0x016401, 365, 220, "8.00"},
-    {false, 21, 0x016401, 418, 220, "5.28"},
-    {false, 21, 0x016401, 475, 220, "3.96"},
-    {false, 22, 0x008080, 150, 247, "Daring Sun (#1)"},
-    {false, 21, 0x016401, 418, 245, "7.92"},
-    {false, 21, 0x016401, 475, 245, "5.94"},
-    {false, 22, 0x008080, 150, 277, "Brave Moon (#7)"},
-    {false, 21, 0x016401, 475, 270, "7.92"},
+    {false, 22, 0x006060, 150, 217, "Miller's Delight (#3)"},
+    {false, 18, 0x016401, 365, 223, "8.00"},
+    {false, 18, 0x016401, 418, 223, "5.28"},
+    {false, 18, 0x016401, 475, 223, "3.96"},
+    {false, 22, 0x006060, 150, 247, "Daring Sun (#1)"},
+    {false, 18, 0x016401, 418, 248, "7.92"},
+    {false, 18, 0x016401, 475, 248, "5.94"},
+    {false, 22, 0x006060, 150, 277, "Brave Moon (#7)"},
+    {false, 18, 0x016401, 475, 273, "7.92"},
     {false, 20, 0x05FFFF, 150, 328, "Cosmic Wave (#8)"},
     {false, 20, 0x05FFFF, 150, 367, "Cloudchaser (#4)"},
     {false, 20, 0x05FFFF, 150, 406, "Shining Lantern (#6)"},
@@ -252,7 +259,7 @@ const std::vector<Line> kResultsLines = {
     {false, 20, 0x05FFFF, 150, 484, "Doctor's Folly (#2)"},
     {false, 20, 0x05FFFF, 150, 523, "Major Pemberton (#10)"},
     {false, 20, 0x05FFFF, 150, 562, "Captain's Secret (#9)"},
-    {true, 17, 0x0000FF, 375, 300, "--Based on a $2 bet."},
+    {true, 17, 0x0000C8, 375, 300, "--Based on a $2 bet."},
     {true, 14, 0xC80000, 388, 39, "Margaret - $1240"},
     {true, 14, 200, 388, 50, "$20 on #3 to WIN"},
 };

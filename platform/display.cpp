@@ -1,8 +1,10 @@
-// The 800 x 600 display on SDL2: a window, a renderer letterboxing one streaming texture, and
-// software surfaces for the back buffer and every sprite frame.
+// The 800 x 600 display on SDL2: a window, a renderer letterboxing one streaming texture into
+// whatever size the window really has, and software surfaces for the back buffer and every
+// sprite frame.
 #include "platform/display.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -32,7 +34,13 @@ struct {
     bool headless = false; // SDL's dummy video driver: pictures are kept, never shown
     bool pacing = true;
     Uint64 lastPresent = 0; // performance-counter time of the last paced present
-} display;                  // whole run; ReleaseDisplay puts it back
+    // Where the picture sits in the renderer's output, and the sizes it was worked out from.
+    ScreenRect picture{0, 0, kScreenWidth, kScreenHeight};
+    int outputWidth = kScreenWidth, outputHeight = kScreenHeight;
+    int windowWidth = kScreenWidth, windowHeight = kScreenHeight;
+    SDL_Rect windowedPlace{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth,
+                           kScreenHeight}; // where the window goes back to from full screen
+} display;                                 // whole run; ReleaseDisplay puts it back
 
 bool InitFailed(const char* logLine, const char* caption, const char* text) {
     bugLog.Write(logLine);
@@ -101,13 +109,86 @@ void ShowPrimary() {
                                             SDL_TEXTUREACCESS_STREAMING, primary->w, primary->h);
         return;
     }
+    const ScreenRect& p = display.picture;
+    const SDL_Rect where{p.x, p.y, p.width, p.height};
     SDL_SetRenderDrawColor(display.renderer, 0, 0, 0, 255);
     SDL_RenderClear(display.renderer);
-    SDL_RenderCopy(display.renderer, display.texture, nullptr, nullptr);
+    SDL_RenderCopy(display.renderer, display.texture, nullptr, &where);
     SDL_RenderPresent(display.renderer);
 }
 
+// With no window manager nobody resizes a window that asks for full screen, yet SDL reports
+// the desktop's size for it from then on. Laid over the whole display first, the window has
+// the size SDL reports whoever manages it.
+int EnterFullscreen() {
+    if ((SDL_GetWindowFlags(display.window) & SDL_WINDOW_FULLSCREEN) == 0) {
+        SDL_Rect& place = display.windowedPlace;
+        SDL_GetWindowPosition(display.window, &place.x, &place.y);
+        SDL_GetWindowSize(display.window, &place.w, &place.h);
+    }
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(display.window), 0), &bounds) ==
+        0) {
+        SDL_SetWindowPosition(display.window, bounds.x, bounds.y);
+        SDL_SetWindowSize(display.window, bounds.w, bounds.h);
+    }
+    return SDL_SetWindowFullscreen(display.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+// Back to the window the player had before full screen, which SDL may not restore by itself.
+void LeaveFullscreen() {
+    SDL_SetWindowFullscreen(display.window, 0);
+    const SDL_Rect& place = display.windowedPlace;
+    SDL_SetWindowSize(display.window, place.w, place.h);
+    SDL_SetWindowPosition(display.window, place.x, place.y);
+}
+
 } // namespace
+
+ScreenRect LetterboxPicture(int outputWidth, int outputHeight) {
+    if (outputWidth <= 0 || outputHeight <= 0) {
+        return {0, 0, kScreenWidth, kScreenHeight};
+    }
+    // The whole picture at the largest size that fits, its 4:3 shape kept, centred.
+    int width = outputWidth, height = outputHeight;
+    if (int64_t{outputWidth} * kScreenHeight > int64_t{outputHeight} * kScreenWidth) {
+        width = static_cast<int>(int64_t{outputHeight} * kScreenWidth / kScreenHeight);
+    } else {
+        height = static_cast<int>(int64_t{outputWidth} * kScreenHeight / kScreenWidth);
+    }
+    return {(outputWidth - width) / 2, (outputHeight - height) / 2, width, height};
+}
+
+void WindowToPicture(const PictureMapping& mapping, int windowX, int windowY, int* x, int* y) {
+    const ScreenRect& p = mapping.picture;
+    if (mapping.windowWidth <= 0 || mapping.windowHeight <= 0 || p.width <= 0 || p.height <= 0) {
+        *x = windowX;
+        *y = windowY;
+        return;
+    }
+    // Window units may be larger than the output's pixels (a high-density display).
+    const double outputX = (windowX + 0.5) * mapping.outputWidth / mapping.windowWidth;
+    const double outputY = (windowY + 0.5) * mapping.outputHeight / mapping.windowHeight;
+    *x = static_cast<int>(std::floor((outputX - p.x) * kScreenWidth / p.width));
+    *y = static_cast<int>(std::floor((outputY - p.y) * kScreenHeight / p.height));
+}
+
+int FitPictureToWindow() {
+    if (display.renderer == nullptr ||
+        SDL_GetRendererOutputSize(display.renderer, &display.outputWidth, &display.outputHeight) !=
+            0) {
+        return 0;
+    }
+    SDL_GetWindowSize(display.window, &display.windowWidth, &display.windowHeight);
+    display.picture = LetterboxPicture(display.outputWidth, display.outputHeight);
+    return 1;
+}
+
+void WindowPointToScreen(int windowX, int windowY, int* x, int* y) {
+    WindowToPicture({display.picture, display.outputWidth, display.outputHeight,
+                     display.windowWidth, display.windowHeight},
+                    windowX, windowY, x, y);
+}
 
 Uint32 DisplayPixelFormat() {
     return display.bitsPerPixel == 15 ? SDL_PIXELFORMAT_RGB555 : SDL_PIXELFORMAT_RGB565;
@@ -166,14 +247,13 @@ int InitDisplay(int width, int height, int bitsPerPixel) {
     }
 
     bugLog.Write("DirectDraw object created. Setting cooperation level...");
-    const Uint32 fullscreen = display.windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP;
-    if (SDL_SetWindowFullscreen(display.window, fullscreen) != 0) {
+    if (!display.windowed && EnterFullscreen() != 0) {
         return InitFailed("Unable to set cooperation level.", "error",
                           "Unable to set Cooperation Level.");
     }
 
     bugLog.Write("Cooperation level set successfully. Setting display mode...");
-    if (SDL_RenderSetLogicalSize(display.renderer, width, height) != 0) {
+    if (!FitPictureToWindow()) {
         return InitFailed("Unable to set display mode.", "Error",
                           "Unable to set the display mode.");
     }
@@ -293,19 +373,23 @@ int FillBackBuffer(int red, int green, int blue) {
     return 1;
 }
 
-void FillBackBufferRect(int x, int y, int width, int height, int red, int green, int blue) {
-    if (backBuffer != nullptr) {
-        SDL_Rect rect{x, y, width, height};
-        SDL_FillRect(backBuffer->sdl, &rect, SDL_MapRGB(backBuffer->sdl->format, red, green, blue));
-    }
-}
-
 int FillBackBufferValue(uint32_t value) {
     if (backBuffer == nullptr) {
         return 0;
     }
     SDL_FillRect(backBuffer->sdl, nullptr, value & 0xFFFF);
     return 1;
+}
+
+int FillBackBufferRect(int x, int y, int width, int height, uint32_t colour) {
+    if (backBuffer == nullptr || width <= 0 || height <= 0) {
+        return 0;
+    }
+    SDL_Surface* back = backBuffer->sdl;
+    SDL_Rect rect{x, y, width, height};
+    const Uint32 value =
+        SDL_MapRGB(back->format, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    return SDL_FillRect(back, &rect, value) == 0 ? 1 : 0;
 }
 
 int PresentFrame() {
@@ -342,7 +426,12 @@ void ToggleFullscreen() {
         return;
     }
     display.windowed = !display.windowed;
-    SDL_SetWindowFullscreen(display.window, display.windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (display.windowed) {
+        LeaveFullscreen();
+    } else {
+        EnterFullscreen();
+    }
+    FitPictureToWindow();
 }
 
 bool WindowIsFullScreen() { return !display.windowed; }

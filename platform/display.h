@@ -35,6 +35,35 @@ struct Clipper {
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
 
+struct ScreenRect {
+    int x, y, width, height;
+};
+
+// Where the 800 x 600 picture goes in a window's output of that many pixels: as large as fits,
+// its shape kept, centred, black bars beside or above and below it.
+ScreenRect LetterboxPicture(int outputWidth, int outputHeight);
+
+// How a window shows the picture: where it sits in the output, and the output's size in pixels
+// beside the window's in the units its events use (more pixels than units on a high-density
+// display).
+struct PictureMapping {
+    ScreenRect picture;
+    int outputWidth, outputHeight;
+    int windowWidth, windowHeight;
+};
+
+// A point of the window, in its events' units, in the picture's 800 x 600 coordinates (outside
+// 0..799, 0..599 on the bars).
+void WindowToPicture(const PictureMapping& mapping, int windowX, int windowY, int* x, int* y);
+
+// Called by the window events on every change of the window's size, and by the display when it
+// goes in or out of full screen: letterboxes the picture into the size the renderer really
+// draws on now. Returns 0 when the renderer cannot tell its size.
+int FitPictureToWindow();
+
+// A point of the game window, as its events give it, in 800 x 600 coordinates.
+void WindowPointToScreen(int windowX, int windowY, int* x, int* y);
+
 extern Surface* primarySurface; // what the player sees: a copy of the last presented frame
 extern Surface* backBuffer;     // every screen draws here; PresentFrame shows it
 extern Clipper* backClipper;
@@ -97,9 +126,10 @@ int FillBackBuffer(int red, int green, int blue);
 
 // Fills the back buffer with a raw fill value, cut to the pixel size (0xFFFFFF: white).
 int FillBackBufferValue(uint32_t value);
-// Fills a rectangle of the back buffer (clipped to it) with one colour of 8-bit components:
-// plates behind notes.
-void FillBackBufferRect(int x, int y, int width, int height, int red, int green, int blue);
+
+// Fills a rectangle of the back buffer (cut to the screen) with a colour given as 0x00BBGGRR,
+// as text colours are: the plate a line of text is written on.
+int FillBackBufferRect(int x, int y, int width, int height, uint32_t colour);
 
 // Called by the frame driver once per frame: shows the back buffer. Never spins: when the
 // display does not wait for its refresh, or the window is minimised, it waits itself.

@@ -43,7 +43,9 @@ void TellDialog(const SDL_Event& event, std::vector<UiEvent>* dialog) {
         if (event.button.button == SDL_BUTTON_LEFT) {
             const auto kind =
                 event.type == SDL_MOUSEBUTTONDOWN ? UiEventKind::MouseDown : UiEventKind::MouseUp;
-            dialog->push_back({kind, 0, event.button.x, event.button.y, false, {}});
+            int x = 0, y = 0;
+            WindowPointToScreen(event.button.x, event.button.y, &x, &y);
+            dialog->push_back({kind, 0, x, y, false, {}});
         }
         break;
     default:
@@ -65,12 +67,15 @@ void PumpWindowEvents(std::vector<UiEvent>* dialogEvents) {
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
                 Send({WindowMessage::Paint, 0, 0});
+            } else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                FitPictureToWindow();
             }
             break;
         case SDL_MOUSEMOTION:
-            // With a logical size set, SDL already reports motion in 800 x 600 coordinates.
             if (!ScriptIsRunning()) {
-                Send({WindowMessage::MouseMove, event.motion.x, event.motion.y});
+                int x = 0, y = 0;
+                WindowPointToScreen(event.motion.x, event.motion.y, &x, &y);
+                Send({WindowMessage::MouseMove, x, y});
             }
             break;
         case SDL_KEYDOWN:

@@ -33,6 +33,9 @@ Font* fontArial25 = nullptr;
 Font* fontArial30 = nullptr;
 Font* fontArial40 = nullptr;
 Font* fontArial50 = nullptr;
+Font* fontArialBold9 = nullptr;
+Font* fontArial18 = nullptr;
+Font* fontComic11 = nullptr;
 
 namespace {
 
@@ -357,7 +360,19 @@ Font* MakeFont(int height, const char* face, const char* style) {
     return text.fonts.back().get();
 }
 
-int FontCellHeight(const Font* font) { return TTF_FontHeight(font->ttf); }
+int FontCellHeight(const Font* font) {
+    if (font == nullptr) {
+        font = FallbackFont();
+    }
+    return font != nullptr ? TTF_FontHeight(font->ttf) : 0;
+}
+
+int FontAscent(const Font* font) {
+    if (font == nullptr) {
+        font = FallbackFont();
+    }
+    return font != nullptr ? TTF_FontAscent(font->ttf) : 0;
+}
 
 int DrawSurfaceText(const char* line, int x, int y, uint32_t colour, Surface* surface,
                     const Font* font) {
@@ -453,6 +468,7 @@ void ReleaseFonts() {
     fontComic18 = fontComic14 = fontComic17 = nullptr;
     fontArial20 = fontArial21 = fontArial22 = fontArial25 = nullptr;
     fontArial30 = fontArial40 = fontArial50 = nullptr;
+    fontArialBold9 = fontArial18 = fontComic11 = nullptr;
     if (TTF_WasInit()) {
         TTF_Quit();
     }

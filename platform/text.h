@@ -18,13 +18,22 @@ extern Font* fontArial30;
 extern Font* fontArial40;
 extern Font* fontArial50;
 
+// Smaller faces, made by start-up after the ten, for lines that must fit a narrow room: THE
+// FIELD's 9-pixel rows, names and prices beside other columns.
+extern Font* fontArialBold9;
+extern Font* fontArial18;
+extern Font* fontComic11;
+
 // A font of the face ("Arial", "Comic Sans MS", resolved through fontconfig) whose cell
 // (ascent plus descent) is height pixels. Style "b" is bold; every other code is regular.
 // Null when no face can be found.
 Font* MakeFont(int height, const char* face, const char* style);
 
-// Cell height in pixels of a font as made.
+// Cell height in pixels of a font as made (the fallback face's for null).
 int FontCellHeight(const Font* font);
+
+// Pixels from the top of a font's cell down to its baseline (the fallback face's for null).
+int FontAscent(const Font* font);
 
 // Draws one line (UTF-8), anti-aliased on a transparent background, with its top-left corner at
 // (x, y). colour is 0x00BBGGRR. A character the font's face lacks is drawn in another installed

@@ -3,6 +3,7 @@
 #include "raceday/race_card.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "platform/dialog.h"
 #include "platform/display.h"
@@ -11,6 +12,7 @@
 #include "platform/input.h"
 #include "platform/sound.h"
 #include "platform/text.h"
+#include "platform/text_fit.h"
 #include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_day.h"
@@ -39,6 +41,13 @@ constexpr Column kColumns[] = {{"name", 220, 0x910A0A}, {"odds", 380, 0xA78705},
                                {"wins", 605, 0xE49859}, {"places", 665, 0xE49859},
                                {"shows", 735, 0xE49859}};
 constexpr int kCareerX[4] = {550, 620, 685, 750};
+constexpr int kCardNameWidth = 162; // up to the odds at x 385
+
+// The bets panel's lines stay on its board, clear of the date beside it on the card.
+constexpr int kBetsPanelWidth = 118;
+
+// The current player's name sits above the window's lower rim (y 566), its baseline here.
+constexpr int kPlayerNameBaseline = 563;
 
 struct Tab {
     int restX, restY, markerOffset;
@@ -59,10 +68,15 @@ void Text(const char* text, int x, int y, uint32_t colour, const Font* font) {
 }
 
 void DrawRows() {
+    std::vector<LineParts> names;
+    for (const HorseRecord& runner : raceField) {
+        names.push_back({"", runner.name, "", kCardNameWidth});
+    }
+    const std::vector<FittedLine> fitted = FitLines({fontComic17, fontComic14}, names);
     for (int i = 0; i < kFieldSize; ++i) {
         const HorseRecord& runner = raceField[i];
         const int y = kListTop + kRowHeight * i;
-        Text(runner.name, 215, y, 0x324B32, fontComic17);
+        DrawFittedLine(fitted[i], 215, y, 0x324B32);
         if (FormatOdds(oddsCode[i], OddsForm::Card, line, sizeof line)) {
             Text(line, 385, y, 0x640064, fontComic17);
         }
@@ -140,7 +154,8 @@ void DrawCurrentPlayer() {
         Text("^", static_cast<int>(tab.x) + kTabs[p].markerOffset, static_cast<int>(tab.y) + 50,
              0x3264C8, fontArial40);
     }
-    Text(Player(currentPlayer).name, 155, 550, 0x0000AF, fontArial30);
+    Text(Player(currentPlayer).name, 155, kPlayerNameBaseline - FontAscent(fontArial20), 0x0000AF,
+         fontArial20);
 }
 
 // The labels slide in once after a reset, by whole pixels a frame.
@@ -253,11 +268,12 @@ void DrawBetsPanel() {
                                        "$%i on #%i to SHOW"};
     const int bx = static_cast<int>(sBetsBoard.x);
     const int by = static_cast<int>(sBetsBoard.y);
+    // Two lines a player, all in one face.
+    std::vector<LineParts> lines;
     for (int p = 1; p <= kMaxPlayers && (p == 1 || p <= numPlayers); ++p) {
         const PlayerRecord& player = Player(p);
-        const int y = by + kLineY[p - 1];
-        std::snprintf(line, sizeof line, "%s - $%i", player.name, player.money);
-        Text(line, bx + 10, y, 0xC80000, fontComic14);
+        std::snprintf(line, sizeof line, " - $%i", player.money);
+        lines.push_back({"", player.name, line, kBetsPanelWidth});
         const int type = -player.betType - 1;
         const bool current = BetIsOnCurrentRace(player) && player.betMonth == currentMonth;
         if (current && type >= 0 && type < 3) {
@@ -265,7 +281,13 @@ void DrawBetsPanel() {
         } else {
             std::snprintf(line, sizeof line, "No Bets");
         }
-        Text(line, bx + 10, y + 11, 200, fontComic14);
+        lines.push_back({line, "", "", kBetsPanelWidth});
+    }
+    const std::vector<FittedLine> fitted = FitLines({fontComic14, fontComic11}, lines);
+    for (size_t k = 0; k < fitted.size(); k += 2) {
+        const int y = by + kLineY[k / 2];
+        DrawFittedLine(fitted[k], bx + 10, y, 0xC80000);
+        DrawFittedLine(fitted[k + 1], bx + 10, y + 11, 200);
     }
 }
 
@@ -275,7 +297,7 @@ void DrawRunnerOdds(int slot, OddsPlace place) {
         return;
     }
     if (place == OddsPlace::RunnerList) {
-        Text(line, 275, 82 + 9 * slot, 0x640064, fontComic14);
+        Text(line, 275, 82 + 9 * slot, 0x640064, fontArialBold9);
     } else {
         Text(line, static_cast<int>(sToteBoard.x + 70 + 42 * slot),
              static_cast<int>(sToteBoard.y + 33), 0x0041FFFF, fontComic18);

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <vector>
 
 #include "platform/asset_manifest.h"
 #include "platform/bitmap.h"
@@ -20,6 +21,7 @@
 #include "platform/random.h"
 #include "platform/sound.h"
 #include "platform/text.h"
+#include "platform/text_fit.h"
 #include "raceday/announcer.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
@@ -83,6 +85,12 @@ struct Point {
     int x, y;
 };
 constexpr Point kLeaderRest[kLeaderPlaces] = {{620, 530}, {420, 530}, {220, 530}, {20, 530}};
+// A leader's name runs from its button to the next button, or to the screen's edge.
+constexpr int kLeaderNameRoom[kLeaderPlaces] = {120, 140, 140, 140};
+// The captions under the race are written on light plates: the lawn is too light and too
+// busy for red letters.
+constexpr uint32_t kCaptionPlate = 0xE2F6FC;
+constexpr int kFieldNameWidth = 140; // up to the places at x 215
 
 // The sprites of the track that a reset puts back where the manifest first placed them.
 Sprite* const kTrackSprites[] = {
@@ -101,15 +109,21 @@ void Move(Sprite* sprite, double dx) { sprite->x = static_cast<float>(sprite->x 
 
 double FrameFactor() { return frameFactor; }
 
+// THE FIELD's rows are 9 pixels apart: lettered in a face of that height, one row to a band.
 void DrawRunnerList() {
+    std::vector<LineParts> names;
+    for (const HorseRecord& runner : raceField) {
+        names.push_back({"", runner.name, "", kFieldNameWidth});
+    }
+    const std::vector<FittedLine> fitted = FitLines({fontArialBold9}, names);
     for (int i = 0; i < kFieldSize; ++i) {
         const int y = 82 + 9 * i;
         std::snprintf(line, sizeof line, "%i", i + 1);
-        Text(line, i == 9 ? 38 : 40, y, kRed, fontComic14);
-        Text(raceField[i].name, 70, y, kNameBlue, fontComic14);
+        Text(line, i == 9 ? 38 : 40, y, kRed, fontArialBold9);
+        DrawFittedLine(fitted[i], 70, y, kNameBlue);
         if (raceField[i].finishPlace > 0 && raceDistance > kPlacesShownAbove) {
             std::snprintf(line, sizeof line, "%i", raceField[i].finishPlace);
-            Text(line, 215, y, kPlaceGreen, fontComic14);
+            Text(line, 215, y, kPlaceGreen, fontArialBold9);
         }
         DrawRunnerOdds(i, OddsPlace::RunnerList);
     }
@@ -170,7 +184,8 @@ void RunLeaderPanel() {
     for (const Sprite& button : sLeaderButton) {
         DrawSprite(&button);
     }
-    Text("Press the LEFT/RIGHT arrow keys to move between horses.", 150, 570, kRed, fontArial20);
+    DrawTextOnPlate("Press the LEFT/RIGHT arrow keys to move between horses.", 150, 570, kRed,
+                    fontArial20, kCaptionPlate);
     for (int slot = 0; slot < kFieldSize; ++slot) {
         const int32_t place = raceField[slot].finishPlace;
         if (place < 1 || place > kLeaderPlaces) {
@@ -184,7 +199,9 @@ void RunLeaderPanel() {
         }
         Sprite& button = sLeaderButton[place - 1];
         const Point rest = kLeaderRest[place - 1];
-        Text(name, static_cast<int>(button.x) + 55, 535, kRed, fontComic17);
+        const int room = kLeaderNameRoom[place - 1];
+        DrawFittedLine(FitLine({fontComic17, fontComic14}, {"", name, "", room}),
+                       static_cast<int>(button.x) + 55, 535, kRed, kCaptionPlate);
         if (SpriteHit(&button, mouseX, mouseY)) {
             SetSpritePosition(&button, rest.x + 1, rest.y + 1);
             if (Clicked()) {

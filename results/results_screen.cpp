@@ -3,6 +3,9 @@
 #include "results/results_screen.h"
 
 #include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/display.h"
 #include "platform/game_sounds.h"
@@ -10,6 +13,7 @@
 #include "platform/input.h"
 #include "platform/sound.h"
 #include "platform/text.h"
+#include "platform/text_fit.h"
 #include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_card.h"
@@ -35,6 +39,16 @@ constexpr uint32_t kMoneyColour = 0x016401;
 constexpr int kPlayerY[kMaxPlayers] = {210, 240, 275, 310};
 constexpr int kNameY[kMaxPlayers] = {213, 245, 277, 309};
 constexpr int kEndOfDayDelay = 10;
+constexpr int kPlayerNameWidth = 68; // up to the returns at x 610
+
+// The first three names end before the first price on their row (x 365, 418, 475); the rest
+// before the end of their rules, clear of the continue button.
+constexpr int kPlacedRoom[3] = {210, 263, 320};
+constexpr int kOrderRoom = 215;
+// Darker than the olive (128, 128, 0) and pure red the board was first lettered in, which
+// cannot reach a 4.5:1 contrast on its light paper.
+constexpr uint32_t kPlacedColour = 0x006060;
+constexpr uint32_t kNoteRed = 0x0000C8;
 
 char line[100];
 
@@ -58,8 +72,13 @@ void DrawBoard() {
         sBetsBoard.y -= 5;
     }
     DrawSprite(&sBetsBoard);
+    std::vector<LineParts> names;
     for (int p = 1; p <= numPlayers && p <= kMaxPlayers; ++p) {
-        Text(Player(p).name, 542, kNameY[p - 1], 0x0000C8, fontComic14);
+        names.push_back({"", Player(p).name, "", kPlayerNameWidth});
+    }
+    const std::vector<FittedLine> fitted = FitLines({fontComic14, fontComic11}, names);
+    for (size_t k = 0; k < fitted.size(); ++k) {
+        DrawFittedLine(fitted[k], 542, kNameY[k], 0x0000C8);
     }
     DrawBetsPanel();
 }
@@ -94,39 +113,60 @@ void DrawClockAndRace() {
     Text(line, raceOfDay == 10 ? 630 : 635, 525, kClockColour, fontArial30);
 }
 
+// Prices are lettered a size down from the board's 21 pixels, on the same baseline, so the
+// show column's "17.82" stays clear of the board's right edge.
 void DrawPrice(double price, int x, int y) {
     std::snprintf(line, sizeof line, "%.2f", price);
-    Text(line, x, y, kMoneyColour, fontArial21);
+    Text(line, x, y + FontAscent(fontArial21) - FontAscent(fontArial18), kMoneyColour, fontArial18);
+}
+
+// A runner's name and program number, the name cut to the room before the next column.
+LineParts NameAndNumber(int slot, int room) {
+    char number[16];
+    std::snprintf(number, sizeof number, " (#%i)", slot + 1);
+    const char* name = raceField[slot].name;
+    return {"", std::string(name, strnlen(name, kHorseNameSize)), number, room};
+}
+
+void DrawPrices(int slot, int place) {
+    constexpr int kPriceY[3] = {220, 245, 270};
+    constexpr struct {
+        PayoutKind kind;
+        int x;
+    } kColumns[3] = {{PayoutKind::Win, 365}, {PayoutKind::Place, 418}, {PayoutKind::Show, 475}};
+    // The winner has all three prices, the second place and show, the third show only.
+    for (int c = place - 1; c < 3; ++c) {
+        DrawPrice(PayoutPrice(slot, kColumns[c].kind), kColumns[c].x, kPriceY[place - 1]);
+    }
 }
 
 void DrawOrder() {
+    constexpr int kPlacedY[3] = {217, 247, 277};
+    std::vector<int> placed, others;
+    std::vector<LineParts> placedLines, otherLines;
     for (int i = 0; i < kFieldSize; ++i) {
-        const HorseRecord& runner = raceField[i];
-        std::snprintf(line, sizeof line, "%.*s (#%i)", kHorseNameSize, runner.name, i + 1);
-        switch (runner.finishPlace) {
-        case 1:
-            Text(line, 150, 217, 0x008080, fontArial22);
-            DrawPrice(PayoutPrice(i, PayoutKind::Win), 365, 220);
-            DrawPrice(PayoutPrice(i, PayoutKind::Place), 418, 220);
-            DrawPrice(PayoutPrice(i, PayoutKind::Show), 475, 220);
-            break;
-        case 2:
-            Text(line, 150, 247, 0x008080, fontArial22);
-            DrawPrice(PayoutPrice(i, PayoutKind::Place), 418, 245);
-            DrawPrice(PayoutPrice(i, PayoutKind::Show), 475, 245);
-            break;
-        case 3:
-            Text(line, 150, 277, 0x008080, fontArial22);
-            DrawPrice(PayoutPrice(i, PayoutKind::Show), 475, 270);
-            break;
-        default:
-            if (runner.finishPlace >= 4 && runner.finishPlace <= kFieldSize) {
-                Text(line, 150, 328 + 39 * (runner.finishPlace - 4), 0x05FFFF, fontArial20);
-            }
-            break;
+        const int32_t place = raceField[i].finishPlace;
+        if (place >= 1 && place <= 3) {
+            placed.push_back(i);
+            placedLines.push_back(NameAndNumber(i, kPlacedRoom[place - 1]));
+        } else if (place >= 4 && place <= kFieldSize) {
+            others.push_back(i);
+            otherLines.push_back(NameAndNumber(i, kOrderRoom));
         }
     }
-    Text("--Based on a $2 bet.", 375, 300, 0x0000FF, fontComic17);
+    const std::vector<FittedLine> placedFitted =
+        FitLines({fontArial22, fontArial20, fontArial18}, placedLines);
+    for (size_t k = 0; k < placed.size(); ++k) {
+        const int place = raceField[placed[k]].finishPlace;
+        DrawFittedLine(placedFitted[k], 150, kPlacedY[place - 1], kPlacedColour);
+        DrawPrices(placed[k], place);
+    }
+    const std::vector<FittedLine> othersFitted = FitLines({fontArial20, fontArial18}, otherLines);
+    for (size_t k = 0; k < others.size(); ++k) {
+        const int place = raceField[others[k]].finishPlace;
+        DrawFittedLine(othersFitted[k], 150, 328 + 39 * (place - 4), 0x05FFFF);
+    }
+    Text("--Based on a $2 bet.", 375, 300, kNoteRed, fontComic17);
 }
 
 void DrawReturns() {

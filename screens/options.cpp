@@ -160,8 +160,10 @@ void RunOption(const Option& option) {
     if (option.secondHint == nullptr) {
         DrawSurfaceText(option.hint, 150, 575, kHintColour, backBuffer, fontComic17);
     } else {
-        DrawSurfaceText(option.hint, 150, 570, kHintColour, backBuffer, fontComic17);
-        DrawSurfaceText(option.secondHint, 150, 580, kHintColour, backBuffer, fontComic17);
+        // Two lines of the 17-pixel face overlap 10 pixels apart: the band below the window
+        // holds two of the 14-pixel face.
+        DrawSurfaceText(option.hint, 150, 572, kHintColour, backBuffer, fontComic14);
+        DrawSurfaceText(option.secondHint, 150, 586, kHintColour, backBuffer, fontComic14);
     }
 }
 

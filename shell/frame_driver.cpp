@@ -1,6 +1,7 @@
 // The frame driver: one call draws one frame of whatever screen gameState selects.
 #include "shell/frame_driver.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/bitmap.h"
@@ -42,20 +43,25 @@ constexpr double kOddsTimerStep = 0.03;
 
 bool CtrlIsDown() { return keyState[kKeyLeftCtrl] || keyState[kKeyRightCtrl]; }
 
-// The cursor position and the frame rate, while Ctrl is held; placed clear of each screen.
+// The cursor position and the frame rate, while Ctrl is held; placed clear of each screen, on a
+// plate that keeps them readable over whatever lies there.
 void DrawDebugOverlay() {
     struct Placement {
         int cursorY, fpsY;
-        uint32_t colour;
+        uint32_t colour, plate;
     };
-    constexpr Placement kMenus{490, 500, 0xC8C8C8};
-    constexpr Placement kTrack{470, 480, 0x0000C8};
-    constexpr Placement kResults{450, 460, 0x0000C8};
+    constexpr uint32_t kDarkPlate = 0x141E10, kLightPlate = 0xE2F6FC;
+    constexpr Placement kMenus{490, 500, 0xC8C8C8, kDarkPlate};
+    constexpr Placement kTrack{470, 480, 0x0000C8, kLightPlate};
+    constexpr Placement kResults{450, 460, 0x0000C8, kLightPlate};
     const Placement& at = gameState == kStateTrack     ? kTrack
                           : gameState == kStateResults ? kResults
                                                        : kMenus;
     char line[100];
     std::snprintf(line, sizeof line, "%i, %i", mouseX, mouseY);
+    const int width = std::max(TextWidth(fontComic14, line), TextWidth(fontComic14, fpsText));
+    const int height = at.fpsY - at.cursorY + FontCellHeight(fontComic14);
+    FillBackBufferRect(8, at.cursorY - 1, width + 4, height + 2, at.plate);
     DrawSurfaceText(line, 10, at.cursorY, at.colour, backBuffer, fontComic14);
     DrawSurfaceText(fpsText, 10, at.fpsY, at.colour, backBuffer, fontComic14);
 }

@@ -2,6 +2,9 @@
 #include "shell/main_menu.h"
 
 #include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/dialog.h"
 #include "platform/display.h"
@@ -11,6 +14,7 @@
 #include "platform/input.h"
 #include "platform/sound.h"
 #include "platform/text.h"
+#include "platform/text_fit.h"
 #include "raceday/race_day.h"
 #include "resources/dialog_templates.h"
 #include "results/results_screen.h"
@@ -29,6 +33,7 @@ constexpr int kBannerStep = 12;
 constexpr uint32_t kHintColour = 0x0000C8;
 constexpr const char* kVersionFormat = "Version %.2f";
 constexpr double kVersion = 1.05;
+constexpr int kTopPlayersWidth = 140; // the dark column left of the window
 
 bool Hovered(const Sprite& sprite) { return SpriteHit(&sprite, mouseX, mouseY) != 0; }
 
@@ -142,15 +147,24 @@ void DrawMenuFooter() {
     char line[100];
     if (topPlayers[0].money != 0) {
         DrawSurfaceText("TOP PLAYERS", 2, 85, 0x00FFFF, backBuffer, fontArial20);
+        std::vector<LineParts> lines;
         for (int i = 0; i < kTopPlayerCount; ++i) {
+            char rank[8], money[24];
+            std::snprintf(rank, sizeof rank, "%i) ", i + 1);
+            std::snprintf(money, sizeof money, " - $%i", topPlayers[i].money);
             // A name read from the saved game is printed only up to its field's end.
-            std::snprintf(line, sizeof line, "%i) %.*s - $%i", i + 1, kTopPlayerNameSize,
-                          topPlayers[i].name, topPlayers[i].money);
-            DrawSurfaceText(line, 2, 103 + 15 * i, 0x00FF00, backBuffer, fontComic14);
+            const TopPlayerEntry& entry = topPlayers[i];
+            lines.push_back({rank, std::string(entry.name, strnlen(entry.name, kTopPlayerNameSize)),
+                             money, kTopPlayersWidth});
+        }
+        const std::vector<FittedLine> fitted = FitLines({fontComic14, fontComic11}, lines);
+        for (int i = 0; i < kTopPlayerCount; ++i) {
+            DrawFittedLine(fitted[i], 2, 103 + 15 * i, 0x00FF00);
         }
     }
+    // The Comic face's full stop is too faint to read "1.05" at this size: Arial's is not.
     std::snprintf(line, sizeof line, kVersionFormat, kVersion);
-    DrawSurfaceText(line, 26, 570, 0x0000C8, backBuffer, fontComic14);
+    DrawSurfaceText(line, 26, 572, 0x0000C8, backBuffer, fontArial18);
 }
 
 void RunExitButton() {

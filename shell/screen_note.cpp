@@ -6,11 +6,12 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/text.h"
+#include "platform/text_fit.h"
 
 namespace {
 
 constexpr uint32_t kShowMs = 1500;
-constexpr int kTop = 8;
+constexpr int kTop = 10;
 constexpr int kPadding = 6;
 
 struct {
@@ -34,11 +35,8 @@ void DrawScreenNote() {
         return;
     }
     // Cream on a near-black plate, clear on every screen (about 16:1).
-    const int width = TextWidth(fontComic17, note.text.c_str());
-    const int height = FontCellHeight(fontComic17);
-    const int x = (kScreenWidth - width) / 2;
-    FillBackBufferRect(x - kPadding, kTop, width + 2 * kPadding, height + kPadding, 20, 24, 20);
-    DrawSurfaceText(note.text.c_str(), x, kTop + kPadding / 2, 0xEBFAFF, backBuffer, fontComic17);
+    const int x = (kScreenWidth - TextWidth(fontComic17, note.text.c_str())) / 2;
+    DrawTextOnPlate(note.text.c_str(), x, kTop, 0xEBFAFF, fontComic17, 0x141814, kPadding);
 }
 
 void ClearScreenNote() { note.text.clear(); }

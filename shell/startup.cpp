@@ -132,6 +132,9 @@ void MakeFonts() {
     fontArial30 = MakeFont(30, "Arial", "i");
     fontArial40 = MakeFont(40, "Arial", "i");
     fontArial50 = MakeFont(50, "Arial", "i");
+    fontArialBold9 = MakeFont(9, "Arial", "b");
+    fontArial18 = MakeFont(18, "Arial", "r");
+    fontComic11 = MakeFont(11, "Comic Sans MS", "r");
 }
 
 int Game_Init() {

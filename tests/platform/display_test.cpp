@@ -43,6 +43,46 @@ TEST(ClipList, TheBoundSpansEveryRectangle) {
     EXPECT_EQ(list.header.bound.bottom, 90);
 }
 
+// Whatever size the window ends up with, the whole picture shows in it, and the cursor is read
+// through the same rectangle the picture was drawn in.
+TEST(LetterboxPicture, FitsTheWindowsRealSizeAndMapsTheCursorThroughIt) {
+    struct Point {
+        int x, y;
+    };
+    const struct {
+        const char* window;
+        int outputWidth, outputHeight, windowWidth, windowHeight;
+        ScreenRect picture;
+        Point at, expected;
+    } cases[] = {
+        // Full screen asked for on a 1024 x 768 desktop, but nobody resized the window.
+        {"did not grow", 800, 600, 800, 600, {0, 0, 800, 600}, {0, 0}, {0, 0}},
+        {"did not grow", 800, 600, 800, 600, {0, 0, 800, 600}, {799, 599}, {799, 599}},
+        {"did not grow", 800, 600, 800, 600, {0, 0, 800, 600}, {400, 300}, {400, 300}},
+        {"whole desktop", 1024, 768, 1024, 768, {0, 0, 1024, 768}, {512, 384}, {400, 300}},
+        {"whole desktop", 1024, 768, 1024, 768, {0, 0, 1024, 768}, {1023, 767}, {799, 599}},
+        {"wide", 1920, 1080, 1920, 1080, {240, 0, 1440, 1080}, {240, 0}, {0, 0}},
+        {"wide", 1920, 1080, 1920, 1080, {240, 0, 1440, 1080}, {960, 540}, {400, 300}},
+        {"wide, on the bar", 1920, 1080, 1920, 1080, {240, 0, 1440, 1080}, {100, 540}, {-78, 300}},
+        {"tall", 800, 900, 800, 900, {0, 150, 800, 600}, {10, 160}, {10, 10}},
+        {"high density", 1600, 1200, 800, 600, {0, 0, 1600, 1200}, {400, 300}, {400, 300}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.window);
+        const ScreenRect picture = LetterboxPicture(c.outputWidth, c.outputHeight);
+        EXPECT_EQ(picture.x, c.picture.x);
+        EXPECT_EQ(picture.y, c.picture.y);
+        EXPECT_EQ(picture.width, c.picture.width);
+        EXPECT_EQ(picture.height, c.picture.height);
+        const PictureMapping mapping{picture, c.outputWidth, c.outputHeight, c.windowWidth,
+                                     c.windowHeight};
+        Point got{};
+        WindowToPicture(mapping, c.at.x, c.at.y, &got.x, &got.y);
+        EXPECT_EQ(got.x, c.expected.x);
+        EXPECT_EQ(got.y, c.expected.y);
+    }
+}
+
 TEST(Display, StartsLogsEachStepAndPresentsWhatWasDrawn) {
     ScratchFolder folder;
     WorkingDirectory inFolder(folder.path());

@@ -1,0 +1,328 @@
+// The worst case for the game's lettering, played by script through the real executable: four
+// players with the longest names of wide letters betting the most, 23-character horse names, a
+// top-players table of the largest amounts. On every screen with text on it, each text must
+// stand out from what lies behind it by WCAG's contrast ratio of at least 4.5:1.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "shell/settings_file.h"
+#include "tests/test_support.h"
+
+namespace {
+
+// Where a text is written on a screenshot (generously: the text is found in it by its colour)
+// and the colour it is written in, 0x00BBGGRR as the game gives it.
+struct TextRegion {
+    const char* shot;
+    const char* text;
+    int x, y, width, height;
+    uint32_t colour;
+};
+
+constexpr TextRegion kRegions[] = {
+    {"menu", "Ctrl read-out on the menu", 10, 488, 120, 28, 0xC8C8C8},
+    {"menu", "Version 1.05", 26, 570, 110, 22, 0x0000C8},
+    {"card", "TOP PLAYERS", 2, 83, 142, 22, 0x00FFFF},
+    {"card", "the top players' lines", 2, 101, 175, 50, 0x00FF00},
+    {"card", "the bets panel's names and money", 520, 90, 140, 100, 0xC80000},
+    {"card", "the bets panel's bets", 520, 100, 140, 90, 0x0000C8},
+    {"card", "the current player's name", 155, 545, 480, 24, 0x0000AF},
+    {"card-ctrl", "Ctrl read-out on the card", 10, 488, 120, 28, 0xC8C8C8},
+    {"options", "the Sim Mode hint", 150, 570, 648, 30, 0x0000C8},
+    {"race", "THE FIELD's numbers", 36, 80, 30, 94, 0x0000C8},
+    {"race", "THE FIELD's names", 68, 80, 145, 94, 0xC80000},
+    {"race", "THE FIELD's places", 213, 80, 55, 94, 0x006400},
+    {"race", "THE FIELD's odds", 273, 80, 65, 94, 0x640064},
+    {"race", "the 4th place's name", 73, 530, 147, 28, 0x0000C8},
+    {"race", "the 3rd place's name", 273, 530, 147, 28, 0x0000C8},
+    {"race", "the 2nd place's name", 473, 530, 147, 28, 0x0000C8},
+    {"race", "the leader's name", 673, 530, 127, 28, 0x0000C8},
+    {"race", "the arrow keys' hint", 148, 568, 652, 30, 0x0000C8},
+    {"race", "the bets panel on the track", 348, 70, 130, 100, 0xC80000},
+    {"results", "the first three runners", 148, 215, 372, 86, 0x006060},
+    {"results", "the prices", 363, 215, 160, 80, 0x016401},
+    {"results", "the players' names", 540, 205, 72, 120, 0x0000C8},
+    {"results", "the players' returns", 606, 205, 190, 120, 0x016401},
+    {"results", "4th to 10th", 148, 325, 225, 275, 0x05FFFF},
+    {"results", "--Based on a $2 bet.", 373, 298, 150, 22, 0x0000C8},
+    {"results-ctrl", "Ctrl read-out on the results", 10, 448, 120, 28, 0x0000C8},
+    {"credits", "the credits in red", 150, 62, 644, 500, 0x0000C8},
+    {"credits", "the credits in blue", 150, 62, 644, 500, 0xC80A0A},
+};
+
+constexpr double kLeastContrast = 4.5;
+
+// Names as long as the game takes them, of its widest letters.
+constexpr const char* kPlayerNames[4] = {"WWWWWWWWWWW", "MMMMMMMMMMM", "WWWWWWWWWWM",
+                                         "WMWMWMWMWMW"};
+constexpr const char* kHorseNames[] = {"Wandering Midnight Wolf", "Mighty Warrior Madness",
+                                       "WWWWWWWWWWWWWWWWWWWWWWW", "Marvellous Mawkish Mare",
+                                       "Moonwalk Of Wimbledon W"};
+
+struct Shot {
+    std::vector<uint8_t> rgb; // rows top to bottom
+    const uint8_t* At(int x, int y) const { return &rgb[3 * (y * 800 + x)]; }
+};
+
+// A 24-bit, bottom-up 800 x 600 screenshot as the game writes it.
+Shot ReadShot(const std::string& path) {
+    const std::vector<uint8_t> bmp = ReadBytes(path);
+    Shot shot;
+    if (bmp.size() != 54u + 800u * 600u * 3u) {
+        return shot;
+    }
+    shot.rgb.resize(800 * 600 * 3);
+    for (int y = 0; y < 600; ++y) {
+        const uint8_t* row = &bmp[54 + (599 - y) * 2400];
+        for (int x = 0; x < 800; ++x) {
+            for (int c = 0; c < 3; ++c) {
+                shot.rgb[3 * (y * 800 + x) + c] = row[3 * x + 2 - c];
+            }
+        }
+    }
+    return shot;
+}
+
+// WCAG's relative luminance of an sRGB colour.
+double Luminance(const uint8_t* rgb) {
+    double sum = 0;
+    constexpr double kWeights[3] = {0.2126, 0.7152, 0.0722};
+    for (int c = 0; c < 3; ++c) {
+        const double v = rgb[c] / 255.0;
+        sum += kWeights[c] * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+}
+
+double ContrastRatio(double a, double b) {
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+// A 0x00BBGGRR colour as a 5-6-5 picture shows it.
+std::vector<uint8_t> OnScreen(uint32_t colour) {
+    auto widen = [](int value, int bits) {
+        return (value << (8 - bits)) | (value >> (2 * bits - 8));
+    };
+    return {static_cast<uint8_t>(widen((colour & 0xFF) >> 3, 5)),
+            static_cast<uint8_t>(widen(((colour >> 8) & 0xFF) >> 2, 6)),
+            static_cast<uint8_t>(widen(((colour >> 16) & 0xFF) >> 3, 5))};
+}
+
+struct Measure {
+    int letterPixels;
+    double contrast;
+};
+
+// The letters are found by their colour; the background's lightness is the one most of the box
+// round them has. Behind the text is every pixel of that box that is neither a quarter of the
+// way from the background's lightness to the text's nor next to such a pixel (the letters' soft
+// edges). The contrast is the colour's to the worst twentieth of that, so a stripe or a picture
+// that runs behind part of a line counts.
+Measure MeasureText(const Shot& shot, const TextRegion& region) {
+    const std::vector<uint8_t> colour = OnScreen(region.colour);
+    int left = 800, top = 600, right = -1, bottom = -1, letterPixels = 0;
+    for (int y = region.y; y < region.y + region.height; ++y) {
+        for (int x = region.x; x < region.x + region.width; ++x) {
+            const uint8_t* p = shot.At(x, y);
+            int distance = 0;
+            for (int c = 0; c < 3; ++c) {
+                distance = std::max(distance, std::abs(p[c] - colour[c]));
+            }
+            if (distance <= 64) {
+                ++letterPixels;
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+        }
+    }
+    if (letterPixels < 6) {
+        return {letterPixels, 0};
+    }
+    left = std::max(left - 2, 0), top = std::max(top - 2, 0);
+    right = std::min(right + 2, 799), bottom = std::min(bottom + 2, 599);
+    const int w = right - left + 1, h = bottom - top + 1;
+    std::vector<double> light(w * h);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            light[y * w + x] = Luminance(shot.At(left + x, top + y));
+        }
+    }
+    const double text = Luminance(colour.data());
+    std::vector<double> byDistance = light;
+    std::nth_element(
+        byDistance.begin(), byDistance.begin() + light.size() * 3 / 4, byDistance.end(),
+        [text](double a, double b) { return std::abs(a - text) < std::abs(b - text); });
+    const double background = byDistance[light.size() * 3 / 4];
+    std::vector<bool> letter(light.size());
+    for (size_t i = 0; i < light.size(); ++i) {
+        letter[i] = std::abs(light[i] - background) > 0.25 * std::abs(text - background);
+    }
+    std::vector<double> ratios;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            bool nearLetter = false;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    nearLetter = nearLetter ||
+                                 (nx >= 0 && ny >= 0 && nx < w && ny < h && letter[ny * w + nx]);
+                }
+            }
+            if (!nearLetter) {
+                ratios.push_back(ContrastRatio(text, light[y * w + x]));
+            }
+        }
+    }
+    if (ratios.empty()) {
+        return {letterPixels, 0};
+    }
+    std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 20, ratios.end());
+    return {letterPixels, ratios[ratios.size() / 20]};
+}
+
+void NameEveryHorseLong(const std::filesystem::path& horses) {
+    int n = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(horses)) {
+        std::vector<std::string> lines = ReadLines(entry.path().string());
+        ASSERT_FALSE(lines.empty());
+        const std::string name = kHorseNames[n++ % std::size(kHorseNames)];
+        lines[0] = (name + std::string(23, 'W')).substr(0, 23) + "~";
+        std::string file;
+        for (const std::string& line : lines) {
+            file += line + "\n";
+        }
+        WriteBytes(entry.path().string(), std::vector<uint8_t>(file.begin(), file.end()));
+    }
+}
+
+void SaveRichestTopPlayers(const std::string& path) {
+    SettingsBlock block;
+    block.currentDay = 1;
+    block.currentMonth = 1;
+    block.currentYear = 2002;
+    block.daysToStakes = 10;
+    block.raceOfDay = 1;
+    const int32_t money[kTopPlayerCount] = {2147483647, 1000000000, 99999};
+    for (int i = 0; i < kTopPlayerCount; ++i) {
+        std::snprintf(block.topPlayers[i].name, kTopPlayerNameSize, "%s", kPlayerNames[i]);
+        block.topPlayers[i].money = money[i];
+    }
+    ValidateSettingsBlock(&block);
+    WriteBytes(path, EncodeSettingsFile(block));
+}
+
+// At ten frames a second: the menu with Ctrl held; four players name themselves and bet their
+// all (the fourth $555); the card, with and without Ctrl; the credits; the options with the Sim
+// Mode hint, where Sim Mode goes on to bring post time sooner; the race with the leaders; the
+// results, with and without Ctrl.
+std::string WorstCaseScript(const std::string& shots) {
+    std::string script;
+    auto at = [&script](int frame, const std::string& command) {
+        script += std::to_string(frame) + " " + command + "\n";
+    };
+    auto shot = [&](int frame, const char* name) {
+        at(frame, "screenshot " + shots + "/" + name + ".bmp");
+    };
+    at(2, "keydown S");
+    at(4, "keyup S");
+    at(6, "move 400 300");
+    at(8, "keydown LeftCtrl");
+    shot(100, "menu");
+    at(101, "keyup LeftCtrl");
+    at(102, "move 47 210");
+    at(102, "click");
+    at(105, "move 417 488");
+    at(105, "click");
+    for (int p = 0; p < 4; ++p) {
+        at(107 + p, std::string("type ") + kPlayerNames[p]);
+        at(107 + p, p < 3 ? "key Tab" : "key Enter");
+    }
+    const struct {
+        int tabX, row, kind;
+        const char* amount;
+    } bets[4] = {{0, 10, 3001, "1000"},
+                 {232, 9, 3000, "1000"},
+                 {277, 3, 3002, "1000"},
+                 {317, 1, 3000, "555"}};
+    int f = 112;
+    for (const auto& bet : bets) {
+        if (bet.tabX != 0) {
+            at(f, "move " + std::to_string(bet.tabX) + " 130");
+            at(f, "click");
+            f += 2;
+        }
+        at(f, "move 160 " + std::to_string(bet.row == 10 ? 505 : 254 + 28 * (bet.row - 1)));
+        at(f, "click");
+        at(f + 2, "button " + std::to_string(bet.kind));
+        at(f + 2, std::string("type ") + bet.amount);
+        at(f + 3, "key Enter");
+        f += 5;
+    }
+    at(f, "move 700 400");
+    shot(f + 3, "card");
+    at(f + 4, "keydown LeftCtrl");
+    shot(f + 6, "card-ctrl");
+    at(f + 7, "keyup LeftCtrl");
+    f += 8;
+    at(f, "move 50 310");
+    at(f, "click");
+    at(f + 2, "move 700 400");
+    shot(f + 100, "credits");
+    f += 102;
+    at(f, "move 170 553");
+    at(f, "click");
+    // "Game settings" opens once the post-time clock runs.
+    at(f + 2, "move 40 262");
+    at(f + 102, "press left");
+    at(f + 103, "release left");
+    at(f + 105, "move 190 410");
+    shot(f + 107, "options");
+    at(f + 108, "click");
+    f += 110;
+    at(f, "move 560 553");
+    at(f, "click");
+    at(f + 2, "move 727 555");
+    at(f + 2, "click");
+    at(f + 4, "move 700 300");
+    shot(1000, "race");
+    shot(1690, "results");
+    at(1692, "keydown LeftCtrl");
+    shot(1694, "results-ctrl");
+    at(1695, "quit");
+    return script;
+}
+
+TEST(TextContrast, EveryTextOnTheWorstCaseScreensStandsOutFromWhatIsBehindIt) {
+    ScratchFolder folder;
+    const std::filesystem::path data = folder.path() / "data";
+    PrepareGameDataFolder(data);
+    NameEveryHorseLong(data / "horses");
+    SaveRichestTopPlayers((data / "settings.stn").string());
+    const std::string script = WorstCaseScript(folder.path().string());
+    WriteBytes(folder.File("play.txt"), std::vector<uint8_t>(script.begin(), script.end()));
+    const GameRun run = RunGameBinary("--windowed --seed 7 --fixed-fps 10 --data " + data.string() +
+                                      " --script " + folder.File("play.txt"));
+    ASSERT_EQ(run.status, 0) << run.output;
+
+    std::map<std::string, Shot> shots;
+    for (const TextRegion& region : kRegions) {
+        if (shots.count(region.shot) == 0) {
+            shots[region.shot] = ReadShot(folder.File(std::string(region.shot) + ".bmp"));
+            ASSERT_FALSE(shots[region.shot].rgb.empty()) << region.shot;
+        }
+        const Measure measure = MeasureText(shots[region.shot], region);
+        EXPECT_GE(measure.letterPixels, 6) << region.text << " is not on " << region.shot;
+        EXPECT_GE(measure.contrast, kLeastContrast) << region.text << " on " << region.shot;
+    }
+}
+
+} // namespace
