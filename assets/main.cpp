@@ -8,6 +8,7 @@
 #include "assets/contact_sheet.h"
 #include "assets/generator.h"
 #include "assets/icon.h"
+#include "assets/sound_report.h"
 
 namespace {
 
@@ -18,7 +19,10 @@ void Usage(FILE* to) {
                      "theme's folder\n"
                      "       stridewell-data --contact-sheet OUT.png\n"
                      "                                      every picture on one page, and the "
-                     "runners on OUT-runners.png\n");
+                     "runners on OUT-runners.png\n"
+                     "       stridewell-data --sound-report DIR\n"
+                     "                                      every clip's length, peak, loudness, "
+                     "DC and loop seam\n");
 }
 
 } // namespace
@@ -31,6 +35,14 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--contact-sheet") == 0) {
         if (!WriteContactSheets(argv[2])) {
             std::fprintf(stderr, "stridewell-data: cannot write %s\n", argv[2]);
+            return 1;
+        }
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--sound-report") == 0) {
+        std::string error;
+        if (!PrintSoundReport(argv[2], stdout, &error)) {
+            std::fprintf(stderr, "stridewell-data: %s\n", error.c_str());
             return 1;
         }
         return 0;

@@ -5,7 +5,21 @@
 #include <string>
 #include <vector>
 
-// The clips' paths relative to the data folder ("sounds/click1.wav", ...).
+// The families a clip is mixed with: each family is brought to one loudness.
+enum class SoundFamily { Announcer, PostTimeCalls, Effects, Music };
+inline constexpr const char* kSoundFamilyNames[] = {"announcer", "post-time calls", "effects",
+                                                    "music"};
+
+struct SoundClip {
+    std::string file; // relative to the data folder ("sounds/click1.wav", ...)
+    SoundFamily family;
+    bool loops; // played again as soon as it ends, so its end must flow into its start
+};
+
+// Every clip the generator writes.
+std::vector<SoundClip> SoundClips();
+
+// The clips' paths relative to the data folder.
 std::vector<std::string> SoundFiles();
 
 // Writes every clip under dir; returns how many were written, with *error set when one

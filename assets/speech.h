@@ -15,12 +15,13 @@ struct SpeechStyle {
     double roomSize; // the echo of the stands; 0 for none
     float roomWet;
     float drive; // 0 clean, up to 1 pushed hard into the speakers
+    double lift; // LU above or below the family's loudness: the excited calls are louder
 };
 
-inline constexpr SpeechStyle kCalmCall = {"en-us", 160, 42, 120, 1.6, 0.18f, 0.3f};
-inline constexpr SpeechStyle kMediumCall = {"en-us", 182, 52, 140, 1.6, 0.2f, 0.45f};
-inline constexpr SpeechStyle kExcitedCall = {"en-us", 210, 66, 170, 1.8, 0.22f, 0.65f};
-inline constexpr SpeechStyle kPublicAddress = {"en-us", 150, 40, 120, 2.4, 0.3f, 0.35f};
+inline constexpr SpeechStyle kCalmCall = {"en-us", 160, 42, 120, 1.6, 0.18f, 0.3f, -1};
+inline constexpr SpeechStyle kMediumCall = {"en-us", 182, 52, 140, 1.6, 0.2f, 0.45f, 0};
+inline constexpr SpeechStyle kExcitedCall = {"en-us", 210, 66, 170, 1.8, 0.22f, 0.65f, 1};
+inline constexpr SpeechStyle kPublicAddress = {"en-us", 150, 40, 120, 2.4, 0.3f, 0.35f, 0};
 
 // Reads a line into *clip; false, with *error saying why, when espeak-ng cannot be run or
 // gives nothing.
