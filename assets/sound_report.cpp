@@ -58,7 +58,7 @@ ClipFigures MeasureClip(const Clip& clip, bool loops) {
     f.dcLsb = clip.empty() ? 0 : sum / clip.size() * 128;
     f.leadIn = Silence(clip, false);
     f.silentEnd = Silence(clip, true);
-    const long window = Samples(0.02);
+    const long window = Samples(0.005);
     if (loops && clip.size() > static_cast<size_t>(4 * window)) {
         std::vector<double> levels, steps;
         for (long at = 0; at + window <= static_cast<long>(clip.size()); at += window / 2) {
@@ -68,7 +68,8 @@ ClipFigures MeasureClip(const Clip& clip, bool loops) {
             steps.push_back(std::fabs(clip[i] - clip[i - 1]));
         }
         std::sort(steps.begin(), steps.end());
-        f.seamDipDb = Db(WindowLevel(clip, -window / 2, window)) - Db(Median(levels));
+        std::sort(levels.begin(), levels.end());
+        f.seamDipDb = Db(WindowLevel(clip, -window / 2, window)) - Db(levels[levels.size() / 10]);
         const double typical = steps[steps.size() * 99 / 100];
         f.seamStep = std::fabs(clip.front() - clip.back()) / std::max(typical, 1e-9);
     }

@@ -19,8 +19,9 @@ struct ClipFigures {
     double dcLsb;     // mean offset from the silent level, in 8-bit steps
     double leadIn;    // seconds of silence before the first sound
     double silentEnd; // seconds of silence after the last
-    // Loops only: the level of the 20 ms round the seam against the clip's median 20 ms, in dB,
-    // and the step across the seam against the clip's 99th-percentile step.
+    // Loops only: the level of the 5 ms round the seam against the quietest tenth of the clip's
+    // 5 ms windows, in dB (a hole shows far below 0), and the step across the seam against the
+    // clip's 99th-percentile step (above 1, a click).
     double seamDipDb;
     double seamStep;
 };

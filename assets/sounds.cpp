@@ -139,8 +139,19 @@ std::vector<std::string> SoundFiles() {
 int WriteSounds(const std::string& dir, std::string* error) {
     const std::filesystem::path root(dir);
     int written = 0;
-    auto write = [&](Clip& clip, const std::string& file, SoundFamily, double) {
-        Scale(clip, 0.92f / Peak(clip));
+    auto write = [&](Clip& clip, const std::string& file, SoundFamily family, double lift,
+                     bool loops = false) {
+        // No clip carries a DC offset: a loop loses its mean, which keeps it seamless; a clip
+        // played once passes a high-pass far below what the speaker can play.
+        if (loops) {
+            RemoveMean(clip);
+        } else {
+            Biquad dc = HighPass(20);
+            for (float& s : clip) {
+                s = dc.Run(s);
+            }
+        }
+        NormaliseLoudness(clip, kFamilyLoudness[static_cast<int>(family)] + lift);
         if (!WriteWave(clip, (root / file).string())) {
             *error = "cannot write " + (root / file).string();
             return false;
@@ -150,7 +161,8 @@ int WriteSounds(const std::string& dir, std::string* error) {
     };
     for (const EffectClip& effect : kEffects) {
         Clip clip = effect.make();
-        if (!write(clip, std::string("sounds/") + effect.file, effect.family, effect.lift)) {
+        if (!write(clip, std::string("sounds/") + effect.file, effect.family, effect.lift,
+                   effect.loops)) {
             return written;
         }
     }

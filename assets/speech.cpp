@@ -147,6 +147,11 @@ bool Speak(const std::string& text, const SpeechStyle& style, Clip* clip, std::s
     }
     Trim(&samples);
     *clip = Resample(samples, rate);
+    // Nothing below the loudspeakers' reach: no rumble, no DC offset.
+    Biquad low = HighPass(70);
+    for (float& s : *clip) {
+        s = low.Run(s);
+    }
     if (style.drive > 0) {
         // The loudspeakers pushed hard: a soft clip brings the quiet syllables up.
         const float peak = Peak(*clip);

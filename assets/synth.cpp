@@ -130,6 +130,17 @@ void LoopSeam(Clip& clip, double seconds) {
     clip.resize(tail);
 }
 
+void FoldTail(Clip& clip, size_t length) {
+    if (clip.size() <= length) {
+        clip.resize(length, 0.0f);
+        return;
+    }
+    for (size_t i = length; i < clip.size(); ++i) {
+        clip[(i - length) % length] += clip[i];
+    }
+    clip.resize(length);
+}
+
 void TrimTail(Clip& clip) {
     const float floor = Peak(clip) * 0.01f;
     size_t end = clip.size();

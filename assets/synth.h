@@ -43,6 +43,9 @@ void FadeEnds(Clip& clip, double inSeconds, double outSeconds);
 // Folds the last `seconds` of a clip into its start with an equal-power crossfade and drops
 // them, so the clip loops seamlessly and holds its level through the seam.
 void LoopSeam(Clip& clip, double seconds);
+// Adds everything past `length` into the clip's start and drops it: a loop made of notes or
+// hits keeps their tails, wrapped round.
+void FoldTail(Clip& clip, size_t length);
 // Drops the quiet end of a clip (below a small share of its peak), fading out its last moment.
 void TrimTail(Clip& clip);
 void Scale(Clip& clip, float gain);
