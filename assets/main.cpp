@@ -9,6 +9,7 @@
 #include "assets/generator.h"
 #include "assets/icon.h"
 #include "assets/sound_report.h"
+#include "assets/sounds.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ void Usage(FILE* to) {
                      "runners on OUT-runners.png\n"
                      "       stridewell-data --sound-report DIR\n"
                      "                                      every clip's length, peak, loudness, "
-                     "DC and loop seam\n");
+                     "DC and loop seam\n"
+                     "       stridewell-data --spoken-lines   every spoken clip and its words\n");
 }
 
 } // namespace
@@ -37,6 +39,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "stridewell-data: cannot write %s\n", argv[2]);
             return 1;
         }
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--spoken-lines") == 0) {
+        std::fputs(SpokenLines().c_str(), stdout);
         return 0;
     }
     if (argc == 3 && std::strcmp(argv[1], "--sound-report") == 0) {

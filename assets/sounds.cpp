@@ -102,7 +102,7 @@ bool MakeComeOn(Clip* clip, std::string* error) {
     Scale(mix, 0.35f / Peak(mix));
     for (const Shout& shout : kComeOnShouts) {
         Clip voice;
-        if (!Speak(shout.line, shout.style, &voice, error)) {
+        if (!SpeakShout(shout.line, shout.voice, &voice, error)) {
             return false;
         }
         MixInto(mix, voice, Samples(shout.at), 0.55f / Peak(voice));
@@ -126,6 +126,14 @@ std::vector<SoundClip> SoundClips() {
         clips.push_back({spoken.file, spoken.family, false});
     }
     return clips;
+}
+
+std::string SpokenLines() {
+    std::string out;
+    for (const SpokenClip& spoken : SpokenClips()) {
+        out += spoken.file + "\t" + spoken.line + "\n";
+    }
+    return out;
 }
 
 std::vector<std::string> SoundFiles() {

@@ -1,4 +1,4 @@
-// Every clip of the game: synthesised effects and music, and lines spoken by espeak-ng, all
+// Every clip of the game: synthesised effects and music, and lines spoken by flite, all
 // written as 8-bit mono WAVE files at 8000 Hz.
 #pragma once
 
@@ -18,6 +18,9 @@ struct SoundClip {
 
 // Every clip the generator writes.
 std::vector<SoundClip> SoundClips();
+
+// Every spoken clip's path and words, one "path<TAB>words" line each.
+std::string SpokenLines();
 
 // The clips' paths relative to the data folder.
 std::vector<std::string> SoundFiles();
