@@ -195,15 +195,15 @@ static_assert(sizeof(kPostTimeCalls) / sizeof(kPostTimeCalls[0]) == 9);
 // The crowd's shouts in the stretch, each voice its own pitch and pace.
 struct Shout {
     const char* line;
-    SpeechStyle style;
+    ShoutVoice voice;
     double at; // seconds into the clip
 };
 
 inline constexpr Shout kComeOnShouts[] = {
-    {"Come on!", {"en-us", 230, 30, 180, 0, 0, 0.5f}, 0.0},
-    {"Come on, come on!", {"en-gb", 250, 60, 170, 0, 0, 0.5f}, 0.25},
-    {"Go on!", {"en-us", 220, 80, 160, 0, 0, 0.4f}, 0.55},
-    {"Come on, my beauty!", {"en-gb-scotland", 240, 45, 170, 0, 0, 0.5f}, 0.8},
-    {"Go, go, go!", {"en-us", 260, 70, 170, 0, 0, 0.5f}, 1.1},
-    {"Come on!", {"en-029", 220, 50, 180, 0, 0, 0.5f}, 1.4},
+    {"Come on!", {"en-us", 230, 30, 180, 0.5f}, 0.0},
+    {"Come on, come on!", {"en-gb", 250, 60, 170, 0.5f}, 0.25},
+    {"Go on!", {"en-us", 220, 80, 160, 0.4f}, 0.55},
+    {"Come on, my beauty!", {"en-gb-scotland", 240, 45, 170, 0.5f}, 0.8},
+    {"Go, go, go!", {"en-us", 260, 70, 170, 0.5f}, 1.1},
+    {"Come on!", {"en-029", 220, 50, 180, 0.5f}, 1.4},
 };

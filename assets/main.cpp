@@ -8,6 +8,8 @@
 #include "assets/contact_sheet.h"
 #include "assets/generator.h"
 #include "assets/icon.h"
+#include "assets/sound_report.h"
+#include "assets/sounds.h"
 
 namespace {
 
@@ -18,7 +20,11 @@ void Usage(FILE* to) {
                      "theme's folder\n"
                      "       stridewell-data --contact-sheet OUT.png\n"
                      "                                      every picture on one page, and the "
-                     "runners on OUT-runners.png\n");
+                     "runners on OUT-runners.png\n"
+                     "       stridewell-data --sound-report DIR\n"
+                     "                                      every clip's length, peak, loudness, "
+                     "DC and loop seam\n"
+                     "       stridewell-data --spoken-lines   every spoken clip and its words\n");
 }
 
 } // namespace
@@ -31,6 +37,18 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--contact-sheet") == 0) {
         if (!WriteContactSheets(argv[2])) {
             std::fprintf(stderr, "stridewell-data: cannot write %s\n", argv[2]);
+            return 1;
+        }
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--spoken-lines") == 0) {
+        std::fputs(SpokenLines().c_str(), stdout);
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--sound-report") == 0) {
+        std::string error;
+        if (!PrintSoundReport(argv[2], stdout, &error)) {
+            std::fprintf(stderr, "stridewell-data: %s\n", error.c_str());
             return 1;
         }
         return 0;

@@ -130,7 +130,6 @@ Clip MakeCrowd(bool main) {
         clip.resize(Samples(seconds + seam));
     }
     LoopSeam(clip, seam);
-    FadeEnds(clip, 0.01, 0.01);
     return clip;
 }
 
@@ -151,7 +150,6 @@ Clip MakeGallop() {
             }
         }
     }
-    FadeEnds(clip, 0.004, 0.004);
     return clip;
 }
 
@@ -191,23 +189,36 @@ Clip MakeCash() {
 }
 
 Clip MakeExplosion() {
-    Clip clip(Samples(1.8), 0.0f);
+    // The crack of the blast, the roar of the fireball closing down to a low rumble, debris
+    // crackling as it falls, all driven hard so it fills the small speaker.
+    Clip clip(Samples(2.4), 0.0f);
     Noise n{77};
-    Biquad low = LowPass(3000, 0.6);
+    Biquad roar = LowPass(3500, 0.6), rumble = LowPass(220, 0.9), rumble2 = LowPass(220, 0.9);
     for (size_t i = 0; i < clip.size(); ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
-        // The cut-off falls as the blast rolls away.
+        // The roar's cut-off falls as the blast rolls away.
         if (i % 64 == 0) {
-            const Biquad next = LowPass(std::max(120.0, 3000 * std::exp(-t / 0.12)), 0.6);
-            low.b0 = next.b0, low.b1 = next.b1, low.b2 = next.b2, low.a1 = next.a1,
-            low.a2 = next.a2;
+            const Biquad next = LowPass(std::max(300.0, 3500 * std::exp(-t / 0.18)), 0.6);
+            roar.b0 = next.b0, roar.b1 = next.b1, roar.b2 = next.b2, roar.a1 = next.a1,
+            roar.a2 = next.a2;
         }
-        const double body = low.Run(n.Next()) * std::exp(-t / 0.45) * 1.6;
-        const double thump = std::sin(2 * M_PI * (55 - 20 * t) * t) * std::exp(-t / 0.3);
-        clip[i] = static_cast<float>(body + thump * 0.8);
+        const double attack = std::min(1.0, t / 0.004);
+        const double body = roar.Run(n.Next()) * std::exp(-t / 0.35) * 1.4;
+        const double low = rumble2.Run(rumble.Run(n.Next())) * 9 * std::exp(-t / 0.7);
+        const double thump = std::sin(2 * M_PI * (95 - 30 * t) * t) * std::exp(-t / 0.25);
+        clip[i] = static_cast<float>(attack * (body + low + thump * 0.9));
     }
-    MixInto(clip, Burst(0.05, 0.008, HighPass(1200), 78), 0, 0.3f);
-    FadeEnds(clip, 0.0005, 0.3);
+    MixInto(clip, Burst(0.06, 0.012, HighPass(900), 78), 0, 1.2f);
+    for (int k = 0; k < 40; ++k) {
+        const double at = 0.15 + 1.3 * (n.Next() * 0.5 + 0.5) * (n.Next() * 0.5 + 0.5);
+        MixInto(clip, Burst(0.012, 0.003, HighPass(1500), 200u + k), Samples(at),
+                static_cast<float>(0.5 * std::exp(-at / 0.8)));
+    }
+    const float drive = 2.5f / Peak(clip);
+    for (float& s : clip) {
+        s = std::tanh(s * drive);
+    }
+    FadeEnds(clip, 0.0005, 0.5);
     return clip;
 }
 
@@ -229,7 +240,7 @@ Clip MakeHorse(int kind) {
                 snort[i] *=
                     static_cast<float>(0.6 + 0.4 * std::sin(2 * M_PI * 32 * i / kSampleRate));
             }
-            MixInto(clip, snort, Samples(0.05 + s * 0.42), s == 0 ? 1.0f : 0.7f);
+            MixInto(clip, snort, Samples(s * 0.42), s == 0 ? 1.0f : 0.7f);
         }
         break;
     }

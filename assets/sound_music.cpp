@@ -110,8 +110,8 @@ Clip MakeFanfare() {
     Timpani(clip, 13.0, spb, 36, 0, false, 0.6f);
     Cymbal(clip, 10.4 * spb, 0.35f);
     Room(clip, 2.5, 0.4f);
-    clip.resize(Samples(9.6));
-    FadeEnds(clip, 0.002, 1.2);
+    TrimTail(clip);
+    FadeEnds(clip, 0.002, 0);
     return clip;
 }
 
@@ -153,7 +153,7 @@ Clip MakeCardTune() {
     for (int bar = 0; bar < 32; ++bar) {
         Timpani(clip, bar * 4, spb, 36, 0, false, 0.18f);
     }
-    clip.resize(Samples(32 * 4 * spb));
-    FadeEnds(clip, 0.003, 0.05);
+    // The notes still ringing at the end ring on into the start: the tune loops seamlessly.
+    FoldTail(clip, Samples(32 * 4 * spb));
     return clip;
 }

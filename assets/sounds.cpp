@@ -8,9 +8,16 @@
 
 namespace {
 
+// Each family's loudness, LUFS: the announcer and the calls alike, the music a little below
+// the calls so the bugle never drowns them, the effects below the voices.
+constexpr double kFamilyLoudness[] = {-14.0, -14.0, -16.0, -15.0};
+
 struct EffectClip {
     const char* file; // under sounds/
     Clip (*make)();
+    SoundFamily family;
+    bool loops;
+    double lift; // LU above or below the family's loudness
 };
 
 Clip Click1() { return MakeClick(false); }
@@ -22,22 +29,24 @@ Clip Horse2() { return MakeHorse(1); }
 Clip Horse3() { return MakeHorse(2); }
 Clip Horse4() { return MakeHorse(3); }
 
+constexpr SoundFamily kFx = SoundFamily::Effects, kMusic = SoundFamily::Music;
+
 constexpr EffectClip kEffects[] = {
-    {"postcall.wav", MakeBugleCall},
-    {"click1.wav", Click1},
-    {"click2.wav", Click2},
-    {"crowd.wav", Crowd},
-    {"maincrowd.wav", MainCrowd},
-    {"gallop.wav", MakeGallop},
-    {"theiroffsound.wav", MakeOffBell},
-    {"cash.wav", MakeCash},
-    {"horse1.wav", Horse1},
-    {"horse2.wav", Horse2},
-    {"horse3.wav", Horse3},
-    {"horse4.wav", Horse4},
-    {"background.wav", MakeCardTune},
-    {"explode.wav", MakeExplosion},
-    {"intro.wav", MakeFanfare},
+    {"postcall.wav", MakeBugleCall, kMusic, false, 0},
+    {"click1.wav", Click1, kFx, false, -1.5},
+    {"click2.wav", Click2, kFx, false, -1.5},
+    {"crowd.wav", Crowd, kFx, true, 0},
+    {"maincrowd.wav", MainCrowd, kFx, true, 0.5},
+    {"gallop.wav", MakeGallop, kFx, true, 0},
+    {"theiroffsound.wav", MakeOffBell, kFx, false, 0},
+    {"cash.wav", MakeCash, kFx, false, 0},
+    {"horse1.wav", Horse1, kFx, false, 0},
+    {"horse2.wav", Horse2, kFx, false, 0},
+    {"horse3.wav", Horse3, kFx, false, 0},
+    {"horse4.wav", Horse4, kFx, false, 0},
+    {"background.wav", MakeCardTune, kMusic, true, 0},
+    {"explode.wav", MakeExplosion, kFx, false, 1.5},
+    {"intro.wav", MakeFanfare, kMusic, false, 0},
 };
 
 // The text with every `mark` ("%i" or "%d") standing for n.
@@ -60,26 +69,29 @@ struct SpokenClip {
     std::string file;
     std::string line;
     const SpeechStyle* style;
+    SoundFamily family;
 };
 
 std::vector<SpokenClip> SpokenClips() {
     std::vector<SpokenClip> clips;
     for (const PostTimeCall& call : kPostTimeCalls) {
-        clips.push_back({std::string("sounds/") + call.file, call.line, &kPublicAddress});
+        clips.push_back({std::string("sounds/") + call.file, call.line, &kPublicAddress,
+                         SoundFamily::PostTimeCalls});
     }
     for (const RunnerFamily& family : kRunnerFamilies) {
         for (int n = 1; n <= 10; ++n) {
             clips.push_back({"sounds/announcer/" + Numbered(family.file, n),
-                             WithNumber(family.line, n), family.style});
+                             WithNumber(family.line, n), family.style, SoundFamily::Announcer});
         }
     }
     for (const LineFamily& family : kLineFamilies) {
         for (int n = 1; n <= family.count; ++n) {
             clips.push_back({"sounds/announcer/" + Numbered(family.file, n), family.lines[n - 1],
-                             family.style});
+                             family.style, SoundFamily::Announcer});
         }
     }
-    clips.push_back({"sounds/announcer/atfirstquarterpole.wav", kQuarterPole, &kMediumCall});
+    clips.push_back({"sounds/announcer/atfirstquarterpole.wav", kQuarterPole, &kMediumCall,
+                     SoundFamily::Announcer});
     return clips;
 }
 
@@ -90,7 +102,7 @@ bool MakeComeOn(Clip* clip, std::string* error) {
     Scale(mix, 0.35f / Peak(mix));
     for (const Shout& shout : kComeOnShouts) {
         Clip voice;
-        if (!Speak(shout.line, shout.style, &voice, error)) {
+        if (!SpeakShout(shout.line, shout.voice, &voice, error)) {
             return false;
         }
         MixInto(mix, voice, Samples(shout.at), 0.55f / Peak(voice));
@@ -104,14 +116,30 @@ bool MakeComeOn(Clip* clip, std::string* error) {
 
 } // namespace
 
+std::vector<SoundClip> SoundClips() {
+    std::vector<SoundClip> clips;
+    for (const EffectClip& effect : kEffects) {
+        clips.push_back({std::string("sounds/") + effect.file, effect.family, effect.loops});
+    }
+    clips.push_back({"sounds/comeon.wav", SoundFamily::Effects, false});
+    for (const SpokenClip& spoken : SpokenClips()) {
+        clips.push_back({spoken.file, spoken.family, false});
+    }
+    return clips;
+}
+
+std::string SpokenLines() {
+    std::string out;
+    for (const SpokenClip& spoken : SpokenClips()) {
+        out += spoken.file + "\t" + spoken.line + "\n";
+    }
+    return out;
+}
+
 std::vector<std::string> SoundFiles() {
     std::vector<std::string> files;
-    for (const EffectClip& effect : kEffects) {
-        files.push_back(std::string("sounds/") + effect.file);
-    }
-    files.push_back("sounds/comeon.wav");
-    for (const SpokenClip& spoken : SpokenClips()) {
-        files.push_back(spoken.file);
+    for (const SoundClip& clip : SoundClips()) {
+        files.push_back(clip.file);
     }
     return files;
 }
@@ -119,7 +147,19 @@ std::vector<std::string> SoundFiles() {
 int WriteSounds(const std::string& dir, std::string* error) {
     const std::filesystem::path root(dir);
     int written = 0;
-    auto write = [&](const Clip& clip, const std::string& file) {
+    auto write = [&](Clip& clip, const std::string& file, SoundFamily family, double lift,
+                     bool loops = false) {
+        // No clip carries a DC offset: a loop loses its mean, which keeps it seamless; a clip
+        // played once passes a high-pass far below what the speaker can play.
+        if (loops) {
+            RemoveMean(clip);
+        } else {
+            Biquad dc = HighPass(20);
+            for (float& s : clip) {
+                s = dc.Run(s);
+            }
+        }
+        NormaliseLoudness(clip, kFamilyLoudness[static_cast<int>(family)] + lift);
         if (!WriteWave(clip, (root / file).string())) {
             *error = "cannot write " + (root / file).string();
             return false;
@@ -128,17 +168,21 @@ int WriteSounds(const std::string& dir, std::string* error) {
         return true;
     };
     for (const EffectClip& effect : kEffects) {
-        if (!write(effect.make(), std::string("sounds/") + effect.file)) {
+        Clip clip = effect.make();
+        if (!write(clip, std::string("sounds/") + effect.file, effect.family, effect.lift,
+                   effect.loops)) {
             return written;
         }
     }
     Clip comeOn;
-    if (!MakeComeOn(&comeOn, error) || !write(comeOn, "sounds/comeon.wav")) {
+    if (!MakeComeOn(&comeOn, error) ||
+        !write(comeOn, "sounds/comeon.wav", SoundFamily::Effects, 0)) {
         return written;
     }
     for (const SpokenClip& spoken : SpokenClips()) {
         Clip clip;
-        if (!Speak(spoken.line, *spoken.style, &clip, error) || !write(clip, spoken.file)) {
+        if (!Speak(spoken.line, *spoken.style, &clip, error) ||
+            !write(clip, spoken.file, spoken.family, spoken.style->lift)) {
             return written;
         }
     }

@@ -1,11 +1,28 @@
-// Every clip of the game: synthesised effects and music, and lines spoken by espeak-ng, all
+// Every clip of the game: synthesised effects and music, and lines spoken by flite, all
 // written as 8-bit mono WAVE files at 8000 Hz.
 #pragma once
 
 #include <string>
 #include <vector>
 
-// The clips' paths relative to the data folder ("sounds/click1.wav", ...).
+// The families a clip is mixed with: each family is brought to one loudness.
+enum class SoundFamily { Announcer, PostTimeCalls, Effects, Music };
+inline constexpr const char* kSoundFamilyNames[] = {"announcer", "post-time calls", "effects",
+                                                    "music"};
+
+struct SoundClip {
+    std::string file; // relative to the data folder ("sounds/click1.wav", ...)
+    SoundFamily family;
+    bool loops; // played again as soon as it ends, so its end must flow into its start
+};
+
+// Every clip the generator writes.
+std::vector<SoundClip> SoundClips();
+
+// Every spoken clip's path and words, one "path<TAB>words" line each.
+std::string SpokenLines();
+
+// The clips' paths relative to the data folder.
 std::vector<std::string> SoundFiles();
 
 // Writes every clip under dir; returns how many were written, with *error set when one

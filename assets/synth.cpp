@@ -56,9 +56,7 @@ Biquad BandPass(double hz, double q) {
     return Make(a, 0, -a, 1 + a, -2 * c, 1 - a);
 }
 
-bool WriteWave(const Clip& clip, const std::string& path, float peak) {
-    const float loudest = Peak(clip);
-    const float gain = loudest > 0 ? peak / loudest : 0;
+bool WriteWave(const Clip& clip, const std::string& path) {
     std::vector<uint8_t> out;
     PutTag(out, "RIFF");
     Put32(out, static_cast<uint32_t>(4 + 8 + 18 + 8 + clip.size() + clip.size() % 2));
@@ -75,7 +73,7 @@ bool WriteWave(const Clip& clip, const std::string& path, float peak) {
     PutTag(out, "data");
     Put32(out, static_cast<uint32_t>(clip.size()));
     for (float s : clip) {
-        const float v = std::clamp(s * gain, -1.0f, 1.0f);
+        const float v = std::clamp(s, -1.0f, 1.0f);
         out.push_back(static_cast<uint8_t>(std::lround(128 + v * 127)));
     }
     if (clip.size() % 2 != 0) {
@@ -126,10 +124,21 @@ void LoopSeam(Clip& clip, double seconds) {
     }
     const size_t tail = clip.size() - n;
     for (int i = 0; i < n; ++i) {
-        const float t = static_cast<float>(i) / n;
-        clip[i] = clip[i] * t + clip[tail + i] * (1 - t);
+        const double t = M_PI / 2 * i / n;
+        clip[i] = static_cast<float>(clip[i] * std::sin(t) + clip[tail + i] * std::cos(t));
     }
     clip.resize(tail);
+}
+
+void FoldTail(Clip& clip, size_t length) {
+    if (clip.size() <= length) {
+        clip.resize(length, 0.0f);
+        return;
+    }
+    for (size_t i = length; i < clip.size(); ++i) {
+        clip[(i - length) % length] += clip[i];
+    }
+    clip.resize(length);
 }
 
 void TrimTail(Clip& clip) {
@@ -154,6 +163,91 @@ float Peak(const Clip& clip) {
         peak = std::max(peak, std::fabs(s));
     }
     return peak;
+}
+
+double Loudness(const Clip& clip) {
+    // The shelf (+4 dB above 1.7 kHz) and the 38 Hz high-pass of the broadcast weighting.
+    const double kShelf = std::tan(M_PI * 1681.974450955533 / kSampleRate);
+    const double qShelf = 0.7071752369554196, vh = std::pow(10.0, 3.999843853973347 / 20);
+    const double vb = std::pow(vh, 0.4996667741545416), a0 = 1 + kShelf / qShelf + kShelf * kShelf;
+    Biquad shelf = {(vh + vb * kShelf / qShelf + kShelf * kShelf) / a0,
+                    2 * (kShelf * kShelf - vh) / a0,
+                    (vh - vb * kShelf / qShelf + kShelf * kShelf) / a0,
+                    2 * (kShelf * kShelf - 1) / a0,
+                    (1 - kShelf / qShelf + kShelf * kShelf) / a0,
+                    0,
+                    0,
+                    0,
+                    0};
+    const double kHigh = std::tan(M_PI * 38.13547087602444 / kSampleRate),
+                 qHigh = 0.5003270373238773;
+    const double a0High = 1 + kHigh / qHigh + kHigh * kHigh;
+    Biquad high = {
+        1, -2, 1, 2 * (kHigh * kHigh - 1) / a0High, (1 - kHigh / qHigh + kHigh * kHigh) / a0High, 0,
+        0, 0,  0};
+    std::vector<double> power(clip.size());
+    for (size_t i = 0; i < clip.size(); ++i) {
+        const double y = high.Run(shelf.Run(clip[i]));
+        power[i] = y * y;
+    }
+    const size_t block = Samples(0.4), step = Samples(0.1);
+    std::vector<double> blocks;
+    auto mean = [&](size_t from, size_t n) {
+        double sum = 0;
+        for (size_t i = from; i < from + n; ++i) {
+            sum += power[i];
+        }
+        return n > 0 ? sum / n : 0.0;
+    };
+    if (clip.size() < block) {
+        blocks.push_back(mean(0, clip.size()));
+    }
+    for (size_t from = 0; from + block <= clip.size(); from += step) {
+        blocks.push_back(mean(from, block));
+    }
+    auto lufs = [](double ms) { return -0.691 + 10 * std::log10(std::max(ms, 1e-12)); };
+    // Blocks below -70 LUFS, then those 10 LU below the mean of the rest, are left out.
+    auto gated = [&](double floor) {
+        double sum = 0;
+        int n = 0;
+        for (double b : blocks) {
+            if (lufs(b) > floor) {
+                sum += b;
+                ++n;
+            }
+        }
+        return n > 0 ? sum / n : 0.0;
+    };
+    const double relative = lufs(gated(-70)) - 10;
+    return lufs(gated(std::max(-70.0, relative)));
+}
+
+void NormaliseLoudness(Clip& clip, double lufs) {
+    constexpr float kKnee = 0.75f, kCeiling = 0.99f;
+    for (int pass = 0; pass < 4; ++pass) {
+        Scale(clip, static_cast<float>(std::pow(10.0, (lufs - Loudness(clip)) / 20)));
+        if (Peak(clip) <= kKnee) {
+            return;
+        }
+        for (float& s : clip) {
+            const float a = std::fabs(s);
+            if (a > kKnee) {
+                const float room = kCeiling - kKnee;
+                s = std::copysign(kKnee + room * std::tanh((a - kKnee) / room), s);
+            }
+        }
+    }
+}
+
+void RemoveMean(Clip& clip) {
+    double sum = 0;
+    for (float s : clip) {
+        sum += s;
+    }
+    const float mean = clip.empty() ? 0.0f : static_cast<float>(sum / clip.size());
+    for (float& s : clip) {
+        s -= mean;
+    }
 }
 
 Clip Tone(double hz, double seconds, const std::vector<double>& harmonics, double attack,

@@ -11,9 +11,9 @@ inline constexpr int kSampleRate = 8000;
 using Clip = std::vector<float>; // mono, -1..1, kSampleRate samples a second
 
 // The game's own clip format: RIFF/WAVE, a "fmt " chunk first (PCM, 1 channel, 8000 Hz,
-// 8 bits, written with the 18-byte wave format), then "data". The clip is scaled so its
-// loudest sample reaches `peak`. Returns false when the file cannot be written.
-bool WriteWave(const Clip& clip, const std::string& path, float peak = 0.92f);
+// 8 bits, written with the 18-byte wave format), then "data". Samples are written at their
+// own level (full scale is 1). Returns false when the file cannot be written.
+bool WriteWave(const Clip& clip, const std::string& path);
 
 int Samples(double seconds);
 
@@ -40,13 +40,25 @@ void MixWrapped(Clip& dst, const Clip& src, int at, float gain = 1.0f);
 
 // Short fades at both ends so a clip starts and stops at silence.
 void FadeEnds(Clip& clip, double inSeconds, double outSeconds);
-// Folds the last `seconds` of a clip into its start with a crossfade and drops them, so the
-// clip loops seamlessly.
+// Folds the last `seconds` of a clip into its start with an equal-power crossfade and drops
+// them, so the clip loops seamlessly and holds its level through the seam.
 void LoopSeam(Clip& clip, double seconds);
+// Adds everything past `length` into the clip's start and drops it: a loop made of notes or
+// hits keeps their tails, wrapped round.
+void FoldTail(Clip& clip, size_t length);
 // Drops the quiet end of a clip (below a small share of its peak), fading out its last moment.
 void TrimTail(Clip& clip);
 void Scale(Clip& clip, float gain);
 float Peak(const Clip& clip);
+
+// Integrated loudness in LUFS: the broadcast K-weighting (high shelf and high-pass, their
+// analogue prototypes brought to 8000 Hz by the bilinear transform) and gated 400 ms blocks
+// every 100 ms; a clip shorter than a block is one block.
+double Loudness(const Clip& clip);
+// Brings the clip to `lufs`; peaks that would pass full scale go through a soft limiter.
+void NormaliseLoudness(Clip& clip, double lufs);
+// Takes the clip's mean away, so a loop has no DC offset and stays seamless.
+void RemoveMean(Clip& clip);
 
 // A tone of the given harmonics (amplitude of harmonic 1, 2, ...), skipping any above the
 // band the game's rate can carry. freq may glide: freq * (1 + glide * (1 - t/len)).

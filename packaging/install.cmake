@@ -31,6 +31,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-comic-neue")
 # Letters of names that the game's own faces lack are drawn in these.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-droid-fallback, fonts-symbola")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "espeak-ng")
+# stridewell-data speaks the announcer with these, to make the data again.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "flite, espeak-ng")
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/packaging/debian_games.cmake)
 include(CPack)

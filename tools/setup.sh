@@ -7,7 +7,7 @@ packages=(cmake ninja-build g++ pkg-config
           libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libfontconfig-dev
           fonts-liberation fonts-comic-neue libgtest-dev libbenchmark-dev
           fonts-dejavu-core fonts-droid-fallback fonts-symbola  # letters the game's faces lack
-          libcairo2-dev zlib1g-dev espeak-ng xvfb xauth
+          libcairo2-dev zlib1g-dev flite espeak-ng xvfb xauth
           desktop-file-utils appstream groff-base dpkg-dev file)
 if [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-14-dev)

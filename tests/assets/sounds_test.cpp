@@ -1,13 +1,17 @@
 // The generated clips: every clip of the manifest and the intro is an 8-bit mono WAVE file at
-// 8000 Hz that the game's own loader takes, of a sensible length; loops are seamless and the
-// announcer's wordings differ.
+// 8000 Hz that the game's own loader takes, of a sensible length; the mix keeps its families'
+// loudness, loops are seamless, nothing carries a DC offset and the announcer's wordings differ.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "assets/sound_report.h"
+#include "assets/sounds.h"
 #include "platform/asset_manifest.h"
 #include "platform/sound.h"
 #include "platform/wave_file.h"
@@ -82,15 +86,47 @@ TEST_F(GeneratedSounds, TheGamesLoaderTakesEveryClip) {
     ShutdownSound();
 }
 
-TEST_F(GeneratedSounds, AmbienceLoopsStartAndEndAtSilenceSoARestartNeverClicks) {
-    for (const char* loop : {"sounds/crowd.wav", "sounds/maincrowd.wav", "sounds/gallop.wav",
-                             "sounds/background.wav"}) {
-        const WaveClip w = ReadWave(Data(loop));
-        ASSERT_FALSE(w.samples.empty()) << loop;
-        EXPECT_NEAR(w.samples.front(), 128, 2) << loop;
-        EXPECT_NEAR(w.samples.back(), 128, 2) << loop;
-        EXPECT_GE(Seconds(w), 2.0) << loop;
+TEST_F(GeneratedSounds, TheMixHoldsItsRules) {
+    // Every clip the game plays is one the generator makes, and so comes under these rules.
+    std::set<std::string> made;
+    for (const SoundClip& clip : SoundClips()) {
+        made.insert(clip.file);
     }
+    for (const std::string& path : ClipPaths()) {
+        EXPECT_EQ(made.count(path), 1u) << path;
+    }
+    std::map<SoundFamily, std::vector<std::pair<std::string, double>>> loudness;
+    for (const SoundClip& clip : SoundClips()) {
+        const WaveClip w = ReadWave(Data(clip.file));
+        ASSERT_FALSE(w.samples.empty()) << clip.file;
+        const ClipFigures f = MeasureClip(FromUnsigned8(w.samples), clip.loops);
+        loudness[clip.family].push_back({clip.file, f.lufs});
+        EXPECT_LE(std::fabs(f.dcLsb), 0.5) << clip.file;
+        // Sound from the first moment, and no long silence after the last.
+        EXPECT_LE(f.leadIn, 0.01) << clip.file;
+        EXPECT_LE(f.silentEnd, 0.15) << clip.file;
+        if (clip.loops) {
+            EXPECT_GE(Seconds(w), 2.0) << clip.file;
+            // Played again as it ends: no hole at the seam, no click across it.
+            EXPECT_GE(f.seamDipDb, -6.0) << clip.file;
+            EXPECT_LE(f.seamStep, 1.0) << clip.file;
+        }
+    }
+    std::map<SoundFamily, double> median;
+    for (auto& [family, clips] : loudness) {
+        std::vector<double> values;
+        for (const auto& c : clips) {
+            values.push_back(c.second);
+        }
+        std::sort(values.begin(), values.end());
+        median[family] = values[values.size() / 2];
+        for (const auto& [file, lufs] : clips) {
+            EXPECT_NEAR(lufs, median[family], 2.0) << file;
+        }
+    }
+    const double bugle =
+        MeasureClip(FromUnsigned8(ReadWave(Data("sounds/postcall.wav")).samples), false).lufs;
+    EXPECT_LE(bugle, median[SoundFamily::PostTimeCalls] + 1.0);
 }
 
 TEST_F(GeneratedSounds, TheIntroFanfareOutlastsTheIntroPictures) {

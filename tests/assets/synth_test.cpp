@@ -24,9 +24,9 @@ TEST(WriteWave, WritesTheGamesFormatWithTheFormatChunkFirst) {
     EXPECT_EQ(b[24] | b[25] << 8 | b[26] << 16, 8000); // samples a second
     EXPECT_EQ(b[34] | b[35] << 8, 8);                  // bits
     EXPECT_EQ(std::string(b.begin() + 38, b.begin() + 42), "data");
-    // Silence is 128; the one sample reaches the peak asked for.
+    // Silence is 128; samples keep their own level.
     EXPECT_EQ(b[46], 128);
-    EXPECT_EQ(b[46 + 400], 128 + 117);
+    EXPECT_EQ(b[46 + 400], 128 + 64);
 }
 
 TEST(LoopSeam, TheClipsEndFlowsIntoItsStart) {
