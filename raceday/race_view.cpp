@@ -318,7 +318,7 @@ void RunRaceFrame() {
     RespawnTrees();
     PlaceProgressMarker();
     StepRaceDistance();
-    if (StepBoardCycle()) {
+    if (StepBoardCycle() || StepRaceClock()) {
         LoadResultsPicture();
     }
     UpdatePlaces();
