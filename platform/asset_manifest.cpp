@@ -189,12 +189,13 @@ void Cut(const char* picture, std::span<const SpriteRow> rows) {
         ErrorBox("Error", (std::string("Error loading ") + picture).c_str());
         return;
     }
+    PictureCuts cuts{path.c_str(), false};
     for (const SpriteRow& row : rows) {
         if (std::string_view(row.picture) != picture) {
             continue;
         }
         for (const SpriteCell& cell : row.cells) {
-            CutCell(row.sprite, cell.frame, cell.x, cell.y);
+            CutCell(row.sprite, cell.frame, cell.x, cell.y, &cuts);
         }
     }
     UnloadBitmapFile(&bitmap);
@@ -211,10 +212,15 @@ void Group(const char* before, const char* after, std::span<const SpriteRow> row
 
 std::span<const SpriteRow> ManifestSprites() { return kSprites; }
 
-void CutCell(Sprite* sprite, int frame, int x, int y) {
-    if (!DDLoadImageBitmap(sprite, frame, &bitmap, x, y, 1)) {
-        ErrorBox("Error", "Error in DDLoadImageBitmap");
+void CutCell(Sprite* sprite, int frame, int x, int y, PictureCuts* cuts) {
+    if (DDLoadImageBitmap(sprite, frame, &bitmap, x, y, 1) || cuts->reported) {
+        return;
     }
+    cuts->reported = true;
+    bugLog.Write(
+        (std::string("Error in DDLoadImageBitmap: ") + cuts->picture + " cannot give every cell")
+            .c_str());
+    ErrorBox("Error", "Error in DDLoadImageBitmap");
 }
 
 void LoadGameBitmaps() {

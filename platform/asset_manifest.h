@@ -42,5 +42,13 @@ constexpr int kManifestSoundCount = 262;
 // volumes. A missing clip shows its box and its slot stays -1.
 void LoadGameSounds();
 
-// Cuts one sprite-sized cell of a picture into a frame (mode 1), with the box on failure.
-void CutCell(Sprite* sprite, int frame, int x, int y);
+// The cells cut from one loaded picture. A cell that cannot be cut (a picture too small for its
+// cells, say) shows "Error in DDLoadImageBitmap" and is logged with the picture for the first
+// such cell only: a bad picture gives one box, not one for every sprite. Its frames stay empty.
+struct PictureCuts {
+    const char* picture; // the file, for the log
+    bool reported;
+};
+
+// Cuts one sprite-sized cell of the loaded picture into a frame (mode 1).
+void CutCell(Sprite* sprite, int frame, int x, int y, PictureCuts* cuts);

@@ -9,6 +9,7 @@
 #include "platform/keys.h"
 #include "platform/random.h"
 #include "raceday/race_day.h"
+#include "shell/debug_log.h"
 #include "shell/frame_timing.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
@@ -29,6 +30,9 @@ constexpr RaceSim kRaceSimStart = {
     .distanceCarry = 0.0,
     .phaseTimerCarry = 0.0,
     .arrowsArmed = 1,
+    .raceTime = 0,
+    .raceTimeCarry = 0.0,
+    .timedOut = 0,
 };
 
 constexpr int kBurstTimerRange = 500;
@@ -427,6 +431,23 @@ int StepBoardCycle() {
     return 1;
 }
 
+int StepRaceClock() {
+    if (!raceRunning) {
+        return 0;
+    }
+    raceSim.raceTime += WholeUnits(&raceSim.raceTimeCarry);
+    if (raceSim.raceTime < kRaceTimeLimit) {
+        return 0;
+    }
+    // Runners far off the back of the screen (a rating far beyond the field's) could take
+    // longer than anyone waits to gallop home, or never get there.
+    bugLog.Write("The race has run five minutes without finishing: stopped with the runners in "
+                 "their running order");
+    raceSim.timedOut = 1;
+    FinishRace();
+    return 1;
+}
+
 void FinishRace() {
     raceRunning = 0;
     gameState = kStateResults;
@@ -567,6 +588,7 @@ PhotoFinishCall RunRaceSimOpening() {
 void RunRaceSimClosing() {
     StepRaceDistance();
     StepBoardCycle();
+    StepRaceClock();
     UpdatePlaces();
     SteerCamera();
     FinalApproach();

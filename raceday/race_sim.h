@@ -15,6 +15,7 @@ constexpr int32_t kFinalApproachDistance = 25;
 constexpr float kRail = 301.0f;       // the innermost lane a runner can take
 constexpr float kScreenEdge = 800.0f; // a runner stops galloping out here
 constexpr int kBoardCycleFrames = 50;
+constexpr int32_t kRaceTimeLimit = 5 * 60 * 60; // five minutes of race time, in 60ths of a second
 
 // One race; ResetRaceSim puts it back (ResetRaceForNextRace calls it).
 struct RaceSim {
@@ -31,6 +32,9 @@ struct RaceSim {
     double distanceCarry;              // distance run but not yet a whole unit
     double phaseTimerCarry;            // the same for the burst timers, which all run together
     int32_t arrowsArmed;               // both arrow keys were up since one last acted
+    int32_t raceTime;                  // 60ths of a second since the off
+    double raceTimeCarry;              // race time run but not yet a whole unit
+    int32_t timedOut;                  // 1 when the time limit, not the finish, ended the race
 };
 extern RaceSim raceSim;
 
@@ -62,6 +66,11 @@ bool DistanceReached(int32_t mark);
 // Step 7: the 50-frame cycle; the leader panel shows from its first end, and once the
 // distance is run the finish test is made. Returns 1 on the frame the race finishes.
 int StepBoardCycle();
+
+// The last guard after step 7: a race still running after kRaceTimeLimit of race time (counted
+// like the distance, so at any frame rate) is stopped, and step 8 then leaves the runners in
+// their running order. Returns 1 on the frame it stops the race.
+int StepRaceClock();
 
 // The finish: the race stops, the clock is set for the next race and the ratings are to be
 // copied again. The view loads the results picture.

@@ -335,7 +335,7 @@ void RunRaceFrame() {
     RespawnTrees();
     PlaceProgressMarker();
     StepRaceDistance();
-    if (StepBoardCycle()) {
+    if (StepBoardCycle() || StepRaceClock()) {
         LoadResultsPicture();
     }
     UpdatePlaces();

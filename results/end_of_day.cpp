@@ -48,7 +48,8 @@ void LoadPicture(Sprite* sprite, const char* path, const char* failure, int cell
         ErrorBox("Error", failure);
         return;
     }
-    CutCell(sprite, 0, cellX, cellY);
+    PictureCuts cuts{path, false};
+    CutCell(sprite, 0, cellX, cellY, &cuts);
     UnloadBitmapFile(&bitmap);
 }
 

@@ -81,8 +81,9 @@ void PrepareIntro() {
     if (!LoadBitmapFile(&bitmap, "images/intro.bmp")) {
         ErrorBox("Error", "Error loading intro.bmp");
     } else {
+        PictureCuts cuts{"images/intro.bmp", false};
         for (const IntroPicture& picture : kPictures) {
-            CutCell(picture.sprite, 0, picture.cellX, picture.cellY);
+            CutCell(picture.sprite, 0, picture.cellX, picture.cellY, &cuts);
         }
         UnloadBitmapFile(&bitmap);
     }

@@ -49,8 +49,9 @@ void MakePlayerTabs(int count) {
         ErrorBox("Error", "Error loading sprites.bmp");
         return;
     }
+    PictureCuts cuts{"images/sprites.bmp", false};
     for (int p = 0; p < count; ++p) {
-        CutCell(&sPlayerTab[p], 0, kTabCells[p].x, kTabTop);
+        CutCell(&sPlayerTab[p], 0, kTabCells[p].x, kTabTop, &cuts);
     }
     UnloadBitmapFile(&bitmap);
 }

@@ -145,13 +145,58 @@ struct Checker {
         LogReplaced(field.Text().c_str(), fallback);
         replaced += 1;
     }
+    void Emptied(const std::string& entry) {
+        bugLog.Write(
+            (std::string(kSettingsName) + ": " + entry + " holds no horse, emptied").c_str());
+        replaced += 1;
+    }
+    void Cleaned(int index, const char* name) {
+        char line[160];
+        std::snprintf(line, sizeof line,
+                      "%s: topPlayers[%i].name held control characters, now \"%s\"", kSettingsName,
+                      index, name);
+        bugLog.Write(line);
+        replaced += 1;
+    }
 };
+
+// Control characters in a name would be drawn as they are (an escape sequence, DEL) and saved
+// back: the name keeps every other character. The C1 controls are the two bytes C2 80..C2 9F;
+// they are matched against what is kept, so no removal can join two bytes into a new one.
+bool RemoveControlCharacters(char (&name)[kTopPlayerNameSize]) {
+    const size_t length = std::strlen(name);
+    size_t kept = 0;
+    for (size_t i = 0; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(name[i]);
+        if (byte < 0x20 || byte == 0x7F) {
+            continue;
+        }
+        if (byte >= 0x80 && byte <= 0x9F && kept > 0 &&
+            static_cast<unsigned char>(name[kept - 1]) == 0xC2) {
+            --kept;
+            continue;
+        }
+        name[kept++] = name[i];
+    }
+    if (kept == length) {
+        return false;
+    }
+    std::memset(name + kept, 0, sizeof name - kept);
+    return true;
+}
 
 void CheckEntries(Checker* check, const char* table, StakesEntry* entries, int count) {
     for (int i = 0; i < count; ++i) {
-        check->Finite(&entries[i].rating, {table, i, "rating"});
-        check->Range(&entries[i].horseNumber, 0, kHorseCount, 0, {table, i, "horseNumber"});
-        check->Range(&entries[i].eliminated, 0, 1, 0, {table, i, "eliminated"});
+        StakesEntry& entry = entries[i];
+        check->Finite(&entry.rating, {table, i, "rating"});
+        check->Range(&entry.horseNumber, 0, kHorseCount, 0, {table, i, "horseNumber"});
+        check->Range(&entry.eliminated, 0, 1, 0, {table, i, "eliminated"});
+        // Without a horse the entry is empty: a rating or a mark left on it would be saved back
+        // as horse 0 holding them.
+        if (entry.horseNumber == 0 && (entry.rating != 0.0f || entry.eliminated != 0)) {
+            entry = StakesEntry{};
+            check->Emptied(std::string(table) + "[" + std::to_string(i) + "]");
+        }
     }
 }
 
@@ -169,10 +214,13 @@ void CheckCalendar(Checker* check, SettingsBlock* block) {
 }
 
 void CheckTopPlayers(Checker* check, SettingsBlock* block) {
-    for (TopPlayerEntry& entry : block->topPlayers) {
+    for (int i = 0; i < kTopPlayerCount; ++i) {
+        TopPlayerEntry& entry = block->topPlayers[i];
         if (std::memchr(entry.name, '\0', sizeof entry.name) == nullptr) {
             entry = TopPlayerEntry{};
             check->Replaced("topPlayers name", "an empty entry");
+        } else if (RemoveControlCharacters(entry.name)) {
+            check->Cleaned(i, entry.name);
         }
     }
 }

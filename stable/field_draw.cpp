@@ -3,6 +3,8 @@
 #include "stable/field_draw.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <string>
 
 #include "platform/display.h"
 #include "platform/events.h"
@@ -147,8 +149,30 @@ int LoadHorse(int slot) {
     return 1;
 }
 
+int CheckStableHasHorses() {
+    std::error_code error;
+    for (int number = 1; number <= kHorseCount; ++number) {
+        if (std::filesystem::is_regular_file(HorseFilePath(number), error)) {
+            return 1;
+        }
+    }
+    const std::string folder = std::filesystem::current_path(error).string();
+    bugLog.Write(("No horse files in " + folder + "/horses: no field can be drawn").c_str());
+    const std::string text = "The stable has no horse files in " + folder +
+                             "/horses. Run stridewell-data " + folder +
+                             " (or reinstall the game) to make the starting horses. Stridewell "
+                             "will now close.";
+    ShowGdiSurface();
+    ErrorBox("File error", text.c_str());
+    PostQuitMessage(1);
+    return 0;
+}
+
 int LoadRaceField() {
     HoldFrameRate();
+    if (!CheckStableHasHorses()) {
+        return 0;
+    }
     StartStakesIfDue();
     ResetRaceField();
     DrawScratch scratch{};

@@ -33,6 +33,12 @@ int LoadHorse(int slot);
 // the game quits (no race may be run on that field).
 int LoadRaceField();
 
+// Whether the stable has any horse file (horses/1.txt .. horses/215.txt) at all. When it has
+// none, one box says where the files should be and how to make them, and the game quits: a
+// draw would only show a box for each of the 215. LoadRaceField asks first, so whatever fills
+// an empty stable at start-up runs before it.
+int CheckStableHasHorses();
+
 // The "File error" box for a horse file that does not open (also used by the stakes field).
 void ShowHorseFileError(int number);
 

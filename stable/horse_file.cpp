@@ -73,8 +73,8 @@ float CheckedRating(double value, const std::string& path, int index) {
     }
     const float nearest = value > kMaxRating ? kMaxRating : kMinRating;
     char line[160];
-    std::snprintf(line, sizeof line, "%s: %s out of range, set to %.1f", path.c_str(),
-                  kRatingNames[index], nearest);
+    std::snprintf(line, sizeof line, "%s: %s %g out of range, set to %.1f", path.c_str(),
+                  kRatingNames[index], value, nearest);
     bugLog.Write(line);
     return nearest;
 }

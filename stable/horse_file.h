@@ -13,11 +13,13 @@
 constexpr int kNameLineLimit = 25;
 constexpr int kValueLineLimit = 9;
 
-// Ratings below 1 would stall the race and a huge one would overflow its arithmetic, so a
-// rating read outside this range (NaN included) takes the nearest valid value. The upper
-// bound still fits the 9-character read limit as "%.1f".
+// Ratings below 1 would stall the race, and one far above the field's sends every other runner
+// off the back of the screen for longer than a race can wait, so a rating read outside this
+// range (NaN included) takes the nearest valid value. A re-rating gives under 65 in practice
+// (29 at most in a generated stable) and a start adds at most 1.0, so 100 leaves room for a
+// long season, while a field with a horse at 100 still runs in about two minutes.
 constexpr float kMinRating = 1.0f;
-constexpr float kMaxRating = 1000000.0f;
+constexpr float kMaxRating = 100.0f;
 
 // A race adds one to a career count, so a count read above this bound takes the bound: the
 // count after the race still fits the 9-character read limit.

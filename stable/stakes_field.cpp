@@ -153,10 +153,13 @@ int BuildStakesField() {
         if (LoadEntrant(slot, entry.horseNumber)) {
             continue;
         }
-        entry.eliminated = 1;
         if (!LoadSubstitute(slot, entry.horseNumber, table, rule.entries)) {
             return 0;
         }
+        // The entry becomes the horse that runs, already out, so the table never saves back a
+        // number that is no horse and the stand-in can never qualify.
+        const HorseRecord& standIn = raceField[slot];
+        entry = {static_cast<float>(HorseClass(standIn)), standIn.horseNumber, 1};
     }
     return 1;
 }

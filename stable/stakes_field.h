@@ -11,7 +11,7 @@ void RankStakesEntries();
 // The stakes branch of LoadRaceField: empties the field and puts the current race's ten
 // entrants into it in random post positions (ranking round 1 first at its race 1). An entrant
 // whose file does not open, or whose number is no horse, shows "Unable to open horse #%i"
-// once and is marked eliminated; its slot takes the best-ranked openable horse that is neither
-// in the field nor in the round's table, so it can never qualify. Returns 0 when no such horse
-// is left.
+// once; its slot takes the best-ranked openable horse that is neither in the field nor in the
+// round's table, and its table entry becomes that horse, marked eliminated so it can never
+// qualify. Returns 0, the table untouched, when no such horse is left.
 int BuildStakesField();

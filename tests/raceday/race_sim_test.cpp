@@ -13,9 +13,11 @@
 #include "platform/random.h"
 #include "raceday/race_day.h"
 #include "raceday/race_view.h"
+#include "shell/debug_log.h"
 #include "shell/frame_timing.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
+#include "tests/test_support.h"
 #include "tools/racesim/headless_race.h"
 
 namespace {
@@ -401,6 +403,48 @@ TEST_F(RaceSimTest, ARaceEndsWhenTheLastPlacedRunnerIsPastTheEdgeEvenWithoutAPla
     boardRefreshCounter = 49;
     EXPECT_EQ(StepBoardCycle(), 1);
     EXPECT_EQ(postTimeMinutes, 1);
+}
+
+// A rating far beyond the field's sends the others off the back of the screen for good; the
+// race still ends after five minutes of race time, at any frame rate, in its running order.
+TEST_F(RaceSimTest, ARaceThatCannotFinishStopsAfterFiveMinutesInItsRunningOrder) {
+    ScratchFolder folder;
+    const WorkingDirectory inFolder(folder.path());
+    bugLog.Open();
+    for (const int fps : {30, 144}) {
+        ResetRaceForNextRace();
+        SetFrameRate(fps);
+        raceRunning = 1;
+        gameState = kStateTrack;
+        for (HorseRecord& runner : raceField) {
+            runner.finishPlace = 0;
+            runner.phaseTimer = 0;
+        }
+        HorseRecord& flyer = raceField[3];
+        flyer.acceleration = flyer.speed = flyer.closing = 100000.0f;
+        int frames = 0;
+        while (raceRunning && frames < 400 * fps) {
+            RunRaceSimFrame();
+            frames += 1;
+        }
+        EXPECT_NEAR(frames, 300 * fps, 1) << fps;
+        EXPECT_EQ(raceSim.timedOut, 1) << fps;
+        EXPECT_EQ(gameState, kStateResults) << fps;
+        for (int i = 0; i < kFieldSize; ++i) {
+            for (int j = 0; j < kFieldSize; ++j) {
+                if (!raceSim.crossed[i] && !raceSim.crossed[j] &&
+                    raceField[i].trackPos > raceField[j].trackPos) {
+                    EXPECT_LT(raceField[i].finishPlace, raceField[j].finishPlace) << fps;
+                }
+            }
+        }
+    }
+    bugLog.Close();
+    int logged = 0;
+    for (const std::string& line : ReadLines(folder.File("buglog.txt"))) {
+        logged += line.find("run five minutes without finishing") != std::string::npos;
+    }
+    EXPECT_EQ(logged, 2);
 }
 
 TEST_F(RaceSimTest, ThePhotoFinishPausesOnceARaceFromTheFirstRaceOn) {

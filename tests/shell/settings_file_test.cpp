@@ -14,6 +14,7 @@
 #include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "stable/stakes.h"
+#include "stable/stakes_field.h"
 #include "tests/stable/stable_support.h"
 
 namespace {
@@ -170,6 +171,59 @@ TEST(SettingsFile, OutOfRangeFieldsTakeTheirDefaultsAndTheLogSaysSo) {
     ASSERT_EQ(LoadSettings(), 1);
     EXPECT_EQ(stakesRound, 2);
     EXPECT_EQ(stakesRace, 1);
+}
+
+// A final naming entrants that are no horse plays with stand-ins; the next save names the
+// stand-ins. Control characters in the top players' names go as the file is read.
+TEST(SettingsFile, DamagedEntrantsAndNamesAreSavedBackClean) {
+    StableFolder game;
+    WriteStartingHorses();
+    SettingsBlock crafted;
+    SetGameDate();
+    crafted.currentDay = currentDay;
+    crafted.currentMonth = currentMonth;
+    crafted.currentYear = currentYear;
+    crafted.raceOfDay = 1;
+    const char* const names[kTopPlayerCount] = {"Ev\x1b[31mil\x7f",
+                                                "\xc2\xc2\x9b\x9b"
+                                                "2J\tBob\x07",
+                                                "Zo\xc3\xab"};
+    for (int i = 0; i < kTopPlayerCount; ++i) {
+        std::snprintf(crafted.topPlayers[i].name, kTopPlayerNameSize, "%s", names[i]);
+        crafted.topPlayers[i].money = 5000 - 1000 * i;
+    }
+    const int32_t entrants[kRound4Entries] = {0, -1, 216, 99999, 11, 12, 13, 14, 15, 16};
+    for (int k = 0; k < kRound4Entries; ++k) {
+        crafted.stakesEntries4[k] = {7.0f, entrants[k], k < 4 ? 1 : 0};
+    }
+    crafted.stakesEntries3[6] = {5.0f, -3, 1}; // a round already run: nobody replaces it
+    crafted.stakesRound = 4;
+    crafted.stakesRace = 1;
+    WriteBytes("settings.stn", EncodeSettingsFile(crafted));
+
+    ASSERT_EQ(LoadSettings(), 1);
+    EXPECT_EQ(game.LogCount("held control characters"), 2);
+    BoxCapture boxes;
+    ASSERT_EQ(BuildStakesField(), 1);
+    EXPECT_EQ(boxes.Boxes().size(), 4u);
+    ASSERT_EQ(SaveSettings(), 1);
+
+    SettingsBlock saved;
+    ASSERT_EQ(DecodeSettingsFile(ReadBytes("settings.stn"), &saved), kSettingsBlockSize);
+    EXPECT_STREQ(saved.topPlayers[0].name, "Ev[31mil");
+    EXPECT_STREQ(saved.topPlayers[1].name, "2JBob");
+    EXPECT_STREQ(saved.topPlayers[2].name, "Zo\xc3\xab");
+    for (int k = 0; k < kRound4Entries; ++k) {
+        const StakesEntry& entry = saved.stakesEntries4[k];
+        EXPECT_TRUE(std::any_of(raceField, raceField + kFieldSize, [&](const HorseRecord& runner) {
+            return runner.horseNumber == entry.horseNumber;
+        })) << k;
+        EXPECT_EQ(entry.eliminated, k < 4 ? 1 : 0) << k;
+    }
+    EXPECT_EQ(saved.stakesEntries4[9].horseNumber, 16);
+    EXPECT_EQ(saved.stakesEntries3[6].horseNumber, 0);
+    EXPECT_EQ(saved.stakesEntries3[6].rating, 0.0f);
+    EXPECT_EQ(saved.stakesEntries3[6].eliminated, 0);
 }
 
 TEST(SettingsFile, EveryStateTheGameSavesLoadsBackUnchanged) {

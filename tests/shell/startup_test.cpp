@@ -68,6 +68,18 @@ TEST_F(StartupTest, MissingFilesShowTheirBoxesAndTheGameGoesOn) {
     EXPECT_EQ(Log(), Golden("missing_pictures_and_clips_exit.log"));
 }
 
+TEST_F(StartupTest, APictureTooSmallForItsCellsShowsOneBoxAndTheGameGoesOn) {
+    Remove("images/sprites.bmp");
+    WriteBytes(folder.File("images/sprites.bmp"),
+               MakeBmp(10, 10, std::vector<Rgb>(100, Rgb{200, 40, 40})));
+    const GameRun run =
+        Play("2 key Enter\n4 keydown S\n6 keyup S\n20 move 36 361\n20 click\n60 quit\n");
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output, "frame 1: box \"Error\": Error in DDLoadImageBitmap\n");
+    EXPECT_NE(Log().find("Error in DDLoadImageBitmap: images/sprites.bmp cannot give every cell"),
+              std::string::npos);
+}
+
 TEST_F(StartupTest, WithoutSoundThereIsNoIntroAndTheMenuComesAtOnce) {
     const GameRun run = Play(kSkipAndExit, "nonexistent");
     ASSERT_EQ(run.status, 0) << run.output;

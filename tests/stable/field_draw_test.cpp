@@ -153,6 +153,24 @@ TEST(FieldDraw, FewerThanTenHorseFilesEndTheGameWithABoxInsteadOfDrawingForever)
     EXPECT_EQ(exitCode, 1);
 }
 
+TEST(FieldDraw, AStableWithNoHorseFilesEndsTheGameWithOneBoxSayingHowToMakeIt) {
+    StableFolder game;
+    daysToStakes = 10;
+    BoxCapture boxes;
+    EXPECT_EQ(LoadRaceField(), 0);
+    const std::string folder = std::filesystem::current_path().string();
+    const std::vector<std::string> shown = boxes.Boxes();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], "File error: The stable has no horse files in " + folder +
+                            "/horses. Run stridewell-data " + folder +
+                            " (or reinstall the game) to make the starting horses. Stridewell "
+                            "will now close.");
+    EXPECT_EQ(game.LogCount("No horse files in " + folder + "/horses"), 1);
+    int exitCode = 0;
+    EXPECT_TRUE(QuitPosted(&exitCode));
+    EXPECT_EQ(exitCode, 1);
+}
+
 TEST(FieldDraw, LoadHorseMarksThePickUsedAndLeavesTheSlotAloneOnFailure) {
     StableFolder game;
     WriteHorseOfClass(12, 3);

@@ -93,13 +93,14 @@ TEST(HorseFile, TheRestOfALongLineIsSkippedNotReadAsTheNextField) {
 
 TEST(HorseFile, RatingsOutOfRangeTakeTheNearestValidValueAndAreLogged) {
     StableFolder game;
-    const HorseRecord horse = Read("Broken~\n0\nnan\n1e30\n-inf\n1\n0\n0\n0");
-    EXPECT_FLOAT_EQ(horse.acceleration, kMinRating);
+    // 100000 is far beyond what re-ratings and races give; left as it is, it froze the race.
+    const HorseRecord horse = Read("Broken~\n100000\nnan\n1e30\n-inf\n1\n0\n0\n0");
+    EXPECT_FLOAT_EQ(horse.acceleration, 100.0f);
     EXPECT_FLOAT_EQ(horse.speed, kMinRating);
-    EXPECT_FLOAT_EQ(horse.closing, kMaxRating);
+    EXPECT_FLOAT_EQ(horse.closing, 100.0f);
     EXPECT_FLOAT_EQ(horse.endurance, kMinRating);
-    EXPECT_EQ(game.LogCount("horses/1.txt: closing out of range, set to 1000000.0"), 1);
-    EXPECT_EQ(game.LogCount("horses/1.txt: acceleration out of range, set to 1.0"), 1);
+    EXPECT_EQ(game.LogCount("horses/1.txt: acceleration 100000 out of range, set to 100.0"), 1);
+    EXPECT_EQ(game.LogCount("horses/1.txt: speed nan out of range, set to 1.0"), 1);
 
     const HorseRecord empty = Read("");
     EXPECT_STREQ(empty.name, "");

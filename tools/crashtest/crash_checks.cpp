@@ -50,10 +50,14 @@ SettingsBlock SettingsOf(int32_t g) {
     return block;
 }
 
+// Generations step the ratings by tenths, within what a horse file is read with.
+constexpr int32_t kRatingTenths = 900;
+static_assert(kRatingTenths / 10.0f + 1.0f + 3.0f <= kMaxRating);
+
 HorseRecord HorseOf(int number, int32_t g) {
     HorseRecord horse{};
     std::snprintf(horse.name, sizeof horse.name, "Crash %i %i", number, g);
-    horse.acceleration = static_cast<float>(1 + g % 9000) / 10.0f + 1.0f;
+    horse.acceleration = static_cast<float>(1 + g % kRatingTenths) / 10.0f + 1.0f;
     horse.speed = horse.acceleration + 1.0f;
     horse.closing = horse.acceleration + 2.0f;
     horse.endurance = horse.acceleration + 3.0f;

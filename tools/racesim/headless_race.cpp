@@ -22,7 +22,9 @@
 
 namespace {
 
-constexpr int kMaxRaceSeconds = 300; // a race still running after five minutes never ends
+// The game stops a race after five minutes of race time; this cap only keeps a broken stop
+// from running for ever. Either way the race counts as unfinished.
+constexpr int kMaxRaceSeconds = 310;
 constexpr int kSettleRounds = 1000;
 constexpr int kFiniteCheckFrames = 16; // a NaN stays once it is in, so a look now and then will do
 
@@ -195,7 +197,7 @@ RaceOutcome RunHeadlessRace(uint32_t seed, const HeadlessRace& how) {
         }
     }
     outcome.finite = outcome.finite && AllFinite();
-    outcome.finished = raceRunning == 0;
+    outcome.finished = raceRunning == 0 && !raceSim.timedOut;
     outcome.photoFinishes = raceSim.photoFinishes;
     for (int i = 0; i < kFieldSize; ++i) {
         outcome.places[i] = outcome.settled[i] = raceField[i].finishPlace;
