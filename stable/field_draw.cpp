@@ -158,10 +158,13 @@ int CheckStableHasHorses() {
     }
     const std::string folder = std::filesystem::current_path(error).string();
     bugLog.Write(("No horse files in " + folder + "/horses: no field can be drawn").c_str());
+    // An installed game copies its starting horses in at start-up, so this is a stable with
+    // neither: the generator makes them, or a reinstall brings them back for the next start.
     const std::string text = "The stable has no horse files in " + folder +
                              "/horses. Run stridewell-data " + folder +
-                             " (or reinstall the game) to make the starting horses. Stridewell "
-                             "will now close.";
+                             " to make the starting horses, or reinstall the game and start it "
+                             "again to have its starting horses copied in. Stridewell will now "
+                             "close.";
     ShowGdiSurface();
     ErrorBox("File error", text.c_str());
     PostQuitMessage(1);

@@ -163,8 +163,9 @@ TEST(FieldDraw, AStableWithNoHorseFilesEndsTheGameWithOneBoxSayingHowToMakeIt) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], "File error: The stable has no horse files in " + folder +
                             "/horses. Run stridewell-data " + folder +
-                            " (or reinstall the game) to make the starting horses. Stridewell "
-                            "will now close.");
+                            " to make the starting horses, or reinstall the game and start it "
+                            "again to have its starting horses copied in. Stridewell will now "
+                            "close.");
     EXPECT_EQ(game.LogCount("No horse files in " + folder + "/horses"), 1);
     int exitCode = 0;
     EXPECT_TRUE(QuitPosted(&exitCode));
