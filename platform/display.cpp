@@ -297,6 +297,17 @@ int FillBackBufferValue(uint32_t value) {
     return 1;
 }
 
+int FillBackBufferRect(int x, int y, int width, int height, uint32_t colour) {
+    if (backBuffer == nullptr) {
+        return 0;
+    }
+    SDL_Rect rect{x, y, width, height};
+    SDL_FillRect(backBuffer->sdl, &rect,
+                 SDL_MapRGB(backBuffer->sdl->format, colour & 0xFF, (colour >> 8) & 0xFF,
+                            (colour >> 16) & 0xFF));
+    return 1;
+}
+
 int PresentFrame() {
     if (backBuffer == nullptr || primarySurface == nullptr) {
         return 0;

@@ -96,6 +96,10 @@ int FillBackBuffer(int red, int green, int blue);
 // Fills the back buffer with a raw fill value, cut to the pixel size (0xFFFFFF: white).
 int FillBackBufferValue(uint32_t value);
 
+// Fills a rectangle of the back buffer, clipped to it, with a colour given as text colours are
+// (0x00BBGGRR): the plates the help and the captions are lettered on.
+int FillBackBufferRect(int x, int y, int width, int height, uint32_t colour);
+
 // Called by the frame driver once per frame: shows the back buffer. Never spins: when the
 // display does not wait for its refresh, or the window is minimised, it waits itself.
 int PresentFrame();

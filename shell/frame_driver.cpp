@@ -20,6 +20,7 @@
 #include "raceday/race_day.h"
 #include "raceday/race_view.h"
 #include "results/results_screen.h"
+#include "screens/help.h"
 #include "screens/options.h"
 #include "shell/frame_timing.h"
 #include "shell/game_state.h"
@@ -224,7 +225,14 @@ int Game_Main() {
     if (CtrlIsDown()) {
         DrawDebugOverlay();
     }
+    const bool help = keyState[kKeyF1] != 0;
+    if (help) {
+        DrawHelp();
+    }
     PresentFrame();
+    if (help) {
+        WaitOutHelp();
+    }
 
     ApplyHeldFrameRate();
     leftWasUp = mouseState.buttons[0] == 0;
