@@ -5,6 +5,7 @@
 
 #include "assets/announcer_lines.h"
 #include "assets/sound_effects.h"
+#include "raceday/announcer_words.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ constexpr EffectClip kEffects[] = {
     {"intro.wav", MakeFanfare},
 };
 
-// The text with every `mark` ("%i" or "%d") standing for n.
+// The text with every `mark` standing for n.
 std::string Fill(const std::string& text, const std::string& mark, int n) {
     std::string out;
     size_t from = 0;
@@ -53,33 +54,29 @@ std::string Fill(const std::string& text, const std::string& mark, int n) {
 
 std::string Numbered(const char* pattern, int n) { return Fill(pattern, "%i", n); }
 
-std::string WithNumber(const char* line, int n) { return Fill(line, "%d", n); }
-
-// Every spoken clip: its path under the data folder, line and style.
+// Every spoken clip: its path under the data folder and its style. The words are the game's
+// own for that path, so what is spoken is what the game captions.
 struct SpokenClip {
     std::string file;
-    std::string line;
     const SpeechStyle* style;
 };
 
 std::vector<SpokenClip> SpokenClips() {
     std::vector<SpokenClip> clips;
     for (const PostTimeCall& call : kPostTimeCalls) {
-        clips.push_back({std::string("sounds/") + call.file, call.line, &kPublicAddress});
+        clips.push_back({std::string("sounds/") + call.file, &kPublicAddress});
     }
     for (const RunnerFamily& family : kRunnerFamilies) {
         for (int n = 1; n <= 10; ++n) {
-            clips.push_back({"sounds/announcer/" + Numbered(family.file, n),
-                             WithNumber(family.line, n), family.style});
+            clips.push_back({"sounds/announcer/" + Numbered(family.file, n), family.style});
         }
     }
     for (const LineFamily& family : kLineFamilies) {
         for (int n = 1; n <= family.count; ++n) {
-            clips.push_back({"sounds/announcer/" + Numbered(family.file, n), family.lines[n - 1],
-                             family.style});
+            clips.push_back({"sounds/announcer/" + Numbered(family.file, n), family.style});
         }
     }
-    clips.push_back({"sounds/announcer/atfirstquarterpole.wav", kQuarterPole, &kMediumCall});
+    clips.push_back({std::string("sounds/announcer/") + kQuarterPoleFile, &kMediumCall});
     return clips;
 }
 
@@ -137,8 +134,13 @@ int WriteSounds(const std::string& dir, std::string* error) {
         return written;
     }
     for (const SpokenClip& spoken : SpokenClips()) {
+        const std::string words = ClipWords(spoken.file);
+        if (words.empty()) {
+            *error = "no words for " + spoken.file;
+            return written;
+        }
         Clip clip;
-        if (!Speak(spoken.line, *spoken.style, &clip, error) || !write(clip, spoken.file)) {
+        if (!Speak(words, *spoken.style, &clip, error) || !write(clip, spoken.file)) {
             return written;
         }
     }
