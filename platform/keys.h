@@ -19,6 +19,7 @@ constexpr uint8_t kKeyRightShift = 0x36;
 constexpr uint8_t kKeyLeftAlt = 0x38;
 constexpr uint8_t kKeyRightAlt = 0xB8;
 constexpr uint8_t kKeyF1 = 0x3B;
+constexpr uint8_t kKeyT = 0x14;
 constexpr uint8_t kKeyP = 0x19;
 constexpr uint8_t kKeyS = 0x1F;
 constexpr uint8_t kKeyC = 0x2E;

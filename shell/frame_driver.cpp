@@ -14,6 +14,7 @@
 #include "platform/message_box.h"
 #include "platform/sound.h"
 #include "platform/text.h"
+#include "raceday/captions.h"
 #include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_card.h"
@@ -222,6 +223,8 @@ int Game_Main() {
     if (gameState != kStateTrack && gameState != kStateResults) {
         RunExitButton();
     }
+    ReadCaptionsKey();
+    DrawCaptions();
     if (CtrlIsDown()) {
         DrawDebugOverlay();
     }
