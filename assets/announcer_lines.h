@@ -1,30 +1,24 @@
-// What the announcer and the track's loudspeakers say: every spoken clip's file and wording.
+// How the announcer and the track's loudspeakers speak: every spoken clip family's file and
+// voice. The words are the game's own (raceday/announcer_words.h), which it also captions.
 #pragma once
 
 #include "assets/speech.h"
 
 // A family of clips that names a runner: one file per program number 1..10, "%i" in the
-// file name standing for it and "%d" in the line.
+// file name standing for it.
 struct RunnerFamily {
     const char* file;
-    const char* line;
     const SpeechStyle* style;
 };
 
 inline constexpr RunnerFamily kRunnerFamilies[] = {
-    {"stretch%i.wav", "And as they turn for home, it's number %d in front!", &kExcitedCall},
-    {"%iUpFront_calm.wav", "Number %d is up front.", &kCalmCall},
-    {"%iUpFront_med.wav", "Number %d leads the way down the backstretch.", &kMediumCall},
-    {"%iUpFront_ex.wav", "It's number %d in front, and number %d is flying!", &kExcitedCall},
-    {"%iUpFront_ex2.wav", "Here comes number %d down the stretch!", &kExcitedCall},
-    {"%iUpFront_ex3.wav", "Number %d has the lead, and is digging in!", &kExcitedCall},
-    {"%iUpFront_med2.wav", "It's number %d in front as they race along.", &kMediumCall},
-    {"%iUpFront_med3.wav", "Number %d holds the lead, and is running easily.", &kMediumCall},
-    {"%iincommand_calm.wav", "Number %d is in command early on.", &kCalmCall},
-    {"%istruggling.wav", "Number %d is struggling at the back.", &kCalmCall},
-    {"%istruggling2.wav", "Number %d is losing touch with the field.", &kMediumCall},
-    {"%igoodstart.wav", "Number %d breaks sharply, and takes the early lead!", &kMediumCall},
-    {"%ibadstart.wav", "Oh! Number %d stumbles at the start, and is left behind!", &kMediumCall},
+    {"stretch%i.wav", &kExcitedCall},     {"%iUpFront_calm.wav", &kCalmCall},
+    {"%iUpFront_med.wav", &kMediumCall},  {"%iUpFront_ex.wav", &kExcitedCall},
+    {"%iUpFront_ex2.wav", &kExcitedCall}, {"%iUpFront_ex3.wav", &kExcitedCall},
+    {"%iUpFront_med2.wav", &kMediumCall}, {"%iUpFront_med3.wav", &kMediumCall},
+    {"%iincommand_calm.wav", &kCalmCall}, {"%istruggling.wav", &kCalmCall},
+    {"%istruggling2.wav", &kMediumCall},  {"%igoodstart.wav", &kMediumCall},
+    {"%ibadstart.wav", &kMediumCall},
 };
 static_assert(sizeof(kRunnerFamilies) / sizeof(kRunnerFamilies[0]) == 13);
 
@@ -32,165 +26,14 @@ static_assert(sizeof(kRunnerFamilies) / sizeof(kRunnerFamilies[0]) == 13);
 struct LineFamily {
     const char* file;
     const SpeechStyle* style;
-    const char* const* lines;
     int count;
 };
 
-inline constexpr const char* kTheyreOff[] = {
-    "And they're off!",
-    "The gates open, and they're off!",
-    "They're away!",
-    "And away they go!",
-    "The gates spring open, and they're off and running!",
-    "There's the bell, and they're off!",
-    "And they're off, and racing!",
-};
-
-inline constexpr const char* kGenericPhrase[] = {
-    "What a field we have today.",
-    "They're going a good clip.",
-    "The pace is honest out there.",
-    "The jockeys are sitting still for now.",
-    "A lovely day for racing here at Stridewell Park.",
-    "Plenty of racing still to come.",
-    "They're strung out along the rail.",
-    "The field is tightly bunched.",
-    "The crowd is really enjoying this one.",
-    "Nobody wants to make the first move.",
-};
-
-inline constexpr const char* kGenericCalm[] = {
-    "They settle into stride.",
-    "The field sorts itself out in the early going.",
-    "A steady pace so far.",
-    "They're racing in a tight bunch down the backstretch.",
-    "Nobody is in a hurry just yet.",
-    "The jockeys are happy to sit and wait.",
-    "It's an even start to this race.",
-    "They're finding their rhythm now.",
-    "The field is well grouped.",
-    "Plenty of horses still in with a chance.",
-    "A good, clean break by the whole field.",
-    "They're all running nicely together.",
-    "The early pace is moderate.",
-    "They're going along at an easy gallop.",
-    "Positions are being taken up along the rail.",
-    "The leaders are not going too fast.",
-    "It's early days in this race.",
-    "There's a long way still to go.",
-    "They're well bunched as they race along.",
-    "The riders are keeping a firm hold for now.",
-    "They're going smoothly in the early stages.",
-    "No one wants to set the pace today.",
-    "The field is strung out a little now.",
-    "A steady gallop down the back side.",
-    "They're racing evenly as a group.",
-    "It's a patient start from the jockeys.",
-    "Still plenty of running left in this one.",
-    "They're moving well together.",
-    "Everything is quiet in the early running.",
-    "The field is settling down nicely.",
-};
-
-inline constexpr const char* kGenericMedium[] = {
-    "They're picking up the pace now!",
-    "The field is starting to stretch out.",
-    "Here we go, the pace is quickening.",
-    "They're heading for the far turn.",
-    "The jockeys are starting to ask for more.",
-    "The leaders are beginning to kick on.",
-    "Some of them are starting to feel the pace.",
-    "They're racing hard around the turn.",
-    "The gaps are opening up now.",
-    "It's getting serious out there.",
-    "The whole field is on the move.",
-    "They're closing in on the half mile pole.",
-    "The whips are starting to come out.",
-    "There's a move being made on the outside.",
-    "The pace is really hotting up.",
-    "The chasers are closing in.",
-    "They're racing three wide around the bend.",
-    "Plenty of pressure on the leaders now.",
-    "The back markers are starting to make ground.",
-    "It's a real battle in the middle of the pack.",
-    "They're coming around the far turn.",
-    "Everybody is trying to find a position.",
-    "The race is taking shape now.",
-    "The leaders are starting to tire.",
-    "They're flat out along the back.",
-    "A big move coming from the back of the field!",
-    "This is where the race is won or lost.",
-    "The pace is telling on some of them.",
-    "They're bunching up as they reach the turn.",
-    "The jockeys are getting busy now.",
-};
-
-inline constexpr const char* kGenericExcited[] = {
-    "Here they come!",
-    "They're flying down the stretch!",
-    "What a finish this is going to be!",
-    "It's neck and neck!",
-    "They're all driving for the line!",
-    "The crowd is on its feet!",
-    "It's going to be close!",
-    "They're giving it everything!",
-    "What a race!",
-    "Here comes the charge on the outside!",
-    "They're all fighting for the lead!",
-    "Down to the wire they come!",
-    "It's a blanket finish!",
-    "They're coming hard to the line!",
-    "There's nothing between them!",
-    "The finish line is in sight!",
-    "Stride for stride they go!",
-    "Listen to this crowd!",
-    "They're all out now!",
-    "This is anybody's race!",
-    "A desperate finish!",
-    "They can't be separated!",
-    "Driving, driving for home!",
-    "The leaders are under pressure!",
-    "Here comes a late run!",
-    "They're sprinting to the finish!",
-    "Every horse is flat out!",
-    "What a battle down the straight!",
-    "It's all to play for!",
-    "Hang on to your tickets!",
-};
-
 inline constexpr LineFamily kLineFamilies[] = {
-    {"theiroff%i.wav", &kExcitedCall, kTheyreOff, 7},
-    {"generic_phrase%i.wav", &kCalmCall, kGenericPhrase, 10},
-    {"generic_calm%i.wav", &kCalmCall, kGenericCalm, 30},
-    {"generic_med%i.wav", &kMediumCall, kGenericMedium, 30},
-    {"generic_ex%i.wav", &kExcitedCall, kGenericExcited, 30},
+    {"theiroff%i.wav", &kExcitedCall, 7},    {"generic_phrase%i.wav", &kCalmCall, 10},
+    {"generic_calm%i.wav", &kCalmCall, 30},  {"generic_med%i.wav", &kMediumCall, 30},
+    {"generic_ex%i.wav", &kExcitedCall, 30},
 };
-static_assert(sizeof(kTheyreOff) / sizeof(kTheyreOff[0]) == 7);
-static_assert(sizeof(kGenericPhrase) / sizeof(kGenericPhrase[0]) == 10);
-static_assert(sizeof(kGenericCalm) / sizeof(kGenericCalm[0]) == 30);
-static_assert(sizeof(kGenericMedium) / sizeof(kGenericMedium[0]) == 30);
-static_assert(sizeof(kGenericExcited) / sizeof(kGenericExcited[0]) == 30);
-
-inline constexpr const char* kQuarterPole = "At the first quarter pole, they're bunched up tight.";
-
-// The track's loudspeakers before a race: three wordings of each call, under sounds/.
-struct PostTimeCall {
-    const char* file;
-    const char* line;
-};
-
-inline constexpr PostTimeCall kPostTimeCalls[] = {
-    {"1minute1.wav", "One minute to post time."},
-    {"1minute2.wav", "Ladies and gentlemen, it is now one minute to post time."},
-    {"1minute3.wav", "One minute to post. Get your bets in now!"},
-    {"30seconds1.wav", "Thirty seconds to post time."},
-    {"30seconds2.wav", "Thirty seconds to post! Last call for bets."},
-    {"30seconds3.wav", "The horses are approaching the gate. Thirty seconds to post."},
-    {"posttime1.wav", "It is now post time."},
-    {"posttime2.wav", "Post time! The horses are in the gate."},
-    {"posttime3.wav", "And it's post time, here at Stridewell Park."},
-};
-static_assert(sizeof(kPostTimeCalls) / sizeof(kPostTimeCalls[0]) == 9);
 
 // The crowd's shouts in the stretch, each voice its own pitch and pace.
 struct Shout {

@@ -5,6 +5,7 @@
 
 #include "assets/announcer_lines.h"
 #include "assets/sound_effects.h"
+#include "raceday/announcer_words.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ constexpr EffectClip kEffects[] = {
     {"intro.wav", MakeFanfare, kMusic, false, 0},
 };
 
-// The text with every `mark` ("%i" or "%d") standing for n.
+// The text with every `mark` standing for n.
 std::string Fill(const std::string& text, const std::string& mark, int n) {
     std::string out;
     size_t from = 0;
@@ -62,12 +63,10 @@ std::string Fill(const std::string& text, const std::string& mark, int n) {
 
 std::string Numbered(const char* pattern, int n) { return Fill(pattern, "%i", n); }
 
-std::string WithNumber(const char* line, int n) { return Fill(line, "%d", n); }
-
-// Every spoken clip: its path under the data folder, line and style.
+// Every spoken clip: its path under the data folder and its style. The words are the game's
+// own for that path, so what is spoken is what the game captions.
 struct SpokenClip {
     std::string file;
-    std::string line;
     const SpeechStyle* style;
     SoundFamily family;
 };
@@ -75,22 +74,22 @@ struct SpokenClip {
 std::vector<SpokenClip> SpokenClips() {
     std::vector<SpokenClip> clips;
     for (const PostTimeCall& call : kPostTimeCalls) {
-        clips.push_back({std::string("sounds/") + call.file, call.line, &kPublicAddress,
-                         SoundFamily::PostTimeCalls});
+        clips.push_back(
+            {std::string("sounds/") + call.file, &kPublicAddress, SoundFamily::PostTimeCalls});
     }
     for (const RunnerFamily& family : kRunnerFamilies) {
         for (int n = 1; n <= 10; ++n) {
-            clips.push_back({"sounds/announcer/" + Numbered(family.file, n),
-                             WithNumber(family.line, n), family.style, SoundFamily::Announcer});
+            clips.push_back({"sounds/announcer/" + Numbered(family.file, n), family.style,
+                             SoundFamily::Announcer});
         }
     }
     for (const LineFamily& family : kLineFamilies) {
         for (int n = 1; n <= family.count; ++n) {
-            clips.push_back({"sounds/announcer/" + Numbered(family.file, n), family.lines[n - 1],
-                             family.style, SoundFamily::Announcer});
+            clips.push_back({"sounds/announcer/" + Numbered(family.file, n), family.style,
+                             SoundFamily::Announcer});
         }
     }
-    clips.push_back({"sounds/announcer/atfirstquarterpole.wav", kQuarterPole, &kMediumCall,
+    clips.push_back({std::string("sounds/announcer/") + kQuarterPoleFile, &kMediumCall,
                      SoundFamily::Announcer});
     return clips;
 }
@@ -131,7 +130,7 @@ std::vector<SoundClip> SoundClips() {
 std::string SpokenLines() {
     std::string out;
     for (const SpokenClip& spoken : SpokenClips()) {
-        out += spoken.file + "\t" + spoken.line + "\n";
+        out += spoken.file + "\t" + ClipWords(spoken.file) + "\n";
     }
     return out;
 }
@@ -180,8 +179,13 @@ int WriteSounds(const std::string& dir, std::string* error) {
         return written;
     }
     for (const SpokenClip& spoken : SpokenClips()) {
+        const std::string words = ClipWords(spoken.file);
+        if (words.empty()) {
+            *error = "no words for " + spoken.file;
+            return written;
+        }
         Clip clip;
-        if (!Speak(spoken.line, *spoken.style, &clip, error) ||
+        if (!Speak(words, *spoken.style, &clip, error) ||
             !write(clip, spoken.file, spoken.family, spoken.style->lift)) {
             return written;
         }

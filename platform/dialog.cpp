@@ -680,6 +680,48 @@ int WaitForKey(int scanCode) {
     return 0;
 }
 
+int WaitForAnyPress() {
+    uint8_t before[256];
+    std::memcpy(before, keyState, sizeof before);
+    uint8_t buttonsBefore[3] = {mouseState.buttons[0], mouseState.buttons[1],
+                                mouseState.buttons[2]};
+    constexpr uint8_t kModifiers[] = {kKeyLeftCtrl,   kKeyRightCtrl, kKeyLeftShift,
+                                      kKeyRightShift, kKeyLeftAlt,   kKeyRightAlt};
+    int pressed = -1; // the key (or 256 + the button) that went down, until it comes up
+    while (!QuitPosted()) {
+        if (ScriptHasEnded() && DisplayIsHeadless()) {
+            ScriptTranscript("the script has ended during a wait for any key: the wait ends");
+            return 1;
+        }
+        PumpWindowEvents();
+        ReadKeyboard();
+        ReadMouse();
+        const bool alt = keyState[kKeyLeftAlt] || keyState[kKeyRightAlt];
+        for (int code = 0; code < 256 && pressed < 0; ++code) {
+            const bool modifier = std::find(std::begin(kModifiers), std::end(kModifiers), code) !=
+                                  std::end(kModifiers);
+            if (keyState[code] && !before[code] && !modifier && !alt) {
+                pressed = code;
+            }
+        }
+        for (int b = 0; b < 3 && pressed < 0; ++b) {
+            if (mouseState.buttons[b] && !buttonsBefore[b]) {
+                pressed = 256 + b;
+            }
+        }
+        if (pressed >= 0 &&
+            (pressed < 256 ? keyState[pressed] : mouseState.buttons[pressed - 256]) == 0) {
+            return 1;
+        }
+        std::memcpy(before, keyState, sizeof before);
+        for (int b = 0; b < 3; ++b) {
+            buttonsBefore[b] = mouseState.buttons[b];
+        }
+        PresentPrimary();
+    }
+    return 0;
+}
+
 bool DialogIsOpen() { return depth > 0; }
 
 std::vector<std::string> WrapDialogText(const std::string& text, int width) {

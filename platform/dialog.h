@@ -69,6 +69,13 @@ int OkBox(const char* caption, const char* text);
 // is closed. Returns 1 when the key came, 0 on a close.
 int WaitForKey(int scanCode);
 
+// Stands still, showing the last picture, until a key or a mouse button is pressed and let go
+// again: keys already held when the wait began, Ctrl, Shift and Alt on their own, and keys
+// pressed with Alt (the desktop's own, such as Alt+Enter) do not count. Returns 1 then, and at
+// once in a headless run whose script has ended (nobody is left to press anything); 0 on a
+// close.
+int WaitForAnyPress();
+
 // Whether a dialog is open now (scripts type into it).
 bool DialogIsOpen();
 

@@ -39,16 +39,11 @@ double PayoutPrice(int runner, PayoutKind kind) {
     return 0.0;
 }
 
-int32_t PlayerBetWinnings(const PlayerRecord& player) {
-    const int runner = player.betRunner - 1;
-    if (runner < 0 || runner >= kFieldSize) {
-        return 0;
-    }
-    const int64_t s = player.betAmount;
-    const int64_t o = OddsFromCode(runner);
-    const int32_t place = raceField[runner].finishPlace;
+int32_t BetWinnings(int32_t betType, int32_t stake, int32_t odds, int32_t place) {
+    const int64_t s = stake;
+    const int64_t o = odds;
     const int64_t back = s + o * s;
-    switch (player.betType) {
+    switch (betType) {
     case kBetWin:
         return place == 1 ? Capped(back) : 0;
     case kBetPlace:
@@ -64,9 +59,21 @@ int32_t PlayerBetWinnings(const PlayerRecord& player) {
     }
 }
 
+int32_t PlayerBetWinnings(const PlayerRecord& player) {
+    const int runner = player.betRunner - 1;
+    if (runner < 0 || runner >= kFieldSize) {
+        return 0;
+    }
+    return BetWinnings(player.betType, player.betAmount, OddsFromCode(runner),
+                       raceField[runner].finishPlace);
+}
+
+int32_t PayoutOf(int32_t winnings, int32_t stake) {
+    return winnings == 0 ? 0 : Capped(int64_t{winnings} + stake);
+}
+
 int32_t PayoutFor(const PlayerRecord& player) {
-    const int32_t winnings = PlayerBetWinnings(player);
-    return winnings == 0 ? 0 : Capped(int64_t{winnings} + player.betAmount);
+    return PayoutOf(PlayerBetWinnings(player), player.betAmount);
 }
 
 void AddMoney(PlayerRecord& player, int32_t amount) {

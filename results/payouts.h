@@ -22,11 +22,16 @@ int32_t OddsFromCode(int runner);
 // The price of a $2 bet on the runner (index 0..9) of the given kind.
 double PayoutPrice(int runner, PayoutKind kind);
 
-// What the player's bet on the current race returns by the runner's finishing place, in whole
-// dollars (never beyond what a 32-bit amount holds). 0 when the bet does not come in.
+// What a bet of the type (kBetWin, kBetPlace, kBetShow) and stake returns on a runner at odds
+// to 1 that finishes in the place, in whole dollars (never beyond what a 32-bit amount holds).
+// 0 when the bet does not come in.
+int32_t BetWinnings(int32_t betType, int32_t stake, int32_t odds, int32_t place);
+
+// What the player's bet on the current race returns by the runner's finishing place.
 int32_t PlayerBetWinnings(const PlayerRecord& player);
 
-// What leaving the screen adds: the winnings with the stake on top, or nothing.
+// What leaving the screen adds for such winnings: the winnings with the stake on top, or nothing.
+int32_t PayoutOf(int32_t winnings, int32_t stake);
 int32_t PayoutFor(const PlayerRecord& player);
 
 // Adds an amount to a player's money, stopping at the largest amount money can hold.

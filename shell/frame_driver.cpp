@@ -15,12 +15,14 @@
 #include "platform/message_box.h"
 #include "platform/sound.h"
 #include "platform/text.h"
+#include "raceday/captions.h"
 #include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
 #include "raceday/race_view.h"
 #include "results/results_screen.h"
+#include "screens/help.h"
 #include "screens/options.h"
 #include "shell/desktop_keys.h"
 #include "shell/frame_timing.h"
@@ -229,12 +231,21 @@ int Game_Main() {
     if (gameState != kStateTrack && gameState != kStateResults) {
         RunExitButton();
     }
+    ReadCaptionsKey();
+    DrawCaptions();
     if (CtrlIsDown()) {
         DrawDebugOverlay();
     }
     DrawScreenNote();
+    const bool help = keyState[kKeyF1] != 0;
+    if (help) {
+        DrawHelp();
+    }
     PresentFrame();
     RunDesktopKeys();
+    if (help) {
+        WaitOutHelp();
+    }
 
     ApplyHeldFrameRate();
     leftWasUp = mouseState.buttons[0] == 0;

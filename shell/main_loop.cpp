@@ -15,6 +15,7 @@
 #include "platform/input.h"
 #include "platform/message_box.h"
 #include "platform/script.h"
+#include "raceday/captions.h"
 #include "platform/sound.h"
 #include "shell/data_folder.h"
 #include "shell/debug_log.h"
@@ -50,6 +51,7 @@ Preferences LiveSettings() {
     WindowedSize(&live.windowWidth, &live.windowHeight);
     live.volume = MasterVolume();
     live.muted = SoundMuted();
+    live.captions = CaptionsOn();
     return live;
 }
 
@@ -171,6 +173,7 @@ int RunStridewell(int argc, char** argv) {
     const Preferences prefs = ReadPlayersPreferences(options, played);
     SetMasterVolume(prefs.volume);
     SetSoundMuted(prefs.muted);
+    SetCaptionsOn(prefs.captions);
 
     InitClock(options.fixedFps);
     // A script or a program playing on the virtual clock goes as fast as the machine allows.
