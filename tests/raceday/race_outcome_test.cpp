@@ -9,6 +9,7 @@
 #include "platform/display.h"
 #include "platform/game_sprites.h"
 #include "platform/sprite.h"
+#include "platform/text.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
 #include "raceday/race_view.h"
@@ -28,6 +29,7 @@ class RaceOutcomeTest : public ::testing::Test {
         SetFramePacing(false);
     }
     void TearDown() override {
+        ReleaseFonts();
         InitClock(0);
         SetFramePacing(true);
         DestroySprite(&sResults);

@@ -13,6 +13,7 @@
 #include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "platform/random.h"
+#include "platform/text.h"
 #include "raceday/post_time.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
@@ -44,6 +45,7 @@ class RaceViewTest : public ::testing::Test {
         SetFramePacing(false); // the virtual clock's pause runs as fast as it can
     }
     void TearDown() override {
+        ReleaseFonts();
         std::memset(&mouseState, 0, sizeof mouseState);
         mouseX = mouseY = 0;
         ResetRaceField();

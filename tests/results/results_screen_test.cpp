@@ -48,6 +48,7 @@ class ResultsTest : public ::testing::Test {
         }
         gameState = kStateResults;
     }
+    void TearDown() override { ReleaseFonts(); }
     ScratchFolder folder;
     std::unique_ptr<WorkingDirectory> inFolder;
 };
