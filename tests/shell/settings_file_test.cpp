@@ -184,9 +184,10 @@ TEST(SettingsFile, DamagedEntrantsAndNamesAreSavedBackClean) {
     crafted.currentMonth = currentMonth;
     crafted.currentYear = currentYear;
     crafted.raceOfDay = 1;
+    // The second name is split where a hex escape would otherwise swallow the "2J" after it.
     const char* const names[kTopPlayerCount] = {"Ev\x1b[31mil\x7f",
-                                                "\xc2\xc2\x9b\x9b"
-                                                "2J\tBob\x07",
+                                                ("\xc2\xc2\x9b\x9b"
+                                                 "2J\tBob\x07"),
                                                 "Zo\xc3\xab"};
     for (int i = 0; i < kTopPlayerCount; ++i) {
         std::snprintf(crafted.topPlayers[i].name, kTopPlayerNameSize, "%s", names[i]);
