@@ -24,6 +24,20 @@ int TruncatePosition(float value) {
     return value < kFar ? static_cast<int>(value) : static_cast<int>(kFar);
 }
 
+bool HasKeyPixel(const SDL_Surface* surface) {
+    for (int row = 0; row < surface->h; ++row) {
+        const auto* pixels = static_cast<const uint8_t*>(surface->pixels) + row * surface->pitch;
+        for (int column = 0; column < surface->w; ++column) {
+            uint16_t value;
+            std::memcpy(&value, pixels + 2 * column, sizeof value);
+            if (value == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int CreateSprite(Sprite* sprite, int width, int height, int lastFrame, uint32_t memoryCaps,
@@ -63,6 +77,11 @@ int DDLoadImageBitmap(Sprite* sprite, int frame, const BitmapFile* bmp, int x, i
         const uint8_t* src = bmp->pixels.data() + ((y + row) * sheetWidth + x) * 2;
         std::memcpy(static_cast<uint8_t*>(surface->pixels) + row * surface->pitch, src,
                     static_cast<size_t>(surface->w) * 2);
+    }
+    // A frame without one black pixel draws the same with or without its key, and a plain
+    // copy is several times cheaper than a keyed one (the track tiles fill the whole screen).
+    if (sprite->colourKeyed) {
+        SDL_SetColorKey(surface, HasKeyPixel(surface) ? SDL_TRUE : SDL_FALSE, 0);
     }
     SDL_UnlockSurface(surface);
     return 1;
