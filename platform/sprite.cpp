@@ -24,6 +24,28 @@ int TruncatePosition(float value) {
     return value < kFar ? static_cast<int>(value) : static_cast<int>(kFar);
 }
 
+// The full-screen picture drawn over a fill every frame (the menus' backdrop over white), kept
+// composed with its fill: one plain copy a frame instead of a fill and a keyed blit.
+struct {
+    const Surface* frame = nullptr;
+    uint32_t fill = 0;
+    Surface* composed = nullptr;
+} backdrop; // until its frame is reloaded or released
+
+void ForgetBackdrop(const Surface* frame) {
+    if (frame != nullptr && backdrop.frame == frame) {
+        ReleaseSurface(backdrop.composed);
+        backdrop = {};
+    }
+}
+
+bool CoversBackBuffer(const Sprite* sprite) {
+    const SDL_Rect& clip = backBuffer->sdl->clip_rect;
+    const int x = TruncatePosition(sprite->x), y = TruncatePosition(sprite->y);
+    return x <= clip.x && y <= clip.y && int64_t{x} + sprite->width >= clip.x + clip.w &&
+           int64_t{y} + sprite->height >= clip.y + clip.h;
+}
+
 bool HasKeyPixel(const SDL_Surface* surface) {
     for (int row = 0; row < surface->h; ++row) {
         const auto* pixels = static_cast<const uint8_t*>(surface->pixels) + row * surface->pitch;
@@ -65,6 +87,7 @@ int DDLoadImageBitmap(Sprite* sprite, int frame, const BitmapFile* bmp, int x, i
     }
     const int64_t sheetWidth = bmp->infoHeader.width;
     const int64_t sheetHeight = bmp->pixels.size() / (2 * sheetWidth);
+    ForgetBackdrop(sprite->frames[frame]);
     SDL_Surface* surface = sprite->frames[frame]->sdl;
     if (x < 0 || y < 0 || int64_t{x} + surface->w > sheetWidth ||
         int64_t{y} + surface->h > sheetHeight) {
@@ -113,6 +136,30 @@ int DrawSprite(const Sprite* sprite) {
                : 0;
 }
 
+int FillAndDrawSprite(const Sprite* sprite, uint32_t fillValue) {
+    if (backBuffer == nullptr || !FrameExists(sprite, sprite->currentFrame) ||
+        !CoversBackBuffer(sprite)) {
+        FillBackBufferValue(fillValue);
+        return DrawSprite(sprite);
+    }
+    const Surface* frame = sprite->frames[sprite->currentFrame];
+    if (backdrop.frame != frame || backdrop.fill != fillValue) {
+        ForgetBackdrop(backdrop.frame);
+        Surface* composed = CreateOffscreenSurface(sprite->width, sprite->height, 0, 0, 0);
+        if (composed == nullptr) {
+            FillBackBufferValue(fillValue);
+            return DrawSprite(sprite);
+        }
+        SDL_FillRect(composed->sdl, nullptr, fillValue & 0xFFFF);
+        SDL_BlitSurface(frame->sdl, nullptr, composed->sdl, nullptr);
+        backdrop = {frame, fillValue, composed};
+    }
+    SDL_Rect destination{TruncatePosition(sprite->x), TruncatePosition(sprite->y), sprite->width,
+                         sprite->height};
+    return SDL_BlitSurface(backdrop.composed->sdl, nullptr, backBuffer->sdl, &destination) == 0 ? 1
+                                                                                                : 0;
+}
+
 int AnimateSprite(Sprite* sprite, int ticksPerFrame) {
     if (sprite->animCounter > ticksPerFrame) {
         sprite->currentFrame += 1;
@@ -136,6 +183,7 @@ int SpriteHit(const Sprite* sprite, int px, int py) {
 
 int DestroySprite(Sprite* sprite) {
     for (Surface*& frame : sprite->frames) {
+        ForgetBackdrop(frame);
         ReleaseSurface(frame);
         frame = nullptr;
     }
