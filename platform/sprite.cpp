@@ -160,6 +160,11 @@ int FillAndDrawSprite(const Sprite* sprite, uint32_t fillValue) {
                                                                                                 : 0;
 }
 
+bool SpriteIsOpaque(const Sprite* sprite) {
+    return FrameExists(sprite, sprite->currentFrame) &&
+           !SDL_HasColorKey(sprite->frames[sprite->currentFrame]->sdl);
+}
+
 int AnimateSprite(Sprite* sprite, int ticksPerFrame) {
     if (sprite->animCounter > ticksPerFrame) {
         sprite->currentFrame += 1;

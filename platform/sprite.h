@@ -44,6 +44,9 @@ int DrawSprite(const Sprite* sprite);
 // a sprite over the whole screen is composed with the fill once and then copied.
 int FillAndDrawSprite(const Sprite* sprite, uint32_t fillValue);
 
+// Whether the current frame exists and draws every one of its pixels (no black in a keyed one).
+bool SpriteIsOpaque(const Sprite* sprite);
+
 // One tick of animation: after ticksPerFrame + 1 calls the frame moves on, cycling through
 // frames 0..lastFrame - 1.
 int AnimateSprite(Sprite* sprite, int ticksPerFrame);

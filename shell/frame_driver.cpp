@@ -187,8 +187,8 @@ int Game_Main() {
     ReadKeyboard();
     ReadMouse();
     SlideTitleBanner();
-    // Every screen but the track starts from the menus' white.
-    if (gameState == kStateTrack) {
+    // Every screen but the track starts from the menus' white; the track mostly covers it all.
+    if (gameState == kStateTrack && !TrackCoversScreen()) {
         FillBackBuffer(0, 0, 0);
     }
 
