@@ -367,10 +367,17 @@ int SurfaceWidth(const Surface* surface) { return surface->sdl->w; }
 int SurfaceHeight(const Surface* surface) { return surface->sdl->h; }
 
 uint16_t ReadSurfacePixel(const Surface* surface, int x, int y) {
-    const SDL_Surface* sdl = surface->sdl;
-    const auto* row = static_cast<const uint8_t*>(sdl->pixels) + y * sdl->pitch;
-    uint16_t value;
-    std::memcpy(&value, row + 2 * x, sizeof value);
+    SDL_Surface* sdl = surface->sdl;
+    // A run-length encoded sprite frame keeps its pixels only while it is locked.
+    const bool locked = SDL_MUSTLOCK(sdl) && SDL_LockSurface(sdl) == 0;
+    uint16_t value = 0;
+    if (sdl->pixels != nullptr) {
+        const auto* row = static_cast<const uint8_t*>(sdl->pixels) + y * sdl->pitch;
+        std::memcpy(&value, row + 2 * x, sizeof value);
+    }
+    if (locked) {
+        SDL_UnlockSurface(sdl);
+    }
     return value;
 }
 
