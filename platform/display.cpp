@@ -40,7 +40,11 @@ struct {
     int windowWidth = kScreenWidth, windowHeight = kScreenHeight;
     SDL_Rect windowedPlace{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth,
                            kScreenHeight}; // where the window goes back to from full screen
-} display;                                 // whole run; ReleaseDisplay puts it back
+    // The picture the window holds now. Handing it the same pixels again costs most of a
+    // core on a software renderer, and the card, a paused race or an open box rarely change.
+    std::vector<uint8_t> shown;
+    bool showAgain = true; // the window lost or moved its picture: hand it over whatever it is
+} display;                 // whole run; ReleaseDisplay puts it back
 
 bool InitFailed(const char* logLine, const char* caption, const char* text) {
     bugLog.Write(logLine);
@@ -98,17 +102,30 @@ void ShowPrimary() {
         return;
     }
     // A minimised window, or a headless run's, has nobody to show the picture to.
-    if (!WindowIsShowing() || display.headless) {
+    if (display.headless) {
+        return;
+    }
+    if (!WindowIsShowing()) {
+        display.showAgain = true;
         return;
     }
     SDL_Surface* primary = primarySurface->sdl;
-    if (SDL_UpdateTexture(display.texture, nullptr, primary->pixels, primary->pitch) != 0) {
+    const auto* pixels = static_cast<const uint8_t*>(primary->pixels);
+    const size_t bytes = static_cast<size_t>(primary->pitch) * primary->h;
+    if (!display.showAgain && display.shown.size() == bytes &&
+        std::memcmp(display.shown.data(), pixels, bytes) == 0) {
+        return;
+    }
+    if (SDL_UpdateTexture(display.texture, nullptr, pixels, primary->pitch) != 0) {
         // The texture went with a lost device: make it again, show this frame next time.
         SDL_DestroyTexture(display.texture);
         display.texture = SDL_CreateTexture(display.renderer, DisplayPixelFormat(),
                                             SDL_TEXTUREACCESS_STREAMING, primary->w, primary->h);
+        display.showAgain = true;
         return;
     }
+    display.shown.assign(pixels, pixels + bytes);
+    display.showAgain = false;
     const ScreenRect& p = display.picture;
     const SDL_Rect where{p.x, p.y, p.width, p.height};
     SDL_SetRenderDrawColor(display.renderer, 0, 0, 0, 255);
@@ -181,6 +198,7 @@ int FitPictureToWindow() {
     }
     SDL_GetWindowSize(display.window, &display.windowWidth, &display.windowHeight);
     display.picture = LetterboxPicture(display.outputWidth, display.outputHeight);
+    display.showAgain = true;
     return 1;
 }
 
@@ -349,10 +367,17 @@ int SurfaceWidth(const Surface* surface) { return surface->sdl->w; }
 int SurfaceHeight(const Surface* surface) { return surface->sdl->h; }
 
 uint16_t ReadSurfacePixel(const Surface* surface, int x, int y) {
-    const SDL_Surface* sdl = surface->sdl;
-    const auto* row = static_cast<const uint8_t*>(sdl->pixels) + y * sdl->pitch;
-    uint16_t value;
-    std::memcpy(&value, row + 2 * x, sizeof value);
+    SDL_Surface* sdl = surface->sdl;
+    // A run-length encoded sprite frame keeps its pixels only while it is locked.
+    const bool locked = SDL_MUSTLOCK(sdl) && SDL_LockSurface(sdl) == 0;
+    uint16_t value = 0;
+    if (sdl->pixels != nullptr) {
+        const auto* row = static_cast<const uint8_t*>(sdl->pixels) + y * sdl->pitch;
+        std::memcpy(&value, row + 2 * x, sizeof value);
+    }
+    if (locked) {
+        SDL_UnlockSurface(sdl);
+    }
     return value;
 }
 
@@ -417,6 +442,11 @@ int ShowGdiSurface() { return 1; }
 
 void RefreshScreen() { ShowPrimary(); }
 
+void ShowPictureAgain() {
+    display.showAgain = true;
+    ShowPrimary();
+}
+
 int64_t PresentedFrameCount() { return display.presentedFrames; }
 
 void SetFramePacing(bool on) { display.pacing = on; }
@@ -432,6 +462,7 @@ void ToggleFullscreen() {
         EnterFullscreen();
     }
     FitPictureToWindow();
+    ShowPrimary();
 }
 
 bool WindowIsFullScreen() { return !display.windowed; }

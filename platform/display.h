@@ -132,14 +132,20 @@ int FillBackBufferValue(uint32_t value);
 int FillBackBufferRect(int x, int y, int width, int height, uint32_t colour);
 
 // Called by the frame driver once per frame: shows the back buffer. Never spins: when the
-// display does not wait for its refresh, or the window is minimised, it waits itself.
+// display does not wait for its refresh, the window is minimised or already holds the same
+// picture (nothing is handed to it then), it waits itself, so frames keep their pace.
 int PresentFrame();
 
 // Presents primarySurface as it is, as one frame (a dialog drawn over the last frame).
 int PresentPrimary();
 
 // Shows primarySurface again without counting a frame (text drawn straight onto the screen).
+// Like every present, it hands the window nothing when the window already holds that picture.
 void RefreshScreen();
+
+// Hands the window primarySurface at once, even the picture it held: the window was exposed
+// or changed its size and may have lost it.
+void ShowPictureAgain();
 
 // Called before every message box and dialog; nothing to do with a window that shares the
 // desktop, kept so the callers read as they should.

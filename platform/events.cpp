@@ -66,9 +66,11 @@ void PumpWindowEvents(std::vector<UiEvent>* dialogEvents) {
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+                ShowPictureAgain();
                 Send({WindowMessage::Paint, 0, 0});
             } else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
                 FitPictureToWindow();
+                ShowPictureAgain();
             }
             break;
         case SDL_MOUSEMOTION:

@@ -24,6 +24,42 @@ int TruncatePosition(float value) {
     return value < kFar ? static_cast<int>(value) : static_cast<int>(kFar);
 }
 
+// The full-screen picture drawn over a fill every frame (the menus' backdrop over white), kept
+// composed with its fill: one plain copy a frame instead of a fill and a keyed blit.
+struct {
+    const Surface* frame = nullptr;
+    uint32_t fill = 0;
+    Surface* composed = nullptr;
+} backdrop; // until its frame is reloaded or released
+
+void ForgetBackdrop(const Surface* frame) {
+    if (frame != nullptr && backdrop.frame == frame) {
+        ReleaseSurface(backdrop.composed);
+        backdrop = {};
+    }
+}
+
+bool CoversBackBuffer(const Sprite* sprite) {
+    const SDL_Rect& clip = backBuffer->sdl->clip_rect;
+    const int x = TruncatePosition(sprite->x), y = TruncatePosition(sprite->y);
+    return x <= clip.x && y <= clip.y && int64_t{x} + sprite->width >= clip.x + clip.w &&
+           int64_t{y} + sprite->height >= clip.y + clip.h;
+}
+
+bool HasKeyPixel(const SDL_Surface* surface) {
+    for (int row = 0; row < surface->h; ++row) {
+        const auto* pixels = static_cast<const uint8_t*>(surface->pixels) + row * surface->pitch;
+        for (int column = 0; column < surface->w; ++column) {
+            uint16_t value;
+            std::memcpy(&value, pixels + 2 * column, sizeof value);
+            if (value == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int CreateSprite(Sprite* sprite, int width, int height, int lastFrame, uint32_t memoryCaps,
@@ -51,6 +87,7 @@ int DDLoadImageBitmap(Sprite* sprite, int frame, const BitmapFile* bmp, int x, i
     }
     const int64_t sheetWidth = bmp->infoHeader.width;
     const int64_t sheetHeight = bmp->pixels.size() / (2 * sheetWidth);
+    ForgetBackdrop(sprite->frames[frame]);
     SDL_Surface* surface = sprite->frames[frame]->sdl;
     if (x < 0 || y < 0 || int64_t{x} + surface->w > sheetWidth ||
         int64_t{y} + surface->h > sheetHeight) {
@@ -64,7 +101,16 @@ int DDLoadImageBitmap(Sprite* sprite, int frame, const BitmapFile* bmp, int x, i
         std::memcpy(static_cast<uint8_t*>(surface->pixels) + row * surface->pitch, src,
                     static_cast<size_t>(surface->w) * 2);
     }
+    const bool keyed = sprite->colourKeyed && HasKeyPixel(surface);
     SDL_UnlockSurface(surface);
+    // A frame without one black pixel draws the same with or without its key, and a plain
+    // copy is several times cheaper than a keyed one (the track tiles fill the whole screen).
+    // A keyed frame is run-length encoded at its first blit: its runs of black and of picture
+    // draw in a third of the time of a pixel by pixel keyed blit.
+    if (sprite->colourKeyed) {
+        SDL_SetColorKey(surface, keyed ? SDL_TRUE : SDL_FALSE, 0);
+        SDL_SetSurfaceRLE(surface, keyed ? 1 : 0);
+    }
     return 1;
 }
 
@@ -94,6 +140,35 @@ int DrawSprite(const Sprite* sprite) {
                : 0;
 }
 
+int FillAndDrawSprite(const Sprite* sprite, uint32_t fillValue) {
+    if (backBuffer == nullptr || !FrameExists(sprite, sprite->currentFrame) ||
+        !CoversBackBuffer(sprite)) {
+        FillBackBufferValue(fillValue);
+        return DrawSprite(sprite);
+    }
+    const Surface* frame = sprite->frames[sprite->currentFrame];
+    if (backdrop.frame != frame || backdrop.fill != fillValue) {
+        ForgetBackdrop(backdrop.frame);
+        Surface* composed = CreateOffscreenSurface(sprite->width, sprite->height, 0, 0, 0);
+        if (composed == nullptr) {
+            FillBackBufferValue(fillValue);
+            return DrawSprite(sprite);
+        }
+        SDL_FillRect(composed->sdl, nullptr, fillValue & 0xFFFF);
+        SDL_BlitSurface(frame->sdl, nullptr, composed->sdl, nullptr);
+        backdrop = {frame, fillValue, composed};
+    }
+    SDL_Rect destination{TruncatePosition(sprite->x), TruncatePosition(sprite->y), sprite->width,
+                         sprite->height};
+    return SDL_BlitSurface(backdrop.composed->sdl, nullptr, backBuffer->sdl, &destination) == 0 ? 1
+                                                                                                : 0;
+}
+
+bool SpriteIsOpaque(const Sprite* sprite) {
+    return FrameExists(sprite, sprite->currentFrame) &&
+           !SDL_HasColorKey(sprite->frames[sprite->currentFrame]->sdl);
+}
+
 int AnimateSprite(Sprite* sprite, int ticksPerFrame) {
     if (sprite->animCounter > ticksPerFrame) {
         sprite->currentFrame += 1;
@@ -117,6 +192,7 @@ int SpriteHit(const Sprite* sprite, int px, int py) {
 
 int DestroySprite(Sprite* sprite) {
     for (Surface*& frame : sprite->frames) {
+        ForgetBackdrop(frame);
         ReleaseSurface(frame);
         frame = nullptr;
     }

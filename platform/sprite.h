@@ -40,6 +40,13 @@ int SetSpriteFrame(Sprite* sprite, int frame);
 // 0 when there is nothing to draw it with.
 int DrawSprite(const Sprite* sprite);
 
+// Fills the back buffer with a raw value (as FillBackBufferValue) and draws the sprite over it;
+// a sprite over the whole screen is composed with the fill once and then copied.
+int FillAndDrawSprite(const Sprite* sprite, uint32_t fillValue);
+
+// Whether the current frame exists and draws every one of its pixels (no black in a keyed one).
+bool SpriteIsOpaque(const Sprite* sprite);
+
 // One tick of animation: after ticksPerFrame + 1 calls the frame moves on, cycling through
 // frames 0..lastFrame - 1.
 int AnimateSprite(Sprite* sprite, int ticksPerFrame);

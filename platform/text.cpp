@@ -55,6 +55,21 @@ struct CacheKeyHash {
     }
 };
 
+// A line's width, measured once: measuring shapes the whole line again.
+struct WidthKey {
+    const Font* font;
+    std::string text;
+    bool operator==(const WidthKey&) const = default;
+};
+
+struct WidthKeyHash {
+    size_t operator()(const WidthKey& key) const {
+        return std::hash<std::string>()(key.text) ^ std::hash<const void*>()(key.font) * 31;
+    }
+};
+
+constexpr size_t kWidthCacheLimit = 4096; // lines; past it the cache starts afresh
+
 struct CachedLine {
     CacheKey key;
     SDL_Surface* surface;
@@ -81,6 +96,7 @@ struct {
     bool caching = true;
     std::list<CachedLine> lines; // most recently drawn first
     std::unordered_map<CacheKey, std::list<CachedLine>::iterator, CacheKeyHash> index;
+    std::unordered_map<WidthKey, int, WidthKeyHash> widths;
     std::unordered_map<char32_t, FaceFile> faceFor; // a face for each character looked up
     // Other faces opened at a font's size: font, file, index.
     std::map<std::tuple<const Font*, std::string, int>, TTF_Font*> otherFaces;
@@ -338,6 +354,21 @@ SDL_Surface* RenderedLine(const Font* font, uint32_t colour, const char* line) {
     return surface;
 }
 
+int MeasureLine(const Font* font, const char* line) {
+    const std::vector<Run> runs = OtherFaceRuns(font, line);
+    int width = 0;
+    if (runs.empty()) {
+        return TTF_SizeUTF8(font->ttf, line, &width, nullptr) == 0 ? width : 0;
+    }
+    for (const Run& run : runs) {
+        int runWidth = 0;
+        if (TTF_SizeUTF8(run.ttf, run.text.c_str(), &runWidth, nullptr) == 0) {
+            width += runWidth;
+        }
+    }
+    return width;
+}
+
 } // namespace
 
 Font* MakeFont(int height, const char* face, const char* style) {
@@ -419,17 +450,18 @@ int TextWidth(const Font* font, const char* line) {
     if (font == nullptr || line == nullptr || line[0] == '\0') {
         return 0;
     }
-    const std::vector<Run> runs = OtherFaceRuns(font, line);
-    int width = 0;
-    if (runs.empty()) {
-        return TTF_SizeUTF8(font->ttf, line, &width, nullptr) == 0 ? width : 0;
+    if (!text.caching) {
+        return MeasureLine(font, line);
     }
-    for (const Run& run : runs) {
-        int runWidth = 0;
-        if (TTF_SizeUTF8(run.ttf, run.text.c_str(), &runWidth, nullptr) == 0) {
-            width += runWidth;
-        }
+    WidthKey key{font, line};
+    if (auto found = text.widths.find(key); found != text.widths.end()) {
+        return found->second;
     }
+    if (text.widths.size() >= kWidthCacheLimit) {
+        text.widths.clear();
+    }
+    const int width = MeasureLine(font, line);
+    text.widths.emplace(std::move(key), width);
     return width;
 }
 
@@ -459,6 +491,7 @@ void ReleaseFonts() {
     }
     text.otherFaces.clear();
     text.faceFor.clear();
+    text.widths.clear();
     for (auto& font : text.fonts) {
         TTF_CloseFont(font->ttf);
     }

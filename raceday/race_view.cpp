@@ -2,6 +2,7 @@
 // runs the simulation, the commentary and the scenery in their order.
 #include "raceday/race_view.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -397,6 +398,34 @@ void WrapTiles() {
             }
         }
     }
+}
+
+bool TrackCoversScreen() {
+    if (!SpriteIsOpaque(&sTrackPart1) || !SpriteIsOpaque(&sTrackPart2) ||
+        sTrackPart1.width != kTileWidth || sTrackPart2.width != kTileWidth) {
+        return false;
+    }
+    // Where WrapTiles will put them, and where DrawSprite's truncation puts their pixels.
+    float x1 = sTrackPart1.x, x2 = sTrackPart2.x;
+    if (x1 <= -kTileWidth) {
+        x1 = x2 + kTileWidth;
+    }
+    if (x2 <= -kTileWidth) {
+        x2 = x1 + kTileWidth;
+    }
+    constexpr float kFar = 1.0e6f;
+    if (!(std::fabs(x1) < kFar && std::fabs(x2) < kFar)) {
+        return false;
+    }
+    const int left = static_cast<int>(std::min(x1, x2));
+    const int right = static_cast<int>(std::max(x1, x2));
+    for (const Sprite* tile : {&sTrackPart1, &sTrackPart2}) {
+        const int y = static_cast<int>(tile->y);
+        if (!(tile->y > -kFar && tile->y < kFar) || y > 0 || y + tile->height < kScreenHeight) {
+            return false;
+        }
+    }
+    return left <= 0 && left + kTileWidth >= right && right + kTileWidth >= kScreenWidth;
 }
 
 void MoveScenery() {

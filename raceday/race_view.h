@@ -22,6 +22,10 @@ extern RaceView raceView;
 // scenery; at the finish it loads the results picture and switches to the results.
 void RunRaceFrame();
 
+// Whether the track's two tiles, where the next race frame draws them, cover the whole screen
+// with opaque pixels: then nothing under them shows and the frame needs no black fill.
+bool TrackCoversScreen();
+
 // The scene behind the lists: track, rail, trees, tote board with the odds, panels, the post,
 // the horses (those higher on screen behind) and the gate, map and marker over them.
 void DrawRaceScene();

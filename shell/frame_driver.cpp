@@ -187,7 +187,10 @@ int Game_Main() {
     ReadKeyboard();
     ReadMouse();
     SlideTitleBanner();
-    FillBackBuffer(0, 0, 0);
+    // Every screen but the track starts from the menus' white; the track mostly covers it all.
+    if (gameState == kStateTrack && !TrackCoversScreen()) {
+        FillBackBuffer(0, 0, 0);
+    }
 
     if (gameState != kStateTrack) {
         RunMainMenu();

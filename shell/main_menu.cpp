@@ -86,11 +86,14 @@ void SlideTitleBanner() {
 }
 
 void RunMainMenu() {
-    FillBackBufferValue(0xFFFFFF);
+    // The credits roll between the white and the backdrop.
     if (gameState == kStateCredits) {
+        FillBackBufferValue(0xFFFFFF);
         RunCredits();
+        DrawSprite(&sMenuBackground);
+    } else {
+        FillAndDrawSprite(&sMenuBackground, 0xFFFFFF);
     }
-    DrawSprite(&sMenuBackground);
     if (gameState != kStateCredits) {
         DrawSprite(&sMenuHorse);
     }

@@ -97,6 +97,12 @@ TEST_F(SpriteSheetTest, CopiesCellsAndDrawsWithBlackTransparent) {
     EXPECT_EQ(ReadSurfacePixel(backBuffer, 11, 21), green); // the hole shows the fill
     EXPECT_EQ(ReadSurfacePixel(backBuffer, 14, 20), green);
     EXPECT_EQ(ReadSurfacePixel(backBuffer, 9, 20), green);
+    // Drawn, the keyed frame is run-length encoded: its pixels still read, and it reloads.
+    EXPECT_EQ(ReadSurfacePixel(sprite.frames[1], 0, 0), 31);
+    EXPECT_EQ(ReadSurfacePixel(sprite.frames[1], 1, 1), 0);
+    ASSERT_EQ(DDLoadImageBitmap(&sprite, 1, &sheet, 0, 0, 1), 1);
+    ASSERT_EQ(DrawSprite(&sprite), 1);
+    EXPECT_EQ(ReadSurfacePixel(backBuffer, 11, 21), 31 * 2048); // no hole in the red cell
 
     sprite.x = -1.5f; // truncated toward zero: -1, one column cut off
     sprite.y = 0;

@@ -13,6 +13,7 @@
 #include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "platform/random.h"
+#include "platform/sprite.h"
 #include "platform/text.h"
 #include "raceday/post_time.h"
 #include "raceday/race_day.h"
@@ -107,6 +108,30 @@ TEST_F(RaceViewTest, AlignedTilesStandExactly800Apart) {
     sTrackPart1.x = -800.0f;
     WrapTiles();
     EXPECT_EQ(sTrackPart1.x, sTrackPart2.x + 800);
+}
+
+// The frame driver leaves out its black fill only under tiles that hide every pixel of it.
+TEST_F(RaceViewTest, TheTrackCoversTheScreenOnlyWithOpaqueTilesAndNoGap) {
+    struct Case {
+        float x1, x2;
+        int keyed;
+        bool covers;
+    };
+    constexpr Case kCases[] = {{0.0f, 800.0f, 0, true},      {-317.25f, 482.75f, 0, true},
+                               {-800.0f, 0.0f, 0, true},     {10.0f, 810.0f, 0, false},
+                               {-100.0f, 750.0f, 0, false},  {-0.5f, 799.5f, 0, true},
+                               {-317.25f, 482.75f, 1, false}};
+    for (const Case& c : kCases) {
+        for (Sprite* tile : {&sTrackPart1, &sTrackPart2}) {
+            CreateSprite(tile, 800, 600, 0, 0, c.keyed);
+            tile->y = 0.0f;
+        }
+        sTrackPart1.x = c.x1;
+        sTrackPart2.x = c.x2;
+        EXPECT_EQ(TrackCoversScreen(), c.covers) << c.x1 << " " << c.x2 << " " << c.keyed;
+    }
+    DestroySprite(&sTrackPart1);
+    DestroySprite(&sTrackPart2);
 }
 
 TEST_F(RaceViewTest, TheMarkerTableCoversItsRangesAndLeavesTheGapsAlone) {
