@@ -21,16 +21,7 @@ sort -n "$work"/time* | sed -n 3p |
     awk '{printf "start-up: %.2f s wall, %.2f s CPU, peak %.0f MB\n", $1, $2 + $3, $4 / 1024}'
 
 # A player named Alice waits on the card; the clock runs out after about 80 s.
-cat >"$work/card.txt" <<'SCRIPT'
-2 keydown S
-4 keyup S
-8 move 47 210
-8 click
-12 move 410 188
-12 click
-14 type Alice
-15 button 3014
-SCRIPT
+cp "$(dirname "$0")/scripts/one_player.txt" "$work/card.txt"
 xvfb-run -a -s "-screen 0 1024x768x24" "$build/bin/stridewell" --windowed --seed 7 \
     --data "$work/data" --script "$work/card.txt" >/dev/null 2>&1 &
 runner=$!

@@ -28,15 +28,9 @@ done
 
 # A new player: an empty home. One player named, $100 to win on #1, the race run to its results.
 mkdir "$work/home"
-cat >"$work/play.txt" <<'SCRIPT'
-2 keydown S
-4 keyup S
-8 move 47 210
-8 click
-12 move 410 188
-12 click
-14 type Alice
-15 button 3014
+{
+    cat "$(dirname "$0")/../../tools/scripts/one_player.txt"
+    cat <<'SCRIPT'
 30 move 160 310
 30 click
 33 button 3000
@@ -44,6 +38,7 @@ cat >"$work/play.txt" <<'SCRIPT'
 34 key Enter
 6500 quit
 SCRIPT
+} >"$work/play.txt"
 played=0
 (cd "$work" && env HOME="$work/home" XDG_DATA_HOME="$work/home" SDL_VIDEODRIVER=dummy \
     SDL_AUDIODRIVER=dummy timeout 300 "$game/bin/stridewell" --windowed --seed 7 --fixed-fps 30 \
