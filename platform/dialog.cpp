@@ -724,6 +724,8 @@ int WaitForAnyPress() {
 
 bool DialogIsOpen() { return depth > 0; }
 
+void ResetDialogs() { depth = 0; }
+
 std::vector<std::string> WrapDialogText(const std::string& text, int width) {
     return Wrap(text, width);
 }

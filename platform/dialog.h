@@ -79,6 +79,9 @@ int WaitForAnyPress();
 // Whether a dialog is open now (scripts type into it).
 bool DialogIsOpen();
 
+// No dialog counted open: a run that ended inside one leaves none behind for the next.
+void ResetDialogs();
+
 // A static's text broken into the lines the runner draws it in, for width pixels.
 std::vector<std::string> WrapDialogText(const std::string& text, int width);
 constexpr int kDialogLineHeight = 17;

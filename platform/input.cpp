@@ -115,6 +115,12 @@ int ReleaseKeyboard() {
     return 1;
 }
 
+void ClearInputState() {
+    std::memset(keyState, 0, sizeof keyState);
+    mouseState = {};
+    mouseX = mouseY = 0;
+}
+
 int ReleaseInput() {
     if (input.inputStarted) {
         SDL_QuitSubSystem(SDL_INIT_EVENTS);

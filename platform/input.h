@@ -33,6 +33,8 @@ int ReadMouse();
 int ReleaseMouse();
 int ReleaseKeyboard();
 int ReleaseInput();
+// No key or button down and the cursor at 0, 0, as a run starts.
+void ClearInputState();
 
 // The scan code of a key the keyboard reports by its USB HID usage, or -1 for keys the game
 // does not know.

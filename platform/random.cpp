@@ -3,7 +3,7 @@
 
 namespace {
 
-// Whole run; SeedRand and SeedSceneRand put them back.
+// Whole run; ResetRandom puts them back.
 uint32_t randState = 1;
 uint32_t sceneRandState = 1;
 
@@ -15,6 +15,8 @@ int Step(uint32_t* state) {
 } // namespace
 
 void SeedRand(uint32_t seed) { randState = seed; }
+
+void ResetRandom() { randState = sceneRandState = 1; }
 
 int Rand() { return Step(&randState); }
 

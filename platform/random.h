@@ -8,6 +8,9 @@ constexpr int kRandMax = 32767;
 // Seeded once at start-up, from the clock or from --seed; tests seed it themselves.
 void SeedRand(uint32_t seed);
 
+// Both generators back at their start-of-run seed, 1.
+void ResetRandom();
+
 // Every draw that shapes the game (fields, odds, the race itself) comes from here.
 int Rand();
 

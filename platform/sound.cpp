@@ -296,6 +296,8 @@ void SetSoundMuted(bool muted) {
 
 bool SoundMuted() { return levels.muted; }
 
+void ResetSoundLevels() { levels = {}; }
+
 int MixerVolume(int index) { return ClipIn(index) != nullptr ? Mix_Volume(index, -1) : -1; }
 
 int SetSoundFrequency(int index, int hertz) {

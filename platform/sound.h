@@ -71,6 +71,8 @@ void SetMasterVolume(int volume);
 int MasterVolume();
 void SetSoundMuted(bool muted);
 bool SoundMuted();
+// Master volume 100 and not muted, as a run starts before the preferences are read.
+void ResetSoundLevels();
 
 // The volume (0..128) the mixer plays the slot's clip at; -1 when it holds none.
 int MixerVolume(int index);

@@ -64,6 +64,8 @@ bool CaptionsOn() { return captions.on; }
 
 void SetCaptionsOn(bool on) { captions.on = on; }
 
+void ResetCaptions() { captions = {false, true}; }
+
 void ReadCaptionsKey() {
     const bool down = keyState[kKeyT] != 0;
     if (down && captions.keyWasUp) {

@@ -4,6 +4,8 @@
 
 // Off at start, for the whole run; a player's preference, not part of the saved game.
 bool CaptionsOn();
+// Captions off, as a run starts before the preferences are read.
+void ResetCaptions();
 void SetCaptionsOn(bool on);
 
 // Called by the frame driver every frame: a press of T switches the captions on or off.

@@ -276,3 +276,8 @@ void ResetForNextRace() {
         ClearBet(player);
     }
 }
+
+void ResetResultsScreen() {
+    resultsFrames = 0;
+    resultsSettled = 0;
+}

@@ -19,6 +19,9 @@ void LeaveResults();
 // The reset at the end of LeaveResults: the track, the race and the bets as at a new race.
 void ResetForNextRace();
 
+// The screen's own counters back at a new run's: not yet shown, nothing settled.
+void ResetResultsScreen();
+
 // The moment the clock leaves the results by itself: remaining seconds of post time at or
 // below which the screen is left, for the post-time setting and Sim Mode.
 float ResultsLeaveSeconds(int32_t timeBetweenRaces, int32_t fastPostTime);

@@ -83,3 +83,5 @@ void RunCredits() {
                         line.colour, backBuffer, *line.font);
     }
 }
+
+void ResetCredits() { creditsPosition = kCreditsStart; }

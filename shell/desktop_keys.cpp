@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 struct {
     bool muteWasDown = false;
     bool screenshotWasDown = false;
-} keys; // whole run
+} keys; // whole run; ResetDesktopKeys puts it back
 
 // A key that went down since the last frame.
 bool Pressed(uint8_t code, bool* wasDown) {
@@ -108,3 +108,5 @@ void RunDesktopKeys() {
         SaveScreenshotForThePlayer();
     }
 }
+
+void ResetDesktopKeys() { keys = {}; }

@@ -6,6 +6,7 @@
 
 // Called by the frame driver once the frame is presented, so F12 saves the picture just shown.
 void RunDesktopKeys();
+void ResetDesktopKeys();
 
 // Where screenshots go: $XDG_PICTURES_DIR/Stridewell when that folder exists (from the
 // environment or the desktop's user-dirs.dirs), else ~/Pictures/Stridewell.

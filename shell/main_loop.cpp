@@ -15,11 +15,12 @@
 #include "platform/input.h"
 #include "platform/message_box.h"
 #include "platform/script.h"
-#include "raceday/captions.h"
 #include "platform/sound.h"
+#include "raceday/captions.h"
 #include "shell/data_folder.h"
 #include "shell/debug_log.h"
 #include "shell/frame_driver.h"
+#include "shell/game_reset.h"
 #include "shell/launch_options.h"
 #include "shell/preferences.h"
 #include "shell/settings_file.h"
@@ -32,8 +33,6 @@ constexpr const char* kGameTitle = "Stridewell";
 // A window being dragged to a new size is written once it has kept its size this long.
 constexpr uint32_t kSettleMs = 1000;
 
-FrameHook frameHook = nullptr; // whole run
-
 // The player's preferences, kept for a run at the keyboard only: a script or a program playing
 // the game replays the same whatever the player chose, and leaves the file alone.
 struct {
@@ -43,7 +42,7 @@ struct {
     Preferences pending; // what it is to hold
     Preferences seen;    // the live settings at the last look
     uint32_t seenSince = 0;
-} preferences; // one run
+} preferences; // one run; ResetMainLoop puts it back
 
 Preferences LiveSettings() {
     Preferences live;
@@ -104,7 +103,7 @@ int CannotStart(const std::string& text, int status, bool box) {
     return status;
 }
 
-int MainLoop() {
+int MainLoop(FrameHook frameHook) {
     int exitCode = 0;
     for (;;) {
         // Every pending event is handled each pass: the window system does not merge
@@ -126,9 +125,10 @@ int MainLoop() {
 
 } // namespace
 
-void SetFrameHook(FrameHook hook) { frameHook = hook; }
+void ResetMainLoop() { preferences = {}; }
 
-int RunStridewell(int argc, char** argv) {
+int RunStridewell(int argc, char** argv, FrameHook frameHook) {
+    ResetGameState();
     LaunchOptions options;
     std::string error;
     if (!ParseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc), &options, &error)) {
@@ -179,7 +179,6 @@ int RunStridewell(int argc, char** argv) {
     // A script or a program playing on the virtual clock goes as fast as the machine allows.
     SetFramePacing(!(options.fixedFps > 0 && played));
     SetDisplayDepth(options.bitsPerPixel);
-    startupSeed = {options.seedGiven, options.seed};
     if (!OpenGameWindow(kGameTitle, !prefs.fullScreen, prefs.windowWidth, prefs.windowHeight)) {
         return CannotStart(std::string("cannot open the game window: ") + PlatformError(), 1,
                            !played);
@@ -187,18 +186,15 @@ int RunStridewell(int argc, char** argv) {
     SetWindowIcon(DataFilePath(kWindowIconFile).c_str());
     preferences.seen = LiveSettings();
 
-    // A run starts with no close or quit left over from an earlier run in this process.
-    ClearQuitMessage();
-    windowClosed = 0;
     SetWindowProcedure(WindowProc);
-    if (!Game_Init()) {
+    if (!Game_Init({options.seedGiven, options.seed})) {
         Game_Shutdown();
         ClosePlatform();
         return 1;
     }
-    const int exitCode = MainLoop();
+    const int exitCode = MainLoop(frameHook);
     // A close is answered like "Save game and exit", once the frame it interrupted has ended.
-    if (windowClosed) {
+    if (WindowWasClosed()) {
         SaveSettings();
     }
     KeepPreferences(true);

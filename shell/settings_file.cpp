@@ -250,7 +250,7 @@ void CheckOptions(Checker* check, SettingsBlock* block) {
 }
 
 // Set while a settings.stn is there that could not be read: it may be a saved game the player
-// can still rescue, so nothing is written over it.
+// can still rescue, so nothing is written over it. Whole run; ResetSettingsBlock puts it back.
 bool savedGameUnreadable = false;
 
 int WriteSettingsFile() {
@@ -382,4 +382,7 @@ void PrepareNewGame() {
     bugLog.Write("Set sprite position success");
 }
 
-void ResetSettingsBlock() { settingsBlock = SettingsBlock{}; }
+void ResetSettingsBlock() {
+    settingsBlock = SettingsBlock{};
+    savedGameUnreadable = false;
+}

@@ -118,4 +118,5 @@ int LoadSettings();
 // always be played.
 void PrepareNewGame();
 
+// The block at its start values, and no unreadable settings.stn on record.
 void ResetSettingsBlock();

@@ -18,8 +18,6 @@
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
 
-StartupSeed startupSeed = {false, 0};
-
 namespace {
 
 constexpr ClipRect kScreenRect{0, 0, kScreenWidth, kScreenHeight};
@@ -137,7 +135,7 @@ void MakeFonts() {
     fontComic11 = MakeFont(11, "Comic Sans MS", "r");
 }
 
-int Game_Init() {
+int Game_Init(StartupSeed seed) {
     bugLog.Write("Starting Buglog...");
     ShowSystemCursor();
 
@@ -158,7 +156,7 @@ int Game_Init() {
     DrawSurfaceText("Loading...", 350, 290, 0x00FF00, backBuffer, fontArial50);
     PresentFrame();
 
-    InitiateGame();
+    InitiateGame(seed);
 
     PrepareIntro();
     if (soundEnabled) {
@@ -179,7 +177,7 @@ int Game_Init() {
     return 1;
 }
 
-void InitiateGame() {
+void InitiateGame(StartupSeed seed) {
     bugLog.Write("Loading game bitmaps");
     LoadGameBitmaps();
     bugLog.Write("Loading game bitmaps -- success");
@@ -212,7 +210,7 @@ void InitiateGame() {
     bugLog.Write("Doing fonts...");
     MakeFonts();
 
-    SeedRand(startupSeed.given ? startupSeed.value : static_cast<uint32_t>(std::time(nullptr)));
+    SeedRand(seed.given ? seed.value : static_cast<uint32_t>(std::time(nullptr)));
     bugLog.Write("Done with InitiateGame");
 }
 

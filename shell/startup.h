@@ -8,18 +8,16 @@ struct StartupSeed {
     bool given;
     uint32_t value;
 };
-extern StartupSeed startupSeed;
-
 // Called once by the entry point after the window is open; returns 1. Never stops on a
 // failure, each step reporting its own, except when there is no display to draw on: then 0,
 // and the game ends.
-int Game_Init();
+int Game_Init(StartupSeed seed);
 
 // The ten fonts of the game, in their order.
 void MakeFonts();
 
 // Called only by Game_Init.
-void InitiateGame();
+void InitiateGame(StartupSeed seed);
 
 // Releases every sprite still holding frames; how many, each counted once.
 int ReleaseGameSprites();

@@ -3,7 +3,15 @@
 
 #include "platform/input.h"
 
-int32_t windowClosed = 0;
+namespace {
+
+bool windowClosed = false; // whole run; ResetWindowProc puts it back
+
+} // namespace
+
+bool WindowWasClosed() { return windowClosed; }
+
+void ResetWindowProc() { windowClosed = false; }
 
 int WindowProc(const WindowEvent& event) {
     switch (event.message) {
@@ -12,7 +20,7 @@ int WindowProc(const WindowEvent& event) {
         mouseY = event.y;
         break;
     case WindowMessage::Destroy:
-        windowClosed = 1;
+        windowClosed = true;
         PostQuitMessage(0);
         break;
     case WindowMessage::Paint:

@@ -5,9 +5,10 @@
 
 #include <cstdint>
 
-// Set when the player closed the window: the game saves on its way out, as "Save game and
-// exit" does. Whole run.
-extern int32_t windowClosed;
+// The player closed the window: the game saves on its way out, as "Save game and exit" does.
+bool WindowWasClosed();
+// Forgets a close from an earlier run in this process.
+void ResetWindowProc();
 
 // Called by the platform's event pump for each window event. A mouse move sets mouseX and
 // mouseY; a paint draws nothing (the next frame repaints); a close posts the quit message.

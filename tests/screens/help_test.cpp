@@ -76,16 +76,14 @@ TEST(Help, AHeadlessRunWhoseScriptHasEndedIsNotLeftInIt) {
     for (std::string& arg : args) {
         argv.push_back(arg.data());
     }
+    testing::internal::CaptureStdout();
     // The game goes on past the help, to be ended from outside.
-    SetFrameHook([] {
+    const int status = RunStridewell(static_cast<int>(argv.size()), argv.data(), [] {
         if (PresentedFrameCount() >= 200) {
             PostQuitMessage(0);
         }
     });
-    testing::internal::CaptureStdout();
-    const int status = RunStridewell(static_cast<int>(argv.size()), argv.data());
     const std::string said = testing::internal::GetCapturedStdout();
-    SetFrameHook(nullptr);
     EXPECT_EQ(status, 0) << said;
     EXPECT_NE(said.find("the script has ended during a wait for any key: the wait ends"),
               std::string::npos)

@@ -225,8 +225,5 @@ int RunAutoplayedGame(const std::string& dataFolder, uint32_t gameSeed, int fixe
         argv.push_back(arg.data());
     }
     UseHeadlessDevices();
-    SetFrameHook(AutoplayFrame);
-    const int status = RunStridewell(static_cast<int>(argv.size()), argv.data());
-    SetFrameHook(nullptr);
-    return status;
+    return RunStridewell(static_cast<int>(argv.size()), argv.data(), AutoplayFrame);
 }
