@@ -1,14 +1,12 @@
 // soak: plays the game unattended for a thousand races and more, one to four players betting
 // at random, and stops at the first broken invariant.
 #include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -113,67 +111,43 @@ bool PrepareFolder(const Options& options, const fs::path& folder) {
     return true;
 }
 
-// What one game sends back to the soak.
+// What one game gives the soak.
 struct GameReport {
     SoakCount count;
-    int status;
-    char failure[512];
+    std::string failure;
 };
 
-// One game in a process of its own (the game's state is global); its output goes to a file
-// in the working folder.
+// One game, in this process like every other: the game starts each run from its start-of-run
+// state. Its output goes to a file in the working folder.
 GameReport PlayGame(const fs::path& folder, int number, const AutoplayPlan& plan, uint32_t gameSeed,
                     int fps, long dayLimit) {
-    GameReport report{};
-    int channel[2];
-    if (pipe(channel) != 0) {
-        std::snprintf(report.failure, sizeof report.failure, "no pipe: %s", std::strerror(errno));
-        return report;
+    const std::string log = folder / ("soak-game-" + std::to_string(number) + ".txt");
+    std::fflush(stdout);
+    std::fflush(stderr);
+    const int savedOut = dup(STDOUT_FILENO);
+    const int savedErr = dup(STDERR_FILENO);
+    const int output = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (output >= 0) {
+        dup2(output, STDOUT_FILENO);
+        dup2(output, STDERR_FILENO);
+        close(output);
     }
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
-        const std::string log = (folder / ("soak-game-" + std::to_string(number) + ".txt"));
-        const int output = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (output >= 0) {
-            dup2(output, STDOUT_FILENO);
-            dup2(output, STDERR_FILENO);
-        }
-        StartAutoplay(plan);
-        StartReferee();
-        SetRefereeDayLimit(static_cast<int>(dayLimit));
-        GameReport mine{};
-        mine.status = RunAutoplayedGame(folder.string(), gameSeed, fps);
-        RefereeGameEnded();
-        mine.count = RefereeCount();
-        std::snprintf(mine.failure, sizeof mine.failure, "%s", RefereeFailure().c_str());
-        const bool sent = write(channel[1], &mine, sizeof mine) == sizeof mine;
-        _exit(sent ? 0 : 1);
-    }
-    close(channel[1]);
-    size_t got = 0;
-    auto* bytes = reinterpret_cast<char*>(&report);
-    while (child > 0 && got < sizeof report) {
-        const ssize_t n = read(channel[0], bytes + got, sizeof report - got);
-        if (n <= 0) {
-            break;
-        }
-        got += static_cast<size_t>(n);
-    }
-    close(channel[0]);
-    int status = 0;
-    if (child > 0) {
-        waitpid(child, &status, 0);
-    }
-    if (got != sizeof report) {
-        report = {};
-        std::snprintf(report.failure, sizeof report.failure,
-                      "the game ended without a report (%s %i); see soak-game-%i.txt",
-                      WIFSIGNALED(status) ? "signal" : "status",
-                      WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status), number);
-    } else if (report.failure[0] == '\0' && report.status != 0) {
-        std::snprintf(report.failure, sizeof report.failure, "the game ended with status %i",
-                      report.status);
+    StartAutoplay(plan);
+    StartReferee();
+    SetRefereeDayLimit(static_cast<int>(dayLimit));
+    const int status = RunAutoplayedGame(folder.string(), gameSeed, fps);
+    RefereeGameEnded();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    dup2(savedOut, STDOUT_FILENO);
+    dup2(savedErr, STDERR_FILENO);
+    close(savedOut);
+    close(savedErr);
+
+    GameReport report{RefereeCount(), RefereeFailure()};
+    if (report.failure.empty() && status != 0) {
+        report.failure = "the game ended with status " + std::to_string(status) + "; see " +
+                         fs::path(log).filename().string();
     }
     return report;
 }
