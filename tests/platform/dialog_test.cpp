@@ -12,6 +12,7 @@
 #include "platform/script.h"
 #include "platform/text.h"
 #include "resources/dialog_templates.h"
+#include "shell/game_reset.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -60,11 +61,7 @@ class DialogTest : public ::testing::Test {
         FillBackBuffer(0, 10, 0);
         PresentFrame();
     }
-    void TearDown() override {
-        StopScript();
-        ReleaseFonts();
-        ReleaseDisplay();
-    }
+    void TearDown() override { ResetGameState(); }
     static int Centre(const DialogTemplate& dialog, int index, bool y) {
         const DialogRect r = DialogControlRect(dialog, index);
         return y ? r.y + r.height / 2 : r.x + 6;

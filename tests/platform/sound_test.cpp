@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/script.h"
 #include "shell/debug_log.h"
+#include "shell/game_reset.h"
 #include "tests/platform/wave_bytes.h"
 #include "tests/test_support.h"
 
@@ -31,12 +32,7 @@ class SoundTest : public ::testing::Test {
         InitClock(0);
         bugLog.Open();
     }
-    void TearDown() override {
-        ShutdownSound();
-        StopScript();
-        bugLog.Close();
-        InitClock(0);
-    }
+    void TearDown() override { ResetGameState(); }
 
     // A clip file in the scratch folder; its path.
     std::string Clip(const std::string& name, const std::vector<uint8_t>& bytes) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/display.h"
+#include "shell/game_reset.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ class TextTest : public ::testing::Test {
     }
     void TearDown() override {
         ReleaseSurface(surface);
-        ReleaseFonts();
+        ResetGameState();
     }
     // The pixels of a line drawn alone on black.
     std::vector<uint16_t> Drawn(const Font* font, const char* line) {

@@ -14,6 +14,7 @@
 #include "raceday/race_sim.h"
 #include "raceday/race_view.h"
 #include "shell/frame_timing.h"
+#include "shell/game_reset.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
 #include "tests/test_support.h"
@@ -39,9 +40,8 @@ int RecordedPlay(int slot, int32_t) {
 class AnnouncerTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        ResetGameState();
         PrepareHeadlessRaces();
-        ResetRaceField();
-        ResetRaceDay();
         ResetRaceForNextRace();
         InstallClipClock(60); // every family gets slots of its own
         announcerClips = {RecordedStatus, RecordedPlay};
@@ -53,11 +53,7 @@ class AnnouncerTest : public ::testing::Test {
     }
     void TearDown() override {
         RemoveClipClock();
-        ResetRaceField();
-        ResetRaceDay();
-        ResetRaceSim();
-        ResetFrameTiming();
-        ResetSettingsBlock();
+        ResetGameState();
     }
     static bool Started(int slot) {
         return std::find(started.begin(), started.end(), slot) != started.end();

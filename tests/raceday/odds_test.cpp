@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/random.h"
+#include "shell/game_reset.h"
 
 namespace {
 
@@ -23,14 +24,8 @@ void ExpectInBand(int slot, int rank) {
 
 class Odds : public testing::Test {
   protected:
-    void SetUp() override {
-        ResetOdds();
-        ResetRaceField();
-    }
-    void TearDown() override {
-        ResetOdds();
-        ResetRaceField();
-    }
+    void SetUp() override { ResetGameState(); }
+    void TearDown() override { ResetGameState(); }
 };
 
 TEST_F(Odds, EachRunnerIsQuotedByHowManyAreRatedStrictlyHigher) {

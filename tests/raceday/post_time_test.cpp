@@ -7,6 +7,7 @@
 #include "platform/random.h"
 #include "raceday/race_day.h"
 #include "shell/frame_timing.h"
+#include "shell/game_reset.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
 
@@ -15,13 +16,12 @@ namespace {
 class PostTimeTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetRaceDay();
-        ResetSettingsBlock();
+        ResetGameState();
         frameFactor = 1.0f;
         gameState = kStateRaceCard;
         postTimeHold = 0;
     }
-    void TearDown() override { ResetFrameTiming(); }
+    void TearDown() override { ResetGameState(); }
 };
 
 TEST_F(PostTimeTest, TheHoldKeepsTheClockStillUntilItsHundredthCall) {

@@ -14,6 +14,7 @@
 #include "raceday/race_sim.h"
 #include "raceday/race_view.h"
 #include "shell/frame_timing.h"
+#include "shell/game_reset.h"
 #include "shell/settings_file.h"
 #include "tests/test_support.h"
 #include "tools/racesim/clip_clock.h"
@@ -29,17 +30,10 @@ class RaceOutcomeTest : public ::testing::Test {
         SetFramePacing(false);
     }
     void TearDown() override {
-        ReleaseFonts();
-        InitClock(0);
         SetFramePacing(true);
         DestroySprite(&sResults);
         RemoveClipClock();
-        ResetRaceField();
-        ResetRaceDay();
-        ResetRaceSim();
-        ResetRaceView();
-        ResetFrameTiming();
-        ResetSettingsBlock();
+        ResetGameState();
     }
     const WorkingDirectory inData{GeneratedGameData()};
 };

@@ -15,6 +15,7 @@
 #include "raceday/race_view.h"
 #include "shell/debug_log.h"
 #include "shell/frame_timing.h"
+#include "shell/game_reset.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
 #include "tests/test_support.h"
@@ -27,9 +28,8 @@ constexpr float kWidth = 106.0f; // every runner's frame, as the manifest makes 
 class RaceSimTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        ResetGameState();
         PrepareHeadlessRaces();
-        ResetRaceField();
-        ResetRaceDay();
         ResetRaceForNextRace();
         for (HorseRecord& runner : raceField) {
             runner.acceleration = runner.speed = runner.closing = 10.0f;
@@ -42,14 +42,7 @@ class RaceSimTest : public ::testing::Test {
         gameState = kStateTrack;
         SeedRand(7);
     }
-    void TearDown() override {
-        std::memset(keyState, 0, sizeof keyState);
-        ResetRaceField();
-        ResetRaceDay();
-        ResetRaceSim();
-        ResetFrameTiming();
-        ResetSettingsBlock();
-    }
+    void TearDown() override { ResetGameState(); }
     static void SetFrameRate(int fps) {
         framesPerSecond = fps;
         frameFactor = static_cast<float>(60.0 / fps);

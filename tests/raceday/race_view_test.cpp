@@ -20,6 +20,7 @@
 #include "raceday/race_sim.h"
 #include "shell/frame_driver.h"
 #include "shell/frame_timing.h"
+#include "shell/game_reset.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
 #include "tools/racesim/headless_race.h"
@@ -29,10 +30,8 @@ namespace {
 class RaceViewTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        ResetGameState();
         PrepareHeadlessRaces();
-        ResetRaceField();
-        ResetRaceDay();
-        ResetRaceView();
         ResetRaceForNextRace();
         for (int i = 0; i < kFieldSize; ++i) {
             HorseRecord& runner = raceField[i];
@@ -46,17 +45,10 @@ class RaceViewTest : public ::testing::Test {
         SetFramePacing(false); // the virtual clock's pause runs as fast as it can
     }
     void TearDown() override {
-        ReleaseFonts();
         std::memset(&mouseState, 0, sizeof mouseState);
         mouseX = mouseY = 0;
-        ResetRaceField();
-        ResetRaceDay();
-        ResetRaceSim();
-        ResetRaceView();
-        ResetFrameTiming();
-        ResetSettingsBlock();
-        InitClock(0);
         SetFramePacing(true);
+        ResetGameState();
     }
     static void SetFrameRate(int fps) {
         framesPerSecond = fps;

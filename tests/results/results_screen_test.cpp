@@ -17,6 +17,7 @@
 #include "results/payouts.h"
 #include "shell/frame_driver.h"
 #include "shell/frame_timing.h"
+#include "shell/game_reset.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
 #include "stable/field_draw.h"
@@ -29,11 +30,9 @@ namespace {
 class ResultsTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        ResetGameState();
         PrepareGameDataFolder(folder.path());
         inFolder = std::make_unique<WorkingDirectory>(folder.path());
-        ResetSettingsBlock();
-        ResetRaceDay();
-        ResetFrameDriver();
         currentDay = currentMonth = 1;
         currentYear = 2002;
         raceOfDay = loadedRace = 1;
@@ -48,7 +47,7 @@ class ResultsTest : public ::testing::Test {
         }
         gameState = kStateResults;
     }
-    void TearDown() override { ReleaseFonts(); }
+    void TearDown() override { ResetGameState(); }
     ScratchFolder folder;
     std::unique_ptr<WorkingDirectory> inFolder;
 };
@@ -143,11 +142,7 @@ class EndOfDayTest : public ResultsTest {
         ASSERT_EQ(InitDisplay(kScreenWidth, kScreenHeight, 16), 1);
         SetFramePacing(false);
     }
-    void TearDown() override {
-        StopScript();
-        ReleaseFonts();
-        ReleaseDisplay();
-    }
+    void TearDown() override { ResetGameState(); }
 };
 
 TEST_F(EndOfDayTest, NoChampionForOnePlayerOrATie) {

@@ -8,6 +8,7 @@
 #include "raceday/race_day.h"
 #include "shell/frame_driver.h"
 #include "shell/frame_timing.h"
+#include "shell/game_reset.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
 #include "tests/test_support.h"
@@ -17,9 +18,7 @@ namespace {
 class OptionsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetSettingsBlock();
-        ResetRaceDay();
-        ResetFrameDriver();
+        ResetGameState();
         gameState = kStateOptions;
         frameFactor = 1.0f;
         postTimeMinutes = 2;

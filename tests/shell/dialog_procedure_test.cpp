@@ -12,6 +12,7 @@
 #include "raceday/race_day.h"
 #include "resources/dialog_templates.h"
 #include "results/top_players.h"
+#include "shell/game_reset.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
 #include "tests/test_support.h"
@@ -21,9 +22,7 @@ namespace {
 class DialogProcedureTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetRaceDay();
-        ResetSettingsBlock();
-        ResetDialogProcedure();
+        ResetGameState();
         currentDay = 5;
         currentMonth = 3;
         currentYear = 2002;
@@ -37,10 +36,8 @@ class DialogProcedureTest : public ::testing::Test {
         SetFramePacing(false);
     }
     void TearDown() override {
-        StopScript();
-        ReleaseFonts();
-        ReleaseDisplay();
         inFolder.reset();
+        ResetGameState();
     }
     ScratchFolder folder;
     std::unique_ptr<WorkingDirectory> inFolder;

@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/clock.h"
+#include "shell/game_reset.h"
 
 namespace {
 
 class FrameTimingTest : public ::testing::Test {
   protected:
-    void SetUp() override { ResetFrameTiming(); }
+    void SetUp() override { ResetGameState(); }
 
     // One frame's end as the frame driver runs it.
     void EndFrame(uint32_t nowMs) {

@@ -8,6 +8,7 @@
 #include "raceday/odds.h"
 #include "raceday/race_day.h"
 #include "results/payouts.h"
+#include "shell/game_reset.h"
 #include "shell/settings_file.h"
 #include "stable/horse_record.h"
 #include "tests/test_support.h"
@@ -44,9 +45,9 @@ TEST(Soak, AShortSoakKeepsEveryInvariant) {
 class RefereeTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        ResetGameState();
         PrepareGameDataFolder(folder.path());
         here = std::make_unique<WorkingDirectory>(folder.path());
-        ResetSettingsBlock();
         currentDay = currentMonth = 1;
         currentYear = 2002;
         raceOfDay = 1;

@@ -9,6 +9,7 @@
 #include "platform/script.h"
 #include "raceday/odds.h"
 #include "shell/debug_log.h"
+#include "shell/game_reset.h"
 #include "shell/settings_file.h"
 #include "stable/calendar.h"
 #include "stable/field_draw.h"
@@ -16,29 +17,13 @@
 #include "stable/horse_updates.h"
 #include "stable/stakes.h"
 
-namespace {
-
-void ResetStable() {
-    ResetSettingsBlock();
-    ResetRaceField();
-    ResetFieldDraw();
-    ResetStakesNotices();
-    ResetOdds();
-    SeedRand(1);
-}
-
-} // namespace
-
 StableFolder::StableFolder() : inFolder(folder.path()) {
     std::filesystem::create_directory(folder.path() / "horses");
-    ResetStable();
+    ResetGameState();
     bugLog.Open();
 }
 
-StableFolder::~StableFolder() {
-    bugLog.Close();
-    ResetStable();
-}
+StableFolder::~StableFolder() { ResetGameState(); }
 
 int StableFolder::LogCount(const std::string& text) const {
     int count = 0;
