@@ -9,10 +9,7 @@
 #include "platform/keys.h"
 #include "platform/random.h"
 #include "raceday/race_day.h"
-#include "shell/debug_log.h"
 #include "shell/frame_timing.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
 
 namespace {
 
@@ -441,8 +438,6 @@ int StepRaceClock() {
     }
     // Runners far off the back of the screen (a rating far beyond the field's) could take
     // longer than anyone waits to gallop home, or never get there.
-    bugLog.Write("The race has run five minutes without finishing: stopped with the runners in "
-                 "their running order");
     raceSim.timedOut = 1;
     FinishRace();
     return 1;
@@ -450,9 +445,6 @@ int StepRaceClock() {
 
 void FinishRace() {
     raceRunning = 0;
-    gameState = kStateResults;
-    postTimeMinutes = fastPostTime ? 1 : timeBetweenRaces;
-    postTimeSeconds = 0;
     copyRatingsPending = 1;
 }
 

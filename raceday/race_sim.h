@@ -64,16 +64,17 @@ void StepRaceDistance();
 bool DistanceReached(int32_t mark);
 
 // Step 7: the 50-frame cycle; the leader panel shows from its first end, and once the
-// distance is run the finish test is made. Returns 1 on the frame the race finishes.
+// distance is run the finish test is made. Returns 1 on the frame the race finishes: the
+// caller then sets the clock for the next race and switches to the results.
 int StepBoardCycle();
 
 // The last guard after step 7: a race still running after kRaceTimeLimit of race time (counted
 // like the distance, so at any frame rate) is stopped, and step 8 then leaves the runners in
-// their running order. Returns 1 on the frame it stops the race.
+// their running order. Returns 1 on the frame it stops the race, which ends as a finish does;
+// the caller logs the stop.
 int StepRaceClock();
 
-// The finish: the race stops, the clock is set for the next race and the ratings are to be
-// copied again. The view loads the results picture.
+// The finish: the race stops and the ratings are to be copied again.
 void FinishRace();
 
 // Step 8: running places. A runner past the post keeps its place and counts ahead of every

@@ -24,6 +24,7 @@
 #include "platform/text.h"
 #include "platform/text_fit.h"
 #include "raceday/announcer.h"
+#include "raceday/post_time.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
@@ -314,7 +315,7 @@ void PutBackAtStart(Sprite* sprite) {
 
 } // namespace
 
-void RunRaceFrame() {
+bool RunRaceFrame() {
     const bool racing = raceRunning != 0;
     if (racing) {
         TakeTrackPositions();
@@ -327,7 +328,7 @@ void RunRaceFrame() {
     DrawBetsPanel();
     if (!racing) {
         KeepCrowdWaiting();
-        return;
+        return false;
     }
     ShowPhotoFinish(TestPhotoFinish());
     UpdateAllLanes();
@@ -336,7 +337,14 @@ void RunRaceFrame() {
     RespawnTrees();
     PlaceProgressMarker();
     StepRaceDistance();
-    if (StepBoardCycle() || StepRaceClock()) {
+    const bool finished = StepBoardCycle() != 0;
+    const bool stopped = !finished && StepRaceClock() != 0;
+    if (stopped) {
+        bugLog.Write("The race has run five minutes without finishing: stopped with the runners "
+                     "in their running order");
+    }
+    if (finished || stopped) {
+        SetPostTimeForNextRace();
         LoadResultsPicture();
     }
     UpdatePlaces();
@@ -350,6 +358,7 @@ void RunRaceFrame() {
     LeaderBonus();
     AnimateRunners();
     SlideGate();
+    return finished || stopped;
 }
 
 void DrawRaceScene() {

@@ -19,8 +19,9 @@ extern RaceView raceView;
 
 // One frame of the track (304), waiting or racing: called by the frame driver after the
 // ratings were copied. From the off it runs the race: the simulation, the commentary, the
-// scenery; at the finish it loads the results picture and switches to the results.
-void RunRaceFrame();
+// scenery; at the finish it sets the clock for the next race, loads the results picture and
+// returns true, and the frame driver switches to the results.
+bool RunRaceFrame();
 
 // Whether the track's two tiles, where the next race frame draws them, cover the whole screen
 // with opaque pixels: then nothing under them shows and the frame needs no black fill.

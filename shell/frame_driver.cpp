@@ -214,7 +214,9 @@ int Game_Main() {
     }
     if (gameState == kStateTrack) {
         CopyRatingsForTheRace();
-        RunRaceFrame();
+        if (RunRaceFrame()) {
+            gameState = kStateResults;
+        }
     }
     if (gameState == kStateTrack || gameState == kStateRaceCard) {
         if (gameState == kStateTrack) {

@@ -13,11 +13,8 @@
 #include "platform/random.h"
 #include "raceday/race_day.h"
 #include "raceday/race_view.h"
-#include "shell/debug_log.h"
 #include "shell/frame_timing.h"
-#include "shell/game_state.h"
 #include "shell/settings_file.h"
-#include "tests/test_support.h"
 #include "tools/racesim/headless_race.h"
 
 namespace {
@@ -39,7 +36,6 @@ class RaceSimTest : public ::testing::Test {
         }
         SetFrameRate(60);
         raceRunning = 1;
-        gameState = kStateTrack;
         SeedRand(7);
     }
     void TearDown() override {
@@ -366,9 +362,8 @@ TEST_F(RaceSimTest, BurstTimersCountWholeUnitsAndCarryTheRest) {
     EXPECT_EQ(raceField[0].phaseTimer, 3);
 }
 
-TEST_F(RaceSimTest, ARaceEndsWhenEveryRunnerHasStoppedAtTheEdgeAndSwitchesOnce) {
+TEST_F(RaceSimTest, ARaceEndsWhenEveryRunnerHasStoppedAtTheEdgeAndSaysSoOnce) {
     raceDistance = 0;
-    timeBetweenRaces = 3;
     for (int i = 0; i < kFieldSize; ++i) {
         Place(i, 800.0f, 301.0f + 15 * i); // stopped at exactly 800: never "beyond"
         raceField[i].finishPlace = i + 1;
@@ -381,15 +376,11 @@ TEST_F(RaceSimTest, ARaceEndsWhenEveryRunnerHasStoppedAtTheEdgeAndSwitchesOnce) 
     }
     EXPECT_EQ(frames, 50);
     EXPECT_EQ(finishes, 1);
-    EXPECT_EQ(gameState, kStateResults);
-    EXPECT_EQ(postTimeMinutes, 3);
-    EXPECT_EQ(postTimeSeconds, 0.0f);
     EXPECT_EQ(copyRatingsPending, 1);
 }
 
 TEST_F(RaceSimTest, ARaceEndsWhenTheLastPlacedRunnerIsPastTheEdgeEvenWithoutAPlaceTen) {
     raceDistance = -1;
-    fastPostTime = 1;
     for (int i = 0; i < kFieldSize; ++i) {
         Place(i, 760.0f, 301.0f);
         raceField[i].trackPos = 760.0f;
@@ -402,20 +393,16 @@ TEST_F(RaceSimTest, ARaceEndsWhenTheLastPlacedRunnerIsPastTheEdgeEvenWithoutAPla
     }
     boardRefreshCounter = 49;
     EXPECT_EQ(StepBoardCycle(), 1);
-    EXPECT_EQ(postTimeMinutes, 1);
+    EXPECT_EQ(raceRunning, 0);
 }
 
 // A rating far beyond the field's sends the others off the back of the screen for good; the
 // race still ends after five minutes of race time, at any frame rate, in its running order.
 TEST_F(RaceSimTest, ARaceThatCannotFinishStopsAfterFiveMinutesInItsRunningOrder) {
-    ScratchFolder folder;
-    const WorkingDirectory inFolder(folder.path());
-    bugLog.Open();
     for (const int fps : {30, 144}) {
         ResetRaceForNextRace();
         SetFrameRate(fps);
         raceRunning = 1;
-        gameState = kStateTrack;
         for (HorseRecord& runner : raceField) {
             runner.finishPlace = 0;
             runner.phaseTimer = 0;
@@ -429,7 +416,6 @@ TEST_F(RaceSimTest, ARaceThatCannotFinishStopsAfterFiveMinutesInItsRunningOrder)
         }
         EXPECT_NEAR(frames, 300 * fps, 1) << fps;
         EXPECT_EQ(raceSim.timedOut, 1) << fps;
-        EXPECT_EQ(gameState, kStateResults) << fps;
         for (int i = 0; i < kFieldSize; ++i) {
             for (int j = 0; j < kFieldSize; ++j) {
                 if (!raceSim.crossed[i] && !raceSim.crossed[j] &&
@@ -439,12 +425,6 @@ TEST_F(RaceSimTest, ARaceThatCannotFinishStopsAfterFiveMinutesInItsRunningOrder)
             }
         }
     }
-    bugLog.Close();
-    int logged = 0;
-    for (const std::string& line : ReadLines(folder.File("buglog.txt"))) {
-        logged += line.find("run five minutes without finishing") != std::string::npos;
-    }
-    EXPECT_EQ(logged, 2);
 }
 
 TEST_F(RaceSimTest, ThePhotoFinishPausesOnceARaceFromTheFirstRaceOn) {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "platform/clock.h"
 #include "platform/display.h"
@@ -18,10 +19,12 @@
 #include "raceday/post_time.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
+#include "shell/debug_log.h"
 #include "shell/frame_driver.h"
 #include "shell/frame_timing.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
+#include "tests/test_support.h"
 #include "tools/racesim/headless_race.h"
 
 namespace {
@@ -317,6 +320,50 @@ TEST_F(RaceViewTest, ThePhotoFinishPausesASecondAndAHalfOnceAndHoldsTheFrameRate
     EXPECT_EQ(holdFrames, 61);
     RunRaceFrame();
     EXPECT_EQ(PresentedFrameCount() - before, paused);
+}
+
+// The frame that ends a race, at the finish or by the time limit, says so once (the frame
+// driver then switches to the results) and sets the clock for the next race; a stop is logged.
+TEST_F(RaceViewTest, TheFrameThatEndsARaceSaysSoOnceAndSetsTheClockForTheNext) {
+    ScratchFolder folder;
+    PrepareGameDataFolder(folder.path()); // the results picture
+    const WorkingDirectory inFolder(folder.path());
+    bugLog.Open();
+    struct Ending {
+        bool timeUp;
+        int32_t fast;
+        int32_t minutes;
+    };
+    timeBetweenRaces = 3;
+    for (const Ending ending : {Ending{false, 0, 3}, Ending{true, 1, 1}}) {
+        ResetRaceForNextRace();
+        RunnersSpreadOut();
+        fastPostTime = ending.fast;
+        if (ending.timeUp) {
+            raceSim.raceTime = kRaceTimeLimit - 1;
+        } else {
+            raceDistance = 0;
+            boardRefreshCounter = kBoardCycleFrames - 1;
+            for (int i = 0; i < kFieldSize; ++i) {
+                sHorse[i].x = 805.0f; // every runner stopped beyond the edge
+            }
+        }
+        int ends = 0;
+        for (int frame = 0; frame < 3; ++frame) {
+            ends += RunRaceFrame() ? 1 : 0;
+        }
+        EXPECT_EQ(ends, 1) << ending.timeUp;
+        EXPECT_EQ(raceRunning, 0) << ending.timeUp;
+        EXPECT_EQ(postTimeMinutes, ending.minutes) << ending.timeUp;
+        EXPECT_EQ(postTimeSeconds, 0.0f) << ending.timeUp;
+    }
+    bugLog.Close();
+    DestroySprite(&sResults);
+    int logged = 0;
+    for (const std::string& line : ReadLines(folder.File("buglog.txt"))) {
+        logged += line.find("run five minutes without finishing") != std::string::npos;
+    }
+    EXPECT_EQ(logged, 1);
 }
 
 TEST_F(RaceViewTest, TheResetPutsTheTrackBackForTheNextRace) {
