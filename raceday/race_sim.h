@@ -17,8 +17,12 @@ constexpr float kScreenEdge = 800.0f; // a runner stops galloping out here
 constexpr int kBoardCycleFrames = 50;
 constexpr int32_t kRaceTimeLimit = 5 * 60 * 60; // five minutes of race time, in 60ths of a second
 
-// One race; ResetRaceSim puts it back (ResetRaceForNextRace calls it).
+// One race; ResetRaceSim puts it back (ResetRaceForNextRace calls it). Where the runners and the
+// post stand is kept here; the view copies it into their sprites when it draws.
 struct RaceSim {
+    float runnerX[kFieldSize];         // each runner's left edge on screen, by slot
+    float runnerY[kFieldSize];         // and its top edge, which is its lane
+    float postX;                       // the finishing post, which slides in on the final approach
     int32_t paceSetter;                // the slot whose burst sets the pace, kept between frames
     float bestBurst;                   // scratch of the pace-setter scan, 0 between uses
     int32_t closerSlot;                // the runner holding the late boost, -1 when none
@@ -38,7 +42,7 @@ struct RaceSim {
 };
 extern RaceSim raceSim;
 
-// Step 1: every runner's trackPos is its sprite's x; places rank on these.
+// Step 1: every runner's trackPos is its x; places rank on these.
 void TakeTrackPositions();
 
 enum class PhotoFinishCall { None, Line, LineAndPause };
@@ -113,5 +117,9 @@ float PhaseRating(const HorseRecord& runner, int32_t phase);
 
 // The width places and the photo finish measure a nose by: slot 0's horse.
 float HorseWidth();
+
+// The waiting field rocks one pixel to and fro at random moments: called by the frame driver
+// every frame the clock runs on the track before the off.
+void MillAtGate();
 
 void ResetRaceSim();

@@ -304,6 +304,15 @@ void LoadResultsPicture() {
     bugLog.Write("Loading results.bmp -- success");
 }
 
+// The runners and the post are drawn where the race has them.
+void PlaceRaceSprites() {
+    for (int slot = 0; slot < kFieldSize; ++slot) {
+        sHorse[slot].x = raceSim.runnerX[slot];
+        sHorse[slot].y = raceSim.runnerY[slot];
+    }
+    sFinishPost.x = raceSim.postX;
+}
+
 void PutBackAtStart(Sprite* sprite) {
     for (const SpriteRow& row : ManifestSprites()) {
         if (row.sprite == sprite) {
@@ -362,6 +371,7 @@ bool RunRaceFrame() {
 }
 
 void DrawRaceScene() {
+    PlaceRaceSprites();
     DrawSprite(&sTrackPart1);
     DrawSprite(&sTrackPart2);
     DrawSprite(&sTrackPatch1);
@@ -453,44 +463,6 @@ void AlignTiles() {
     }
 }
 
-void MillAtGate() {
-    for (int slot = 0; slot < kFieldSize; ++slot) {
-        HorseRecord& runner = raceField[slot];
-        Sprite& horse = sHorse[slot];
-        if (runner.millCountdown > 0) {
-            runner.millCountdown -= 1;
-            continue;
-        }
-        runner.millCountdown = Rand() % 201;
-        if (runner.millDirection == 0) {
-            runner.millDirection = Rand() % 4 + 1;
-        }
-        // Each step goes one pixel and turns back: along the track (1, 2) or across it (3, 4).
-        switch (runner.millDirection) {
-        case 1:
-            horse.x += 1;
-            runner.millDirection = 2;
-            break;
-        case 2:
-            horse.x -= 1;
-            runner.millDirection = 1;
-            break;
-        case 3:
-            horse.y += 1;
-            runner.millDirection = 4;
-            break;
-        case 4:
-            horse.y -= 1;
-            runner.millDirection = 3;
-            break;
-        default:
-            break;
-        }
-        runner.millCountdown -= 1;
-        SetSpritePosition(&horse, static_cast<int>(horse.x), static_cast<int>(horse.y));
-    }
-}
-
 bool ProgressMarkerAt(int32_t distance, int* x, int* y) {
     for (const MarkerRange& range : kMarkerRanges) {
         if (distance >= range.from && distance <= range.to) {
@@ -526,15 +498,13 @@ void ResetRaceForNextRace() {
     sToteBoard.x = 230;
     SetSpritePosition(&sBetsBoard, 378, 45);
     SetSpriteFrame(&sStartingGate, 0);
-    for (int slot = 0; slot < kFieldSize; ++slot) {
-        SetSpritePosition(&sHorse[slot], 630, 300 + 15 * slot);
-    }
     raceDistance = kRaceDistance;
     racePhase = 1;
     followedPlace = 1;
     boardRefreshCounter = 0;
     boardVisible = 0;
     ResetRaceSim();
+    PlaceRaceSprites();
     // The stretch raised the gallop; the next field parades at its usual volume.
     SetSoundVolume(gallopSound, kGallopVolume);
 }

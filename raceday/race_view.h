@@ -43,10 +43,6 @@ void WrapTiles();
 // the scrolling of track, rail, trees and tote board while the distance is not run.
 void MoveScenery();
 
-// The waiting field rocks one pixel to and fro at random moments: called by the frame driver
-// every frame the clock runs on the track before the off.
-void MillAtGate();
-
 // Where the progress marker stands for a distance; false for the distances between two
 // ranges, which leave it where it was.
 bool ProgressMarkerAt(int32_t distance, int* x, int* y);

@@ -72,8 +72,8 @@ class RaceViewTest : public ::testing::Test {
         racePhase = 2;
         boardVisible = 1;
         for (int i = 0; i < kFieldSize; ++i) {
-            sHorse[i].x = 640.0f - 30.0f * i;
-            sHorse[i].y = 301.0f + 15.0f * i;
+            raceSim.runnerX[i] = 640.0f - 30.0f * i;
+            raceSim.runnerY[i] = 301.0f + 15.0f * i;
             raceField[i].phaseTimer = 100000;
         }
     }
@@ -178,7 +178,7 @@ TEST_F(RaceViewTest, AtThirtyFramesASecondTheMarkerStopsAt4688AndStaysPut4376) {
 TEST_F(RaceViewTest, HorsesHigherOnScreenGoBehindAndLevelOnesShareADepth) {
     const float lanes[kFieldSize] = {301, 316, 316, 331, 301, 346, 361, 376, 391, 406};
     for (int i = 0; i < kFieldSize; ++i) {
-        sHorse[i].y = lanes[i];
+        raceSim.runnerY[i] = lanes[i];
     }
     DrawRaceScene();
     EXPECT_EQ(raceView.drawOrder[0], 2);
@@ -241,7 +241,7 @@ TEST_F(RaceViewTest, ALeaderButtonLiftsOnePixelUnderTheMouseAndAClickFollowsItsP
 
 TEST_F(RaceViewTest, AButtonWhoseRunnerStandsLevelStaysWhereItWas) {
     RunnersSpreadOut();
-    sHorse[2].x = sHorse[3].x; // places 3 and 4 level: both 4th, nobody 3rd
+    raceSim.runnerX[2] = raceSim.runnerX[3]; // places 3 and 4 level: both 4th, nobody 3rd
     sLeaderButton[3].x = 25.0f;
     mouseX = 45;
     mouseY = 545;
@@ -254,8 +254,8 @@ TEST_F(RaceViewTest, TheWaitingFieldRocksOnePixelToAndFro) {
     for (int frame = 0; frame < 2000; ++frame) {
         MillAtGate();
         for (int i = 0; i < kFieldSize; ++i) {
-            const float dx = sHorse[i].x - 630.0f;
-            const float dy = sHorse[i].y - (300.0f + 15 * i);
+            const float dx = raceSim.runnerX[i] - 630.0f;
+            const float dy = raceSim.runnerY[i] - (300.0f + 15 * i);
             ASSERT_TRUE(dx == 0 || dy == 0) << i;
             ASSERT_LE(std::fabs(dx), 1.0f);
             ASSERT_LE(std::fabs(dy), 1.0f);
@@ -304,13 +304,13 @@ TEST_F(RaceViewTest, ThePhotoFinishPausesASecondAndAHalfOnceAndHoldsTheFrameRate
     raceRunning = 1;
     raceDistance = 0;
     racePhase = 3;
-    sFinishPost.x = 705.0f;
+    raceSim.postX = 705.0f;
     for (int i = 0; i < kFieldSize; ++i) {
-        sHorse[i].x = 400.0f - 10.0f * i;
+        raceSim.runnerX[i] = 400.0f - 10.0f * i;
         raceField[i].finishPlace = i + 1;
     }
-    sHorse[0].x = 705.0f + 30.0f - 106.0f;
-    sHorse[1].x = sHorse[0].x - 20.0f;
+    raceSim.runnerX[0] = 705.0f + 30.0f - 106.0f;
+    raceSim.runnerX[1] = raceSim.runnerX[0] - 20.0f;
     framesPerSecond = 61;
     const int64_t before = PresentedFrameCount();
     RunRaceFrame();
@@ -345,7 +345,7 @@ TEST_F(RaceViewTest, TheFrameThatEndsARaceSaysSoOnceAndSetsTheClockForTheNext) {
             raceDistance = 0;
             boardRefreshCounter = kBoardCycleFrames - 1;
             for (int i = 0; i < kFieldSize; ++i) {
-                sHorse[i].x = 805.0f; // every runner stopped beyond the edge
+                raceSim.runnerX[i] = 805.0f; // every runner stopped beyond the edge
             }
         }
         int ends = 0;
