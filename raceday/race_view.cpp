@@ -24,6 +24,7 @@
 #include "platform/text.h"
 #include "platform/text_fit.h"
 #include "raceday/announcer.h"
+#include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
@@ -507,6 +508,8 @@ void ResetRaceForNextRace() {
     PlaceRaceSprites();
     // The stretch raised the gallop; the next field parades at its usual volume.
     SetSoundVolume(gallopSound, kGallopVolume);
+    postTimeHold = kPostTimeHold;
+    oddsTimer = kOddsTimerStart;
 }
 
 void ResetRaceView() { raceView = {.crowdVolume = 30, .leaderNames = {}, .drawOrder = {}}; }

@@ -51,8 +51,8 @@ bool ProgressMarkerAt(int32_t distance, int* x, int* y);
 int GallopTicks(int rate, int slot);
 
 // Puts the track back for the next race: every runner and the scenery at their start, the
-// gate closed, the race state and the simulation as at a new race. Called by the results'
-// reset after the bets are paid.
+// gate closed, the race state and the simulation as at a new race, the clock held for its
+// first frames and the odds timer full. Called by the results' reset after the bets are paid.
 void ResetRaceForNextRace();
 
 void ResetRaceView();
