@@ -90,6 +90,11 @@ void StartRace() {
     SeedSceneRand(static_cast<uint32_t>(Rand()));
 }
 
+void SetPostTimeForNextRace() {
+    postTimeMinutes = fastPostTime ? 1 : timeBetweenRaces;
+    postTimeSeconds = 0;
+}
+
 void FormatPostTime(char* buffer, int size, const char* format) {
     std::snprintf(buffer, static_cast<size_t>(size), format, postTimeMinutes,
                   static_cast<double>(postTimeSeconds));

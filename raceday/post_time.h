@@ -12,5 +12,9 @@ void PostTimeEvents();
 // The off: the gate opens, the race starts. Also called by the options screen at zero.
 void StartRace();
 
+// The clock for the next race, set on the frame a race ends: a minute in Sim Mode, otherwise
+// timeBetweenRaces.
+void SetPostTimeForNextRace();
+
 // The clock as the card shows it ("%02d : %02.0f") into buffer.
 void FormatPostTime(char* buffer, int size, const char* format);

@@ -9,31 +9,43 @@
 #include "platform/keys.h"
 #include "platform/random.h"
 #include "raceday/race_day.h"
-#include "shell/debug_log.h"
 #include "shell/frame_timing.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
 
 namespace {
 
-constexpr RaceSim kRaceSimStart = {
-    .paceSetter = 0,
-    .bestBurst = 0.0f,
-    .closerSlot = -1,
-    .closerClosing = 0.0f,
-    .runnersBehind = {},
-    .runnersLevel = {},
-    .crossed = {},
-    .iPhotoFinishVar = kPhotoFinishPending,
-    .photoFinishes = 0,
-    .previousDistance = kRaceDistance,
-    .distanceCarry = 0.0,
-    .phaseTimerCarry = 0.0,
-    .arrowsArmed = 1,
-    .raceTime = 0,
-    .raceTimeCarry = 0.0,
-    .timedOut = 0,
-};
+// The field at the gate, the manifest's start places: one lane of 15 to each runner.
+constexpr float kGateX = 630.0f, kGateFirstLane = 300.0f, kGateLaneGap = 15.0f;
+constexpr float kPostStartX = 801.0f;
+
+constexpr RaceSim RaceSimStart() {
+    RaceSim start = {
+        .runnerX = {},
+        .runnerY = {},
+        .postX = kPostStartX,
+        .paceSetter = 0,
+        .bestBurst = 0.0f,
+        .closerSlot = -1,
+        .closerClosing = 0.0f,
+        .runnersBehind = {},
+        .runnersLevel = {},
+        .crossed = {},
+        .iPhotoFinishVar = kPhotoFinishPending,
+        .photoFinishes = 0,
+        .previousDistance = kRaceDistance,
+        .distanceCarry = 0.0,
+        .phaseTimerCarry = 0.0,
+        .arrowsArmed = 1,
+        .raceTime = 0,
+        .raceTimeCarry = 0.0,
+        .timedOut = 0,
+    };
+    for (int i = 0; i < kFieldSize; ++i) {
+        start.runnerX[i] = kGateX;
+        start.runnerY[i] = kGateFirstLane + kGateLaneGap * static_cast<float>(i);
+    }
+    return start;
+}
+constexpr RaceSim kRaceSimStart = RaceSimStart();
 
 constexpr int kBurstTimerRange = 500;
 constexpr double kPaceFraction = 0.7;
@@ -77,8 +89,8 @@ int32_t WholeUnits(double* carry) {
     return static_cast<int32_t>(whole);
 }
 
-// Where the runners stand, as the lane and camera steps read them: the sprites' positions side
-// by side, written back once a step is done. Two spare places that no test ever matches (their
+// Where the runners stand, as the lane and camera steps read them: their positions and fronts
+// side by side, written back once a step is done. Two spare places that no test ever matches (their
 // numbers are NaN) make whole vectors of four, so the pair tests below run without branches.
 constexpr int kFieldPadded = 12;
 struct Field {
@@ -89,9 +101,9 @@ Field GatherField() {
     Field field;
     for (int i = 0; i < kFieldPadded; ++i) {
         const bool runner = i < kFieldSize;
-        field.x[i] = runner ? sHorse[i].x : NAN;
-        field.y[i] = runner ? sHorse[i].y : NAN;
-        field.front[i] = runner ? sHorse[i].x + static_cast<float>(sHorse[i].width) : NAN;
+        field.x[i] = runner ? raceSim.runnerX[i] : NAN;
+        field.y[i] = runner ? raceSim.runnerY[i] : NAN;
+        field.front[i] = runner ? raceSim.runnerX[i] + static_cast<float>(sHorse[i].width) : NAN;
     }
     return field;
 }
@@ -176,7 +188,7 @@ void UpdateLanesOn(Field& f, int i) {
                 CurrentValue(raceField[j], racePhase) - kBoxedInPenalty;
         }
     }
-    sHorse[i].y = f.y[i];
+    raceSim.runnerY[i] = f.y[i];
 }
 
 void ShiftField(Field& f, float dx) {
@@ -187,7 +199,7 @@ void ShiftField(Field& f, float dx) {
 
 void ScatterX(const Field& f) {
     for (int i = 0; i < kFieldSize; ++i) {
-        sHorse[i].x = f.x[i];
+        raceSim.runnerX[i] = f.x[i];
     }
 }
 
@@ -224,8 +236,8 @@ void MoveAgainstThePace(int32_t phase) {
     const double pace = CurrentValue(raceField[raceSim.paceSetter], phase) * kPaceFraction;
     for (int i = 0; i < kFieldSize; ++i) {
         const double value = CurrentValue(raceField[i], phase);
-        sHorse[i].x =
-            static_cast<float>(sHorse[i].x - (pace - value) / kMoveDivisor * FrameFactor());
+        raceSim.runnerX[i] =
+            static_cast<float>(raceSim.runnerX[i] - (pace - value) / kMoveDivisor * FrameFactor());
     }
 }
 
@@ -301,14 +313,14 @@ void SnapLeader(Field& f, int slot) {
 // a thing, and none is made.
 bool CameraMoves(const int* followed, int count) {
     for (int k = 0; k < count; ++k) {
-        const float x = sHorse[followed[k]].x;
+        const float x = raceSim.runnerX[followed[k]];
         if (x < kCameraLeft || x > kCameraRight) {
             return true;
         }
     }
     if (followedPlace == 1) {
-        for (const Sprite& horse : sHorse) {
-            if (horse.x > kCameraRight && horse.x < kSnapRight) {
+        for (const float x : raceSim.runnerX) {
+            if (x > kCameraRight && x < kSnapRight) {
                 return true;
             }
         }
@@ -332,7 +344,7 @@ float HorseWidth() { return static_cast<float>(sHorse[0].width); }
 
 void TakeTrackPositions() {
     for (int i = 0; i < kFieldSize; ++i) {
-        raceField[i].trackPos = sHorse[i].x;
+        raceField[i].trackPos = raceSim.runnerX[i];
     }
 }
 
@@ -340,7 +352,7 @@ PhotoFinishCall TestPhotoFinish() {
     if (raceDistance > 0) {
         return PhotoFinishCall::None;
     }
-    const float post = sFinishPost.x;
+    const float post = raceSim.postX;
     // The classic test makes ten passes over the pairs; after the first, a pass only draws the
     // same line again.
     for (int a = 0; a < kFieldSize; ++a) {
@@ -422,7 +434,7 @@ int StepBoardCycle() {
     for (int i = 0; i < kFieldSize; ++i) {
         lastIsGone = lastIsGone || (raceField[i].finishPlace == kFieldSize &&
                                     raceField[i].trackPos > kScreenEdge);
-        allStopped = allStopped && sHorse[i].x >= kScreenEdge;
+        allStopped = allStopped && raceSim.runnerX[i] >= kScreenEdge;
     }
     if (!lastIsGone && !allStopped) {
         return 0;
@@ -441,8 +453,6 @@ int StepRaceClock() {
     }
     // Runners far off the back of the screen (a rating far beyond the field's) could take
     // longer than anyone waits to gallop home, or never get there.
-    bugLog.Write("The race has run five minutes without finishing: stopped with the runners in "
-                 "their running order");
     raceSim.timedOut = 1;
     FinishRace();
     return 1;
@@ -450,9 +460,6 @@ int StepRaceClock() {
 
 void FinishRace() {
     raceRunning = 0;
-    gameState = kStateResults;
-    postTimeMinutes = fastPostTime ? 1 : timeBetweenRaces;
-    postTimeSeconds = 0;
     copyRatingsPending = 1;
 }
 
@@ -473,7 +480,7 @@ void UpdatePlaces() {
         raceSim.runnersBehind[i] = behind;
         raceSim.runnersLevel[i] = level - 1; // not counting itself
     }
-    const float line = sFinishPost.x + kPlaceMargin - HorseWidth();
+    const float line = raceSim.postX + kPlaceMargin - HorseWidth();
     for (int i = 0; i < kFieldSize; ++i) {
         if (running[i]) {
             raceField[i].finishPlace = kFieldSize - raceSim.runnersBehind[i];
@@ -517,10 +524,10 @@ void FinalApproach() {
     if (raceDistance <= 0 || raceDistance >= kFinalApproachDistance) {
         return;
     }
-    sFinishPost.x = static_cast<float>(sFinishPost.x - kPostApproachStep * FrameFactor());
+    raceSim.postX = static_cast<float>(raceSim.postX - kPostApproachStep * FrameFactor());
     const float step = static_cast<float>(-kRunnerApproachStep * FrameFactor());
-    for (Sprite& horse : sHorse) {
-        horse.x += step;
+    for (float& x : raceSim.runnerX) {
+        x += step;
     }
 }
 
@@ -551,8 +558,8 @@ void RunOut() {
         return;
     }
     for (int i = 0; i < kFieldSize; ++i) {
-        Sprite& horse = sHorse[i];
-        if (horse.x >= kScreenEdge) {
+        float& x = raceSim.runnerX[i];
+        if (x >= kScreenEdge) {
             continue;
         }
         const HorseRecord& runner = raceField[i];
@@ -562,7 +569,7 @@ void RunOut() {
         } else if (step > kRunOutFastest) {
             step = 7 - Rand() % 3;
         }
-        horse.x = static_cast<float>(horse.x + step * FrameFactor());
+        x = static_cast<float>(x + step * FrameFactor());
     }
 }
 
@@ -601,6 +608,47 @@ void RunRaceSimClosing() {
 void RunRaceSimFrame() {
     RunRaceSimOpening();
     RunRaceSimClosing();
+}
+
+void MillAtGate() {
+    for (int slot = 0; slot < kFieldSize; ++slot) {
+        HorseRecord& runner = raceField[slot];
+        float& x = raceSim.runnerX[slot];
+        float& y = raceSim.runnerY[slot];
+        if (runner.millCountdown > 0) {
+            runner.millCountdown -= 1;
+            continue;
+        }
+        runner.millCountdown = Rand() % 201;
+        if (runner.millDirection == 0) {
+            runner.millDirection = Rand() % 4 + 1;
+        }
+        // Each step goes one pixel and turns back: along the track (1, 2) or across it (3, 4).
+        switch (runner.millDirection) {
+        case 1:
+            x += 1;
+            runner.millDirection = 2;
+            break;
+        case 2:
+            x -= 1;
+            runner.millDirection = 1;
+            break;
+        case 3:
+            y += 1;
+            runner.millDirection = 4;
+            break;
+        case 4:
+            y -= 1;
+            runner.millDirection = 3;
+            break;
+        default:
+            break;
+        }
+        runner.millCountdown -= 1;
+        // A milling runner stands on whole pixels.
+        x = static_cast<float>(static_cast<int>(x));
+        y = static_cast<float>(static_cast<int>(y));
+    }
 }
 
 void ResetRaceSim() { raceSim = kRaceSimStart; }

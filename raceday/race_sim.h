@@ -17,8 +17,12 @@ constexpr float kScreenEdge = 800.0f; // a runner stops galloping out here
 constexpr int kBoardCycleFrames = 50;
 constexpr int32_t kRaceTimeLimit = 5 * 60 * 60; // five minutes of race time, in 60ths of a second
 
-// One race; ResetRaceSim puts it back (ResetRaceForNextRace calls it).
+// One race; ResetRaceSim puts it back (ResetRaceForNextRace calls it). Where the runners and the
+// post stand is kept here; the view copies it into their sprites when it draws.
 struct RaceSim {
+    float runnerX[kFieldSize];         // each runner's left edge on screen, by slot
+    float runnerY[kFieldSize];         // and its top edge, which is its lane
+    float postX;                       // the finishing post, which slides in on the final approach
     int32_t paceSetter;                // the slot whose burst sets the pace, kept between frames
     float bestBurst;                   // scratch of the pace-setter scan, 0 between uses
     int32_t closerSlot;                // the runner holding the late boost, -1 when none
@@ -38,7 +42,7 @@ struct RaceSim {
 };
 extern RaceSim raceSim;
 
-// Step 1: every runner's trackPos is its sprite's x; places rank on these.
+// Step 1: every runner's trackPos is its x; places rank on these.
 void TakeTrackPositions();
 
 enum class PhotoFinishCall { None, Line, LineAndPause };
@@ -64,16 +68,17 @@ void StepRaceDistance();
 bool DistanceReached(int32_t mark);
 
 // Step 7: the 50-frame cycle; the leader panel shows from its first end, and once the
-// distance is run the finish test is made. Returns 1 on the frame the race finishes.
+// distance is run the finish test is made. Returns 1 on the frame the race finishes: the
+// caller then sets the clock for the next race and switches to the results.
 int StepBoardCycle();
 
 // The last guard after step 7: a race still running after kRaceTimeLimit of race time (counted
 // like the distance, so at any frame rate) is stopped, and step 8 then leaves the runners in
-// their running order. Returns 1 on the frame it stops the race.
+// their running order. Returns 1 on the frame it stops the race, which ends as a finish does;
+// the caller logs the stop.
 int StepRaceClock();
 
-// The finish: the race stops, the clock is set for the next race and the ratings are to be
-// copied again. The view loads the results picture.
+// The finish: the race stops and the ratings are to be copied again.
 void FinishRace();
 
 // Step 8: running places. A runner past the post keeps its place and counts ahead of every
@@ -112,5 +117,9 @@ float PhaseRating(const HorseRecord& runner, int32_t phase);
 
 // The width places and the photo finish measure a nose by: slot 0's horse.
 float HorseWidth();
+
+// The waiting field rocks one pixel to and fro at random moments: called by the frame driver
+// every frame the clock runs on the track before the off.
+void MillAtGate();
 
 void ResetRaceSim();

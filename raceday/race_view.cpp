@@ -24,6 +24,8 @@
 #include "platform/text.h"
 #include "platform/text_fit.h"
 #include "raceday/announcer.h"
+#include "raceday/odds.h"
+#include "raceday/post_time.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
@@ -303,6 +305,15 @@ void LoadResultsPicture() {
     bugLog.Write("Loading results.bmp -- success");
 }
 
+// The runners and the post are drawn where the race has them.
+void PlaceRaceSprites() {
+    for (int slot = 0; slot < kFieldSize; ++slot) {
+        sHorse[slot].x = raceSim.runnerX[slot];
+        sHorse[slot].y = raceSim.runnerY[slot];
+    }
+    sFinishPost.x = raceSim.postX;
+}
+
 void PutBackAtStart(Sprite* sprite) {
     for (const SpriteRow& row : ManifestSprites()) {
         if (row.sprite == sprite) {
@@ -314,7 +325,7 @@ void PutBackAtStart(Sprite* sprite) {
 
 } // namespace
 
-void RunRaceFrame() {
+bool RunRaceFrame() {
     const bool racing = raceRunning != 0;
     if (racing) {
         TakeTrackPositions();
@@ -327,7 +338,7 @@ void RunRaceFrame() {
     DrawBetsPanel();
     if (!racing) {
         KeepCrowdWaiting();
-        return;
+        return false;
     }
     ShowPhotoFinish(TestPhotoFinish());
     UpdateAllLanes();
@@ -336,7 +347,14 @@ void RunRaceFrame() {
     RespawnTrees();
     PlaceProgressMarker();
     StepRaceDistance();
-    if (StepBoardCycle() || StepRaceClock()) {
+    const bool finished = StepBoardCycle() != 0;
+    const bool stopped = !finished && StepRaceClock() != 0;
+    if (stopped) {
+        bugLog.Write("The race has run five minutes without finishing: stopped with the runners "
+                     "in their running order");
+    }
+    if (finished || stopped) {
+        SetPostTimeForNextRace();
         LoadResultsPicture();
     }
     UpdatePlaces();
@@ -350,9 +368,11 @@ void RunRaceFrame() {
     LeaderBonus();
     AnimateRunners();
     SlideGate();
+    return finished || stopped;
 }
 
 void DrawRaceScene() {
+    PlaceRaceSprites();
     DrawSprite(&sTrackPart1);
     DrawSprite(&sTrackPart2);
     DrawSprite(&sTrackPatch1);
@@ -444,44 +464,6 @@ void AlignTiles() {
     }
 }
 
-void MillAtGate() {
-    for (int slot = 0; slot < kFieldSize; ++slot) {
-        HorseRecord& runner = raceField[slot];
-        Sprite& horse = sHorse[slot];
-        if (runner.millCountdown > 0) {
-            runner.millCountdown -= 1;
-            continue;
-        }
-        runner.millCountdown = Rand() % 201;
-        if (runner.millDirection == 0) {
-            runner.millDirection = Rand() % 4 + 1;
-        }
-        // Each step goes one pixel and turns back: along the track (1, 2) or across it (3, 4).
-        switch (runner.millDirection) {
-        case 1:
-            horse.x += 1;
-            runner.millDirection = 2;
-            break;
-        case 2:
-            horse.x -= 1;
-            runner.millDirection = 1;
-            break;
-        case 3:
-            horse.y += 1;
-            runner.millDirection = 4;
-            break;
-        case 4:
-            horse.y -= 1;
-            runner.millDirection = 3;
-            break;
-        default:
-            break;
-        }
-        runner.millCountdown -= 1;
-        SetSpritePosition(&horse, static_cast<int>(horse.x), static_cast<int>(horse.y));
-    }
-}
-
 bool ProgressMarkerAt(int32_t distance, int* x, int* y) {
     for (const MarkerRange& range : kMarkerRanges) {
         if (distance >= range.from && distance <= range.to) {
@@ -517,17 +499,17 @@ void ResetRaceForNextRace() {
     sToteBoard.x = 230;
     SetSpritePosition(&sBetsBoard, 378, 45);
     SetSpriteFrame(&sStartingGate, 0);
-    for (int slot = 0; slot < kFieldSize; ++slot) {
-        SetSpritePosition(&sHorse[slot], 630, 300 + 15 * slot);
-    }
     raceDistance = kRaceDistance;
     racePhase = 1;
     followedPlace = 1;
     boardRefreshCounter = 0;
     boardVisible = 0;
     ResetRaceSim();
+    PlaceRaceSprites();
     // The stretch raised the gallop; the next field parades at its usual volume.
     SetSoundVolume(gallopSound, kGallopVolume);
+    postTimeHold = kPostTimeHold;
+    oddsTimer = kOddsTimerStart;
 }
 
 void ResetRaceView() { raceView = {.crowdVolume = 30, .leaderNames = {}, .drawOrder = {}}; }

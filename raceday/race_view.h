@@ -19,8 +19,9 @@ extern RaceView raceView;
 
 // One frame of the track (304), waiting or racing: called by the frame driver after the
 // ratings were copied. From the off it runs the race: the simulation, the commentary, the
-// scenery; at the finish it loads the results picture and switches to the results.
-void RunRaceFrame();
+// scenery; at the finish it sets the clock for the next race, loads the results picture and
+// returns true, and the frame driver switches to the results.
+bool RunRaceFrame();
 
 // Whether the track's two tiles, where the next race frame draws them, cover the whole screen
 // with opaque pixels: then nothing under them shows and the frame needs no black fill.
@@ -42,10 +43,6 @@ void WrapTiles();
 // the scrolling of track, rail, trees and tote board while the distance is not run.
 void MoveScenery();
 
-// The waiting field rocks one pixel to and fro at random moments: called by the frame driver
-// every frame the clock runs on the track before the off.
-void MillAtGate();
-
 // Where the progress marker stands for a distance; false for the distances between two
 // ranges, which leave it where it was.
 bool ProgressMarkerAt(int32_t distance, int* x, int* y);
@@ -54,8 +51,8 @@ bool ProgressMarkerAt(int32_t distance, int* x, int* y);
 int GallopTicks(int rate, int slot);
 
 // Puts the track back for the next race: every runner and the scenery at their start, the
-// gate closed, the race state and the simulation as at a new race. Called by the results'
-// reset after the bets are paid.
+// gate closed, the race state and the simulation as at a new race, the clock held for its
+// first frames and the odds timer full. Called by the results' reset after the bets are paid.
 void ResetRaceForNextRace();
 
 void ResetRaceView();

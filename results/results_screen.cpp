@@ -14,7 +14,6 @@
 #include "platform/sound.h"
 #include "platform/text.h"
 #include "platform/text_fit.h"
-#include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
@@ -263,10 +262,6 @@ void ResetForNextRace() {
     ResetRaceForNextRace();
     SetSpritePosition(&sResults, 1, 1);
     SetSpritePosition(&sBetsBoard, 378, 45);
-    raceDistance = kRaceDistance;
-    followedPlace = 1;
-    postTimeHold = kPostTimeHold;
-    oddsTimer = kOddsTimerStart;
     RestartFieldDraw();
     ResetPlayerResults();
     resultsFrames = 0;

@@ -20,6 +20,7 @@
 #include "raceday/post_time.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
+#include "raceday/race_sim.h"
 #include "raceday/race_view.h"
 #include "results/results_screen.h"
 #include "screens/help.h"
@@ -214,7 +215,9 @@ int Game_Main() {
     }
     if (gameState == kStateTrack) {
         CopyRatingsForTheRace();
-        RunRaceFrame();
+        if (RunRaceFrame()) {
+            gameState = kStateResults;
+        }
     }
     if (gameState == kStateTrack || gameState == kStateRaceCard) {
         if (gameState == kStateTrack) {

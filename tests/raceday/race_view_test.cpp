@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "platform/clock.h"
 #include "platform/display.h"
@@ -18,11 +19,13 @@
 #include "raceday/post_time.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
+#include "shell/debug_log.h"
 #include "shell/frame_driver.h"
 #include "shell/frame_timing.h"
 #include "shell/game_reset.h"
 #include "shell/game_state.h"
 #include "shell/settings_file.h"
+#include "tests/test_support.h"
 #include "tools/racesim/headless_race.h"
 
 namespace {
@@ -61,8 +64,8 @@ class RaceViewTest : public ::testing::Test {
         racePhase = 2;
         boardVisible = 1;
         for (int i = 0; i < kFieldSize; ++i) {
-            sHorse[i].x = 640.0f - 30.0f * i;
-            sHorse[i].y = 301.0f + 15.0f * i;
+            raceSim.runnerX[i] = 640.0f - 30.0f * i;
+            raceSim.runnerY[i] = 301.0f + 15.0f * i;
             raceField[i].phaseTimer = 100000;
         }
     }
@@ -167,7 +170,7 @@ TEST_F(RaceViewTest, AtThirtyFramesASecondTheMarkerStopsAt4688AndStaysPut4376) {
 TEST_F(RaceViewTest, HorsesHigherOnScreenGoBehindAndLevelOnesShareADepth) {
     const float lanes[kFieldSize] = {301, 316, 316, 331, 301, 346, 361, 376, 391, 406};
     for (int i = 0; i < kFieldSize; ++i) {
-        sHorse[i].y = lanes[i];
+        raceSim.runnerY[i] = lanes[i];
     }
     DrawRaceScene();
     EXPECT_EQ(raceView.drawOrder[0], 2);
@@ -230,7 +233,7 @@ TEST_F(RaceViewTest, ALeaderButtonLiftsOnePixelUnderTheMouseAndAClickFollowsItsP
 
 TEST_F(RaceViewTest, AButtonWhoseRunnerStandsLevelStaysWhereItWas) {
     RunnersSpreadOut();
-    sHorse[2].x = sHorse[3].x; // places 3 and 4 level: both 4th, nobody 3rd
+    raceSim.runnerX[2] = raceSim.runnerX[3]; // places 3 and 4 level: both 4th, nobody 3rd
     sLeaderButton[3].x = 25.0f;
     mouseX = 45;
     mouseY = 545;
@@ -243,8 +246,8 @@ TEST_F(RaceViewTest, TheWaitingFieldRocksOnePixelToAndFro) {
     for (int frame = 0; frame < 2000; ++frame) {
         MillAtGate();
         for (int i = 0; i < kFieldSize; ++i) {
-            const float dx = sHorse[i].x - 630.0f;
-            const float dy = sHorse[i].y - (300.0f + 15 * i);
+            const float dx = raceSim.runnerX[i] - 630.0f;
+            const float dy = raceSim.runnerY[i] - (300.0f + 15 * i);
             ASSERT_TRUE(dx == 0 || dy == 0) << i;
             ASSERT_LE(std::fabs(dx), 1.0f);
             ASSERT_LE(std::fabs(dy), 1.0f);
@@ -293,13 +296,13 @@ TEST_F(RaceViewTest, ThePhotoFinishPausesASecondAndAHalfOnceAndHoldsTheFrameRate
     raceRunning = 1;
     raceDistance = 0;
     racePhase = 3;
-    sFinishPost.x = 705.0f;
+    raceSim.postX = 705.0f;
     for (int i = 0; i < kFieldSize; ++i) {
-        sHorse[i].x = 400.0f - 10.0f * i;
+        raceSim.runnerX[i] = 400.0f - 10.0f * i;
         raceField[i].finishPlace = i + 1;
     }
-    sHorse[0].x = 705.0f + 30.0f - 106.0f;
-    sHorse[1].x = sHorse[0].x - 20.0f;
+    raceSim.runnerX[0] = 705.0f + 30.0f - 106.0f;
+    raceSim.runnerX[1] = raceSim.runnerX[0] - 20.0f;
     framesPerSecond = 61;
     const int64_t before = PresentedFrameCount();
     RunRaceFrame();
@@ -309,6 +312,50 @@ TEST_F(RaceViewTest, ThePhotoFinishPausesASecondAndAHalfOnceAndHoldsTheFrameRate
     EXPECT_EQ(holdFrames, 61);
     RunRaceFrame();
     EXPECT_EQ(PresentedFrameCount() - before, paused);
+}
+
+// The frame that ends a race, at the finish or by the time limit, says so once (the frame
+// driver then switches to the results) and sets the clock for the next race; a stop is logged.
+TEST_F(RaceViewTest, TheFrameThatEndsARaceSaysSoOnceAndSetsTheClockForTheNext) {
+    ScratchFolder folder;
+    PrepareGameDataFolder(folder.path()); // the results picture
+    const WorkingDirectory inFolder(folder.path());
+    bugLog.Open();
+    struct Ending {
+        bool timeUp;
+        int32_t fast;
+        int32_t minutes;
+    };
+    timeBetweenRaces = 3;
+    for (const Ending ending : {Ending{false, 0, 3}, Ending{true, 1, 1}}) {
+        ResetRaceForNextRace();
+        RunnersSpreadOut();
+        fastPostTime = ending.fast;
+        if (ending.timeUp) {
+            raceSim.raceTime = kRaceTimeLimit - 1;
+        } else {
+            raceDistance = 0;
+            boardRefreshCounter = kBoardCycleFrames - 1;
+            for (int i = 0; i < kFieldSize; ++i) {
+                raceSim.runnerX[i] = 805.0f; // every runner stopped beyond the edge
+            }
+        }
+        int ends = 0;
+        for (int frame = 0; frame < 3; ++frame) {
+            ends += RunRaceFrame() ? 1 : 0;
+        }
+        EXPECT_EQ(ends, 1) << ending.timeUp;
+        EXPECT_EQ(raceRunning, 0) << ending.timeUp;
+        EXPECT_EQ(postTimeMinutes, ending.minutes) << ending.timeUp;
+        EXPECT_EQ(postTimeSeconds, 0.0f) << ending.timeUp;
+    }
+    bugLog.Close();
+    DestroySprite(&sResults);
+    int logged = 0;
+    for (const std::string& line : ReadLines(folder.File("buglog.txt"))) {
+        logged += line.find("run five minutes without finishing") != std::string::npos;
+    }
+    EXPECT_EQ(logged, 1);
 }
 
 TEST_F(RaceViewTest, TheResetPutsTheTrackBackForTheNextRace) {

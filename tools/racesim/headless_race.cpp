@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "platform/asset_manifest.h"
-#include "platform/game_sprites.h"
 #include "platform/random.h"
 #include "platform/sprite.h"
 #include "raceday/announcer.h"
@@ -68,8 +67,8 @@ bool SameRatings(const Ratings& before) {
 bool AllFinite() {
     for (int i = 0; i < kFieldSize; ++i) {
         const HorseRecord& runner = raceField[i];
-        for (const float value : {sHorse[i].x, sHorse[i].y, runner.curAcceleration, runner.curSpeed,
-                                  runner.curClosing}) {
+        for (const float value : {raceSim.runnerX[i], raceSim.runnerY[i], runner.curAcceleration,
+                                  runner.curSpeed, runner.curClosing}) {
             if (!std::isfinite(value)) {
                 return false;
             }
