@@ -24,89 +24,6 @@ namespace {
 
 constexpr ClipRect kScreenRect{0, 0, kScreenWidth, kScreenHeight};
 
-// Every sprite shutdown releases, counted once each while it still holds its frames.
-Sprite* const kShutdownSprites[] = {
-    &sTrackPart1,
-    &sTrackPart2,
-    &sHorse[0],
-    &sHorse[1],
-    &sHorse[2],
-    &sHorse[3],
-    &sHorse[4],
-    &sHorse[5],
-    &sHorse[6],
-    &sHorse[7],
-    &sHorse[8],
-    &sHorse[9],
-    &sTree1,
-    &sTree2,
-    &sTree3,
-    &sTree4,
-    &sMenuBackground,
-    &sMenuHorse,
-    &sChampion,
-    &sTrackPatch1,
-    &sTrackPatch2,
-    &sToteBoard,
-    &sProgressMarker,
-    &sProgressMap,
-    &sRunnerListPanel,
-    &sBetsBoard,
-    &titleBanner,
-    &sGame,
-    &sSettings,
-    &sCredits,
-    &sExit,
-    &sButtonA,
-    &sBet,
-    &sPostTimeText,
-    &sMoneyPanel,
-    &sPlayers[0],
-    &sPlayers[1],
-    &sPlayers[2],
-    &sPlayers[3],
-    &sBack,
-    &sGoButton,
-    &sRaceLabel,
-    &sLabelB,
-    &sHighlight,
-    &sRunnerButton[0],
-    &sRunnerButton[1],
-    &sRunnerButton[2],
-    &sRunnerButton[3],
-    &sRunnerButton[4],
-    &sRunnerButton[5],
-    &sRunnerButton[6],
-    &sRunnerButton[7],
-    &sRunnerButton[8],
-    &sRunnerButton[9],
-    &sStartingGate,
-    &sLeaderButton[0],
-    &sLeaderButton[1],
-    &sLeaderButton[2],
-    &sLeaderButton[3],
-    &sFinishPost,
-    &sOptionsPanel,
-    &sPostTimeOption,
-    &sAnnouncerOption,
-    &sRacesOption,
-    &sSpareButton,
-    &sSimOption,
-    &sStakesDaysOption,
-    &sTodaysChamp,
-    &sIntroA,
-    &sIntroB,
-    &sIntroC,
-    &sIntroD,
-    &sResults,
-    &sResetNotice,
-    &sStakesNotice,
-    &sPlayerTab[0],
-    &sPlayerTab[1],
-    &sPlayerTab[2],
-    &sPlayerTab[3],
-};
-
 void PlayIntro() {
     bugLog.Write("Doing intro...");
     // The intro stands in for the main loop: it hears the window too, and a close ends it.
@@ -218,7 +135,8 @@ void InitiateGame() {
 
 int ReleaseGameSprites() {
     int released = 0;
-    for (Sprite* sprite : kShutdownSprites) {
+    // Counted once each while it still holds its frames.
+    for (Sprite* sprite : GameSprites()) {
         if (SpriteIsLive(sprite)) {
             DestroySprite(sprite);
             released += 1;
