@@ -1,6 +1,7 @@
 // The asset manifest: which picture feeds which sprite and which sound fills which slot.
 #include "platform/asset_manifest.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -207,63 +208,52 @@ void LoadGameBitmaps() {
 
 namespace {
 
-struct RunnerFamily {
-    std::array<int, kAnnouncedRunners>* slots;
-    const char* format; // under sounds/announcer/, with the runner number
+// A family of the sound list; a CLIPS line and its ALONGSIDE lines make one round, loaded turn
+// about by number.
+struct Family {
+    int* slots;
+    int count;
+    const char* format; // with the number, or the one clip's path
+    bool numbered;
 };
 
-// For each runner number, its clips in this order.
-const RunnerFamily kRunnerFamilies[] = {
-    {&stretchSounds, "stretch%i.wav"},          {&genericPhraseSounds, "generic_phrase%i.wav"},
-    {&upFrontCalmSounds, "%iUpFront_calm.wav"}, {&upFrontMedSounds, "%iUpFront_med.wav"},
-    {&upFrontExSounds, "%iUpFront_ex.wav"},     {&upFrontEx2Sounds, "%iUpFront_ex2.wav"},
-    {&upFrontEx3Sounds, "%iUpFront_ex3.wav"},   {&upFrontMed2Sounds, "%iUpFront_med2.wav"},
-    {&upFrontMed3Sounds, "%iUpFront_med3.wav"}, {&inCommandCalmSounds, "%iincommand_calm.wav"},
-    {&strugglingSounds, "%istruggling.wav"},    {&struggling2Sounds, "%istruggling2.wav"},
-    {&goodStartSounds, "%igoodstart.wav"},      {&badStartSounds, "%ibadstart.wav"},
-};
+std::vector<std::vector<Family>> SoundRounds() {
+    std::vector<std::vector<Family>> rounds;
+#define CLIP(name, path) rounds.push_back({{&name, 1, path, false}});
+#define CLIPS(name, count, format) rounds.push_back({{name.data(), count, format, true}});
+#define ALONGSIDE(name, count, format) rounds.back().push_back({name.data(), count, format, true});
+#define UNLISTED(name)
+    GAME_SOUNDS(CLIP, CLIPS, ALONGSIDE, UNLISTED)
+#undef CLIP
+#undef CLIPS
+#undef ALONGSIDE
+#undef UNLISTED
+    return rounds;
+}
 
-std::string Numbered(const char* folder, const char* format, int n) {
-    char name[64];
-    std::snprintf(name, sizeof name, format, n);
-    return std::string(folder) + name;
+std::string Numbered(const char* format, int n) {
+    char path[64];
+    std::snprintf(path, sizeof path, format, n);
+    return path;
 }
 
 std::vector<SoundRow> BuildSoundTable() {
-    std::vector<SoundRow> rows = {
-        {&postcallSound, "sounds/postcall.wav"},      {&click1Sound, "sounds/click1.wav"},
-        {&click2Sound, "sounds/click2.wav"},          {&crowdSound, "sounds/crowd.wav"},
-        {&mainCrowdSound, "sounds/maincrowd.wav"},    {&gallopSound, "sounds/gallop.wav"},
-        {&theirOffSound, "sounds/theiroffsound.wav"}, {&cashSound, "sounds/cash.wav"},
-        {&horseSounds[0], "sounds/horse1.wav"},       {&horseSounds[1], "sounds/horse2.wav"},
-        {&horseSounds[2], "sounds/horse3.wav"},       {&horseSounds[3], "sounds/horse4.wav"},
-        {&backgroundSound, "sounds/background.wav"},  {&explodeSound, "sounds/explode.wav"},
-    };
-    for (int k = 0; k < 3; ++k) {
-        rows.push_back({&oneMinuteSounds[k], Numbered("sounds/", "1minute%i.wav", k + 1)});
-        rows.push_back({&thirtySecondsSounds[k], Numbered("sounds/", "30seconds%i.wav", k + 1)});
-        rows.push_back({&postTimeSounds[k], Numbered("sounds/", "posttime%i.wav", k + 1)});
-    }
-    for (int n = 1; n <= kAnnouncedRunners; ++n) {
-        for (const RunnerFamily& family : kRunnerFamilies) {
-            rows.push_back(
-                {&(*family.slots)[n - 1], Numbered("sounds/announcer/", family.format, n)});
+    std::vector<SoundRow> rows;
+    for (const std::vector<Family>& round : SoundRounds()) {
+        int longest = 0;
+        for (const Family& family : round) {
+            longest = std::max(longest, family.count);
         }
-        if (n <= kTheirOffCalls) {
-            rows.push_back(
-                {&theirOffCalls[n - 1], Numbered("sounds/announcer/", "theiroff%i.wav", n)});
+        for (int n = 1; n <= longest; ++n) {
+            for (const Family& family : round) {
+                if (n > family.count) {
+                    continue;
+                }
+                rows.push_back({&family.slots[n - 1],
+                                family.numbered ? Numbered(family.format, n) : family.format});
+            }
         }
     }
-    for (int n = 1; n <= kGenericLines; ++n) {
-        rows.push_back(
-            {&genericCalmSounds[n - 1], Numbered("sounds/announcer/", "generic_calm%i.wav", n)});
-        rows.push_back(
-            {&genericMedSounds[n - 1], Numbered("sounds/announcer/", "generic_med%i.wav", n)});
-        rows.push_back(
-            {&genericExSounds[n - 1], Numbered("sounds/announcer/", "generic_ex%i.wav", n)});
-    }
-    rows.push_back({&comeOnSound, "sounds/comeon.wav"});
-    rows.push_back({&atFirstQuarterPoleSound, "sounds/announcer/atfirstquarterpole.wav"});
     return rows;
 }
 
