@@ -39,19 +39,9 @@ void PlayIntro() {
 } // namespace
 
 void MakeFonts() {
-    fontComic18 = MakeFont(18, "Comic Sans MS", "r");
-    fontComic14 = MakeFont(14, "Comic Sans MS", "r");
-    fontComic17 = MakeFont(17, "Comic Sans MS", "r");
-    fontArial20 = MakeFont(20, "Arial", "i");
-    fontArial21 = MakeFont(21, "Arial", "i");
-    fontArial22 = MakeFont(22, "Arial", "r");
-    fontArial25 = MakeFont(25, "Arial", "i");
-    fontArial30 = MakeFont(30, "Arial", "i");
-    fontArial40 = MakeFont(40, "Arial", "i");
-    fontArial50 = MakeFont(50, "Arial", "i");
-    fontArialBold9 = MakeFont(9, "Arial", "b");
-    fontArial18 = MakeFont(18, "Arial", "r");
-    fontComic11 = MakeFont(11, "Comic Sans MS", "r");
+#define GAME_FONT_MAKE(name, height, face, style) name = MakeFont(height, face, style);
+    GAME_FONTS(GAME_FONT_MAKE)
+#undef GAME_FONT_MAKE
 }
 
 int Game_Init() {
