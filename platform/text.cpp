@@ -425,6 +425,10 @@ int DrawSurfaceText(const char* line, int x, int y, uint32_t colour, Surface* su
     return 1;
 }
 
+int Text(const char* text, int x, int y, uint32_t colour, const Font* font) {
+    return DrawSurfaceText(text, x, y, colour, backBuffer, font);
+}
+
 const Font* DialogFont(bool bold) {
     Font*& font = text.dialogFonts[bold ? 1 : 0];
     if (font == nullptr) {

@@ -48,6 +48,9 @@ int FontAscent(const Font* font);
 int DrawSurfaceText(const char* text, int x, int y, uint32_t colour, Surface* surface,
                     const Font* font);
 
+// DrawSurfaceText on the back buffer, where every screen letters.
+int Text(const char* text, int x, int y, uint32_t colour, const Font* font);
+
 // The face dialogs and message boxes letter in, regular or bold; made when first asked for.
 const Font* DialogFont(bool bold);
 

@@ -58,16 +58,11 @@ constexpr Tab kTabs[kMaxPlayers] = {{180, 105, 5}, {215, 105, 7}, {260, 105, 8},
 constexpr const char* kRoundLines[4] = {"Round %i/4   Race %i/10", "Round %i/4   Race %i/4",
                                         "Round %i/4   Race %i/2", "Round %i/4   Race %i/1"};
 
-char line[100]; // every formatted line goes through here and is drawn at once
-
 bool Hovered(const Sprite& sprite) { return SpriteHit(&sprite, mouseX, mouseY) != 0; }
 bool Clicked() { return mouseState.buttons[0] && leftWasUp; }
 
-void Text(const char* text, int x, int y, uint32_t colour, const Font* font) {
-    DrawSurfaceText(text, x, y, colour, backBuffer, font);
-}
-
 void DrawRows() {
+    char line[100];
     std::vector<LineParts> names;
     for (const HorseRecord& runner : raceField) {
         names.push_back({"", runner.name, "", kCardNameWidth});
@@ -94,6 +89,7 @@ void DrawRows() {
 }
 
 void DrawMoney() {
+    char line[100];
     SetSpriteFrame(&sBet, 0);
     DrawSprite(&sBet);
     if (sBetsBoard.x != 500.0f) {
@@ -181,6 +177,7 @@ void SlideLabels() {
 }
 
 void DrawClockAndRace() {
+    char line[100];
     DrawSprite(&sPostTimeText);
     FormatPostTime(line, sizeof line, "%02d : %02.0f");
     Text(line, static_cast<int>(sPostTimeText.x) + 120, static_cast<int>(sPostTimeText.y), 0x646464,
@@ -193,6 +190,7 @@ void DrawClockAndRace() {
 }
 
 void DrawStakesLines() {
+    char line[100];
     if (stakesRound < 1 || stakesRound > 4) {
         return;
     }
@@ -250,6 +248,7 @@ void DrawRaceCard() {
 }
 
 void DrawBetsColumn() {
+    char line[100];
     const PlayerRecord& player = Player(currentPlayer);
     constexpr const char* kForms[3] = {"$%i - Win", "$%i - Place", "$%i - Show"};
     const int type = -player.betType - 1;
@@ -263,6 +262,7 @@ void DrawBetsColumn() {
 }
 
 void DrawBetsPanel() {
+    char line[100];
     constexpr int kLineY[kMaxPlayers] = {29, 55, 81, 107};
     constexpr const char* kForms[3] = {"$%i on #%i to WIN", "$%i on #%i to PLACE",
                                        "$%i on #%i to SHOW"};
@@ -292,6 +292,7 @@ void DrawBetsPanel() {
 }
 
 void DrawRunnerOdds(int slot, OddsPlace place) {
+    char line[100];
     if (slot < 0 || slot >= kFieldSize ||
         !FormatOdds(oddsCode[slot], OddsForm::Race, line, sizeof line)) {
         return;

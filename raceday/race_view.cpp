@@ -100,18 +100,13 @@ Sprite* const kTrackSprites[] = {
     &sBetsBoard,       &sFinishPost,      &sStartingGate,    &sProgressMap,    &sProgressMarker,
     &sLeaderButton[0], &sLeaderButton[1], &sLeaderButton[2], &sLeaderButton[3]};
 
-char line[100]; // every formatted line goes through here and is drawn at once
-
-void Text(const char* text, int x, int y, uint32_t colour, const Font* font) {
-    DrawSurfaceText(text, x, y, colour, backBuffer, font);
-}
-
 void Move(Sprite* sprite, double dx) { sprite->x = static_cast<float>(sprite->x + dx); }
 
 double FrameFactor() { return frameFactor; }
 
 // THE FIELD's rows are 9 pixels apart: lettered in a face of that height, one row to a band.
 void DrawRunnerList() {
+    char line[100];
     std::vector<LineParts> names;
     for (const HorseRecord& runner : raceField) {
         names.push_back({"", runner.name, "", kFieldNameWidth});

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/display.h"
 #include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
@@ -49,12 +48,6 @@ constexpr int kOrderRoom = 215;
 // cannot reach a 4.5:1 contrast on its light paper.
 constexpr uint32_t kPlacedColour = 0x006060;
 constexpr uint32_t kNoteRed = 0x0000C8;
-
-char line[100];
-
-void Text(const char* text, int x, int y, uint32_t colour, const Font* font) {
-    DrawSurfaceText(text, x, y, colour, backBuffer, font);
-}
 
 void KeepCrowdQuiet() {
     if (raceView.crowdVolume != 5) {
@@ -104,6 +97,7 @@ bool ClockSaysLeave() {
 }
 
 void DrawClockAndRace() {
+    char line[100];
     FormatPostTime(line, sizeof line, "%02d : %02.0f");
     Text(line, 300, 155, kClockColour, fontArial25);
     if (stakesRound != 4) {
@@ -116,6 +110,7 @@ void DrawClockAndRace() {
 // Prices are lettered a size down from the board's 21 pixels, on the same baseline, so the
 // show column's "17.82" stays clear of the board's right edge.
 void DrawPrice(double price, int x, int y) {
+    char line[100];
     std::snprintf(line, sizeof line, "%.2f", price);
     Text(line, x, y + FontAscent(fontArial21) - FontAscent(fontArial18), kMoneyColour, fontArial18);
 }
@@ -170,6 +165,7 @@ void DrawOrder() {
 }
 
 void DrawReturns() {
+    char line[100];
     for (int p = 1; p <= numPlayers && p <= kMaxPlayers; ++p) {
         const PlayerRecord& player = Player(p);
         if (BetIsOnCurrentRace(player)) {
