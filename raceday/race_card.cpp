@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/button.h"
 #include "platform/dialog.h"
 #include "platform/display.h"
 #include "platform/game_sounds.h"
@@ -58,7 +59,6 @@ constexpr Tab kTabs[kMaxPlayers] = {{180, 105, 5}, {215, 105, 7}, {260, 105, 8},
 constexpr const char* kRoundLines[4] = {"Round %i/4   Race %i/10", "Round %i/4   Race %i/4",
                                         "Round %i/4   Race %i/2", "Round %i/4   Race %i/1"};
 
-bool Hovered(const Sprite& sprite) { return SpriteHit(&sprite, mouseX, mouseY) != 0; }
 bool Clicked() { return mouseState.buttons[0] && leftWasUp; }
 
 void DrawRows() {
@@ -110,18 +110,16 @@ void DrawColumnHeads() {
 }
 
 void RunGoButton() {
-    if (Hovered(sGoButton)) {
-        SetSpritePosition(&sGoButton, 691, 531);
-        DrawHint("Go out to the track!");
-        if (Clicked()) {
-            PlaySoundSlot(click1Sound, 0);
-            gameState = kStateTrack;
-            SetSpritePosition(&sBetsBoard, 343, 45);
-            raceRunning = 0;
-            boardVisible = 0;
-        }
-    } else {
-        SetSpritePosition(&sGoButton, 690, 530);
+    if (!HoverButton(&sGoButton, Sinks(690, 530))) {
+        return;
+    }
+    DrawHint("Go out to the track!");
+    if (Clicked()) {
+        PlaySoundSlot(click1Sound, 0);
+        gameState = kStateTrack;
+        SetSpritePosition(&sBetsBoard, 343, 45);
+        raceRunning = 0;
+        boardVisible = 0;
     }
 }
 
@@ -129,9 +127,7 @@ void RunPlayerTabs() {
     const int count = numPlayers >= 2 && numPlayers <= kMaxPlayers ? numPlayers : 0;
     for (int p = 0; p < count; ++p) {
         Sprite& tab = sPlayerTab[p];
-        const bool hovered = Hovered(tab);
-        SetSpritePosition(&tab, kTabs[p].restX + (hovered ? 2 : 0),
-                          kTabs[p].restY + (hovered ? 4 : 0));
+        const bool hovered = HoverButton(&tab, Sinks(kTabs[p].restX, kTabs[p].restY, 2, 4));
         DrawSprite(&tab);
         if (hovered) {
             Text(Player(p + 1).name, static_cast<int>(tab.x), static_cast<int>(tab.y) - 15,
@@ -205,8 +201,7 @@ void RunRunnerButtons() {
         const int restX = k == 10 ? 138 : 152;
         const int restY = 245 + kRowHeight * (k - 1);
         SetSpritePosition(&button, restX, restY);
-        const bool hovered = Hovered(button);
-        SetSpriteFrame(&button, hovered ? 1 : 0);
+        const bool hovered = HoverButton(&button, kLights);
         if (hovered) {
             // Rows 3 and 9 have their own pressed positions.
             const int pressedX = k == 3 ? 151 : k == 9 ? 154 : restX + 1;

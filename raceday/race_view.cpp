@@ -12,6 +12,7 @@
 
 #include "platform/asset_manifest.h"
 #include "platform/bitmap.h"
+#include "platform/button.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/events.h"
@@ -198,13 +199,8 @@ void RunLeaderPanel() {
         const int room = kLeaderNameRoom[place - 1];
         DrawFittedLine(FitLine({fontComic17, fontComic14}, {"", name, "", room}),
                        static_cast<int>(button.x) + 55, 535, kRed, kCaptionPlate);
-        if (SpriteHit(&button, mouseX, mouseY)) {
-            SetSpritePosition(&button, rest.x + 1, rest.y + 1);
-            if (Clicked()) {
-                followedPlace = place;
-            }
-        } else {
-            SetSpritePosition(&button, rest.x, rest.y);
+        if (HoverButton(&button, Sinks(rest.x, rest.y)) && Clicked()) {
+            followedPlace = place;
         }
     }
 }

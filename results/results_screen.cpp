@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/button.h"
 #include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
@@ -78,8 +79,7 @@ void DrawBoard() {
 
 // Returns true when the button left the screen.
 bool RunContinueButton() {
-    const bool hovered = SpriteHit(&sBack, mouseX, mouseY) != 0;
-    SetSpritePosition(&sBack, hovered ? 376 : 375, hovered ? 526 : 525);
+    const bool hovered = HoverButton(&sBack, Sinks(375, 525));
     if (raceOfDay != 10) {
         DrawSprite(&sBack);
     }
