@@ -2,33 +2,28 @@
 // shows it, released at shutdown.
 #include "platform/game_sprites.h"
 
-Sprite sTrackPart1, sTrackPart2;
-Sprite sHorse[kRunnerCount];
-Sprite sTree1, sTree2, sTree3, sTree4;
-Sprite sTrackPatch1, sTrackPatch2;
-Sprite sToteBoard;
-Sprite sProgressMarker, sProgressMap;
-Sprite sRunnerListPanel;
-Sprite sStartingGate;
-Sprite sLeaderButton[4];
-Sprite sFinishPost;
+#include <vector>
 
-Sprite sMenuBackground, sMenuHorse;
-Sprite titleBanner;
-Sprite sGame, sSettings, sCredits, sExit;
-Sprite sPlayers[4];
-Sprite sStakesNotice;
+#define GAME_SPRITE_DEFINE_ONE(name, ...) Sprite name;
+#define GAME_SPRITE_DEFINE_MANY(name, count, ...) Sprite name[count];
+GAME_SPRITES(GAME_SPRITE_DEFINE_ONE, GAME_SPRITE_DEFINE_ONE, GAME_SPRITE_DEFINE_MANY,
+             GAME_SPRITE_DEFINE_ONE, GAME_SPRITE_DEFINE_MANY)
+#undef GAME_SPRITE_DEFINE_ONE
+#undef GAME_SPRITE_DEFINE_MANY
 
-Sprite sButtonA, sBet, sPostTimeText, sMoneyPanel;
-Sprite sGoButton, sRaceLabel, sLabelB, sHighlight;
-Sprite sRunnerButton[kRunnerCount];
-Sprite sTrack;
-
-Sprite sBetsBoard, sBack;
-Sprite sResults, sChampion, sTodaysChamp, sResetNotice;
-
-Sprite sOptionsPanel, sPostTimeOption, sAnnouncerOption, sRacesOption;
-Sprite sSpareButton, sSimOption, sStakesDaysOption;
-
-Sprite sPlayerTab[4];
-Sprite sIntroA, sIntroB, sIntroC, sIntroD;
+std::span<Sprite* const> GameSprites() {
+    static const std::vector<Sprite*> kAll = [] {
+        std::vector<Sprite*> all;
+#define GAME_SPRITE_LIST_ONE(name, ...) all.push_back(&name);
+#define GAME_SPRITE_LIST_MANY(name, count, ...)                                                    \
+    for (Sprite & element : name) {                                                                \
+        all.push_back(&element);                                                                   \
+    }
+        GAME_SPRITES(GAME_SPRITE_LIST_ONE, GAME_SPRITE_LIST_ONE, GAME_SPRITE_LIST_MANY,
+                     GAME_SPRITE_LIST_ONE, GAME_SPRITE_LIST_MANY)
+#undef GAME_SPRITE_LIST_ONE
+#undef GAME_SPRITE_LIST_MANY
+        return all;
+    }();
+    return kAll;
+}

@@ -23,19 +23,9 @@ struct Font {
     bool hasAscii; // every printable ASCII character: such lines need no look for other faces
 };
 
-Font* fontComic18 = nullptr;
-Font* fontComic14 = nullptr;
-Font* fontComic17 = nullptr;
-Font* fontArial20 = nullptr;
-Font* fontArial21 = nullptr;
-Font* fontArial22 = nullptr;
-Font* fontArial25 = nullptr;
-Font* fontArial30 = nullptr;
-Font* fontArial40 = nullptr;
-Font* fontArial50 = nullptr;
-Font* fontArialBold9 = nullptr;
-Font* fontArial18 = nullptr;
-Font* fontComic11 = nullptr;
+#define GAME_FONT_DEFINE(name, ...) Font* name = nullptr;
+GAME_FONTS(GAME_FONT_DEFINE)
+#undef GAME_FONT_DEFINE
 
 namespace {
 
@@ -435,6 +425,10 @@ int DrawSurfaceText(const char* line, int x, int y, uint32_t colour, Surface* su
     return 1;
 }
 
+int Text(const char* text, int x, int y, uint32_t colour, const Font* font) {
+    return DrawSurfaceText(text, x, y, colour, backBuffer, font);
+}
+
 const Font* DialogFont(bool bold) {
     Font*& font = text.dialogFonts[bold ? 1 : 0];
     if (font == nullptr) {
@@ -498,10 +492,9 @@ void ReleaseFonts() {
     text.fonts.clear();
     text.fallback = nullptr;
     text.dialogFonts[0] = text.dialogFonts[1] = nullptr;
-    fontComic18 = fontComic14 = fontComic17 = nullptr;
-    fontArial20 = fontArial21 = fontArial22 = fontArial25 = nullptr;
-    fontArial30 = fontArial40 = fontArial50 = nullptr;
-    fontArialBold9 = fontArial18 = fontComic11 = nullptr;
+#define GAME_FONT_FORGET(name, ...) name = nullptr;
+    GAME_FONTS(GAME_FONT_FORGET)
+#undef GAME_FONT_FORGET
     if (TTF_WasInit()) {
         TTF_Quit();
     }

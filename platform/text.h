@@ -6,23 +6,28 @@
 struct Font;
 struct Surface;
 
-// The ten fonts of the game, made by start-up in this order; they live for the whole run.
-extern Font* fontComic18;
-extern Font* fontComic14;
-extern Font* fontComic17;
-extern Font* fontArial20;
-extern Font* fontArial21;
-extern Font* fontArial22;
-extern Font* fontArial25;
-extern Font* fontArial30;
-extern Font* fontArial40;
-extern Font* fontArial50;
+// The one list of the game's fonts, FONT(name, height, face, style) as MakeFont takes them, in
+// the order start-up makes them; they live for the whole run. The last three are smaller faces
+// for lines that must fit a narrow room: THE FIELD's 9-pixel rows, names and prices beside other
+// columns.
+#define GAME_FONTS(FONT)                                                                           \
+    FONT(fontComic18, 18, "Comic Sans MS", "r")                                                    \
+    FONT(fontComic14, 14, "Comic Sans MS", "r")                                                    \
+    FONT(fontComic17, 17, "Comic Sans MS", "r")                                                    \
+    FONT(fontArial20, 20, "Arial", "i")                                                            \
+    FONT(fontArial21, 21, "Arial", "i")                                                            \
+    FONT(fontArial22, 22, "Arial", "r")                                                            \
+    FONT(fontArial25, 25, "Arial", "i")                                                            \
+    FONT(fontArial30, 30, "Arial", "i")                                                            \
+    FONT(fontArial40, 40, "Arial", "i")                                                            \
+    FONT(fontArial50, 50, "Arial", "i")                                                            \
+    FONT(fontArialBold9, 9, "Arial", "b")                                                          \
+    FONT(fontArial18, 18, "Arial", "r")                                                            \
+    FONT(fontComic11, 11, "Comic Sans MS", "r")
 
-// Smaller faces, made by start-up after the ten, for lines that must fit a narrow room: THE
-// FIELD's 9-pixel rows, names and prices beside other columns.
-extern Font* fontArialBold9;
-extern Font* fontArial18;
-extern Font* fontComic11;
+#define GAME_FONT_DECLARE(name, ...) extern Font* name;
+GAME_FONTS(GAME_FONT_DECLARE)
+#undef GAME_FONT_DECLARE
 
 // A font of the face ("Arial", "Comic Sans MS", resolved through fontconfig) whose cell
 // (ascent plus descent) is height pixels. Style "b" is bold; every other code is regular.
@@ -42,6 +47,9 @@ int FontAscent(const Font* font);
 // Drawing on primarySurface shows at once. An empty string draws nothing. Returns 1 when drawn.
 int DrawSurfaceText(const char* text, int x, int y, uint32_t colour, Surface* surface,
                     const Font* font);
+
+// DrawSurfaceText on the back buffer, where every screen letters.
+int Text(const char* text, int x, int y, uint32_t colour, const Font* font);
 
 // The face dialogs and message boxes letter in, regular or bold; made when first asked for.
 const Font* DialogFont(bool bold);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/button.h"
 #include "platform/dialog.h"
 #include "platform/display.h"
 #include "platform/game_sounds.h"
@@ -58,16 +59,10 @@ constexpr Tab kTabs[kMaxPlayers] = {{180, 105, 5}, {215, 105, 7}, {260, 105, 8},
 constexpr const char* kRoundLines[4] = {"Round %i/4   Race %i/10", "Round %i/4   Race %i/4",
                                         "Round %i/4   Race %i/2", "Round %i/4   Race %i/1"};
 
-char line[100]; // every formatted line goes through here and is drawn at once
-
-bool Hovered(const Sprite& sprite) { return SpriteHit(&sprite, mouseX, mouseY) != 0; }
 bool Clicked() { return mouseState.buttons[0] && leftWasUp; }
 
-void Text(const char* text, int x, int y, uint32_t colour, const Font* font) {
-    DrawSurfaceText(text, x, y, colour, backBuffer, font);
-}
-
 void DrawRows() {
+    char line[100];
     std::vector<LineParts> names;
     for (const HorseRecord& runner : raceField) {
         names.push_back({"", runner.name, "", kCardNameWidth});
@@ -94,6 +89,7 @@ void DrawRows() {
 }
 
 void DrawMoney() {
+    char line[100];
     SetSpriteFrame(&sBet, 0);
     DrawSprite(&sBet);
     if (sBetsBoard.x != 500.0f) {
@@ -114,18 +110,16 @@ void DrawColumnHeads() {
 }
 
 void RunGoButton() {
-    if (Hovered(sGoButton)) {
-        SetSpritePosition(&sGoButton, 691, 531);
-        DrawHint("Go out to the track!");
-        if (Clicked()) {
-            PlaySoundSlot(click1Sound, 0);
-            gameState = kStateTrack;
-            SetSpritePosition(&sBetsBoard, 343, 45);
-            raceRunning = 0;
-            boardVisible = 0;
-        }
-    } else {
-        SetSpritePosition(&sGoButton, 690, 530);
+    if (!HoverButton(&sGoButton, Sinks(690, 530))) {
+        return;
+    }
+    DrawHint("Go out to the track!");
+    if (Clicked()) {
+        PlaySoundSlot(click1Sound, 0);
+        gameState = kStateTrack;
+        SetSpritePosition(&sBetsBoard, 343, 45);
+        raceRunning = 0;
+        boardVisible = 0;
     }
 }
 
@@ -133,9 +127,7 @@ void RunPlayerTabs() {
     const int count = numPlayers >= 2 && numPlayers <= kMaxPlayers ? numPlayers : 0;
     for (int p = 0; p < count; ++p) {
         Sprite& tab = sPlayerTab[p];
-        const bool hovered = Hovered(tab);
-        SetSpritePosition(&tab, kTabs[p].restX + (hovered ? 2 : 0),
-                          kTabs[p].restY + (hovered ? 4 : 0));
+        const bool hovered = HoverButton(&tab, Sinks(kTabs[p].restX, kTabs[p].restY, 2, 4));
         DrawSprite(&tab);
         if (hovered) {
             Text(Player(p + 1).name, static_cast<int>(tab.x), static_cast<int>(tab.y) - 15,
@@ -181,6 +173,7 @@ void SlideLabels() {
 }
 
 void DrawClockAndRace() {
+    char line[100];
     DrawSprite(&sPostTimeText);
     FormatPostTime(line, sizeof line, "%02d : %02.0f");
     Text(line, static_cast<int>(sPostTimeText.x) + 120, static_cast<int>(sPostTimeText.y), 0x646464,
@@ -193,6 +186,7 @@ void DrawClockAndRace() {
 }
 
 void DrawStakesLines() {
+    char line[100];
     if (stakesRound < 1 || stakesRound > 4) {
         return;
     }
@@ -207,8 +201,7 @@ void RunRunnerButtons() {
         const int restX = k == 10 ? 138 : 152;
         const int restY = 245 + kRowHeight * (k - 1);
         SetSpritePosition(&button, restX, restY);
-        const bool hovered = Hovered(button);
-        SetSpriteFrame(&button, hovered ? 1 : 0);
+        const bool hovered = HoverButton(&button, kLights);
         if (hovered) {
             // Rows 3 and 9 have their own pressed positions.
             const int pressedX = k == 3 ? 151 : k == 9 ? 154 : restX + 1;
@@ -250,6 +243,7 @@ void DrawRaceCard() {
 }
 
 void DrawBetsColumn() {
+    char line[100];
     const PlayerRecord& player = Player(currentPlayer);
     constexpr const char* kForms[3] = {"$%i - Win", "$%i - Place", "$%i - Show"};
     const int type = -player.betType - 1;
@@ -263,6 +257,7 @@ void DrawBetsColumn() {
 }
 
 void DrawBetsPanel() {
+    char line[100];
     constexpr int kLineY[kMaxPlayers] = {29, 55, 81, 107};
     constexpr const char* kForms[3] = {"$%i on #%i to WIN", "$%i on #%i to PLACE",
                                        "$%i on #%i to SHOW"};
@@ -292,6 +287,7 @@ void DrawBetsPanel() {
 }
 
 void DrawRunnerOdds(int slot, OddsPlace place) {
+    char line[100];
     if (slot < 0 || slot >= kFieldSize ||
         !FormatOdds(oddsCode[slot], OddsForm::Race, line, sizeof line)) {
         return;

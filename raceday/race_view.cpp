@@ -12,6 +12,7 @@
 
 #include "platform/asset_manifest.h"
 #include "platform/bitmap.h"
+#include "platform/button.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/events.h"
@@ -102,18 +103,13 @@ Sprite* const kTrackSprites[] = {
     &sBetsBoard,       &sFinishPost,      &sStartingGate,    &sProgressMap,    &sProgressMarker,
     &sLeaderButton[0], &sLeaderButton[1], &sLeaderButton[2], &sLeaderButton[3]};
 
-char line[100]; // every formatted line goes through here and is drawn at once
-
-void Text(const char* text, int x, int y, uint32_t colour, const Font* font) {
-    DrawSurfaceText(text, x, y, colour, backBuffer, font);
-}
-
 void Move(Sprite* sprite, double dx) { sprite->x = static_cast<float>(sprite->x + dx); }
 
 double FrameFactor() { return frameFactor; }
 
 // THE FIELD's rows are 9 pixels apart: lettered in a face of that height, one row to a band.
 void DrawRunnerList() {
+    char line[100];
     std::vector<LineParts> names;
     for (const HorseRecord& runner : raceField) {
         names.push_back({"", runner.name, "", kFieldNameWidth});
@@ -205,13 +201,8 @@ void RunLeaderPanel() {
         const int room = kLeaderNameRoom[place - 1];
         DrawFittedLine(FitLine({fontComic17, fontComic14}, {"", name, "", room}),
                        static_cast<int>(button.x) + 55, 535, kRed, kCaptionPlate);
-        if (SpriteHit(&button, mouseX, mouseY)) {
-            SetSpritePosition(&button, rest.x + 1, rest.y + 1);
-            if (Clicked()) {
-                followedPlace = place;
-            }
-        } else {
-            SetSpritePosition(&button, rest.x, rest.y);
+        if (HoverButton(&button, Sinks(rest.x, rest.y)) && Clicked()) {
+            followedPlace = place;
         }
     }
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/display.h"
+#include "platform/button.h"
 #include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
@@ -49,12 +49,6 @@ constexpr int kOrderRoom = 215;
 constexpr uint32_t kPlacedColour = 0x006060;
 constexpr uint32_t kNoteRed = 0x0000C8;
 
-char line[100];
-
-void Text(const char* text, int x, int y, uint32_t colour, const Font* font) {
-    DrawSurfaceText(text, x, y, colour, backBuffer, font);
-}
-
 void KeepCrowdQuiet() {
     if (raceView.crowdVolume != 5) {
         raceView.crowdVolume = 5;
@@ -84,8 +78,7 @@ void DrawBoard() {
 
 // Returns true when the button left the screen.
 bool RunContinueButton() {
-    const bool hovered = SpriteHit(&sBack, mouseX, mouseY) != 0;
-    SetSpritePosition(&sBack, hovered ? 376 : 375, hovered ? 526 : 525);
+    const bool hovered = HoverButton(&sBack, Sinks(375, 525));
     if (raceOfDay != 10) {
         DrawSprite(&sBack);
     }
@@ -103,6 +96,7 @@ bool ClockSaysLeave() {
 }
 
 void DrawClockAndRace() {
+    char line[100];
     FormatPostTime(line, sizeof line, "%02d : %02.0f");
     Text(line, 300, 155, kClockColour, fontArial25);
     if (stakesRound != 4) {
@@ -115,6 +109,7 @@ void DrawClockAndRace() {
 // Prices are lettered a size down from the board's 21 pixels, on the same baseline, so the
 // show column's "17.82" stays clear of the board's right edge.
 void DrawPrice(double price, int x, int y) {
+    char line[100];
     std::snprintf(line, sizeof line, "%.2f", price);
     Text(line, x, y + FontAscent(fontArial21) - FontAscent(fontArial18), kMoneyColour, fontArial18);
 }
@@ -169,6 +164,7 @@ void DrawOrder() {
 }
 
 void DrawReturns() {
+    char line[100];
     for (int p = 1; p <= numPlayers && p <= kMaxPlayers; ++p) {
         const PlayerRecord& player = Player(p);
         if (BetIsOnCurrentRace(player)) {

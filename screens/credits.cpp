@@ -1,6 +1,7 @@
 // The credits: names scrolling up behind the main menu's backdrop.
 #include "screens/credits.h"
 
+#include "platform/button.h"
 #include "platform/display.h"
 #include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
@@ -58,13 +59,11 @@ void RunBackButton() {
     if (raceField[0].horseNumber == 0) {
         return;
     }
+    // The pointer is tested against the button at rest, not where it sank last frame.
     SetSpritePosition(&sBack, 135, 540);
-    if (SpriteHit(&sBack, mouseX, mouseY)) {
-        SetSpritePosition(&sBack, 136, 541);
-        if (mouseState.buttons[0] && leftWasUp) {
-            gameState = kStateRaceCard;
-            PlaySoundSlot(click2Sound, 0);
-        }
+    if (HoverButton(&sBack, Sinks(135, 540)) && mouseState.buttons[0] && leftWasUp) {
+        gameState = kStateRaceCard;
+        PlaySoundSlot(click2Sound, 0);
     }
     DrawSprite(&sBack);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "platform/button.h"
 #include "platform/display.h"
 #include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
@@ -151,12 +152,11 @@ void RunOption(const Option& option) {
     option.format(text, sizeof text);
     DrawSurfaceText(text, kValueX, static_cast<int>(option.button->y), kValueColour, backBuffer,
                     fontArial20);
-    if (!SpriteHit(option.button, mouseX, mouseY)) {
-        SetSpritePosition(option.button, option.restX, option.restY);
+    if (!HoverButton(option.button, Sinks(option.restX, option.restY), [&option] {
+            option.rule(mouseState.buttons[0] && leftWasUp, mouseState.buttons[1] && rightWasUp);
+        })) {
         return;
     }
-    option.rule(mouseState.buttons[0] && leftWasUp, mouseState.buttons[1] && rightWasUp);
-    SetSpritePosition(option.button, option.restX + 1, option.restY + 1);
     if (option.secondHint == nullptr) {
         DrawSurfaceText(option.hint, 150, 575, kHintColour, backBuffer, fontComic17);
     } else {
@@ -168,12 +168,7 @@ void RunOption(const Option& option) {
 }
 
 void RunBackButton() {
-    if (!SpriteHit(&sBack, mouseX, mouseY)) {
-        SetSpritePosition(&sBack, 525, 540);
-        return;
-    }
-    SetSpritePosition(&sBack, 526, 541);
-    if (mouseState.buttons[0] && leftWasUp) {
+    if (HoverButton(&sBack, Sinks(525, 540)) && mouseState.buttons[0] && leftWasUp) {
         PlaySoundSlot(click1Sound, 0);
         SaveSettings();
         gameState = kStateRaceCard;

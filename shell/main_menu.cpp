@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/button.h"
 #include "platform/dialog.h"
 #include "platform/display.h"
 #include "platform/events.h"
@@ -34,8 +35,6 @@ constexpr uint32_t kHintColour = 0x0000C8;
 constexpr const char* kVersionFormat = "Version %.2f";
 constexpr double kVersion = 1.05;
 constexpr int kTopPlayersWidth = 140; // the dark column left of the window
-
-bool Hovered(const Sprite& sprite) { return SpriteHit(&sprite, mouseX, mouseY) != 0; }
 
 bool Clicked() { return mouseState.buttons[0] && leftWasUp; }
 
@@ -110,39 +109,31 @@ void RunMainMenu() {
     DrawSprite(&sExit);
 
     // "Game settings" reacts to the button held down, not only to a fresh click.
-    if (FieldLoaded()) {
-        if (Hovered(sSettings)) {
+    if (FieldLoaded() && HoverButton(&sSettings, kLights, [] {
             if (mouseState.buttons[0] && gameState != kStateOptions && postTimeHold == 0) {
                 PlaySoundSlot(click2Sound, 0);
                 LeaveResultsIfShown();
                 gameState = kStateOptions;
             }
-            SetSpriteFrame(&sSettings, 1);
-            DrawHint("Game settings");
-        } else {
-            SetSpriteFrame(&sSettings, 0);
-        }
+        })) {
+        DrawHint("Game settings");
     }
-    if (Hovered(sCredits)) {
-        if (Clicked()) {
-            PlaySoundSlot(click2Sound, 0);
-            creditsPosition = kCreditsStart;
-            LeaveResultsIfShown();
-            gameState = kStateCredits;
-        }
-        SetSpriteFrame(&sCredits, 1);
+    if (HoverButton(&sCredits, kLights, [] {
+            if (Clicked()) {
+                PlaySoundSlot(click2Sound, 0);
+                creditsPosition = kCreditsStart;
+                LeaveResultsIfShown();
+                gameState = kStateCredits;
+            }
+        })) {
         DrawHint("Corvane developers and other credits");
-    } else {
-        SetSpriteFrame(&sCredits, 0);
     }
-    if (Hovered(sGame)) {
-        if (Clicked()) {
-            StartNewGame();
-        }
-        SetSpriteFrame(&sGame, 1);
+    if (HoverButton(&sGame, kLights, [] {
+            if (Clicked()) {
+                StartNewGame();
+            }
+        })) {
         DrawHint("Start a new game");
-    } else {
-        SetSpriteFrame(&sGame, 0);
     }
 }
 
@@ -171,33 +162,27 @@ void DrawMenuFooter() {
 }
 
 void RunExitButton() {
-    if (!Hovered(sExit)) {
-        SetSpriteFrame(&sExit, 0);
-        return;
+    if (HoverButton(&sExit, kLights, [] {
+            if (Clicked()) {
+                PlaySoundSlot(click2Sound, 0);
+                SaveSettings();
+                PostQuitMessage(0);
+            }
+        })) {
+        DrawHint("Save game and exit Stridewell");
     }
-    if (Clicked()) {
-        PlaySoundSlot(click2Sound, 0);
-        SaveSettings();
-        PostQuitMessage(0);
-    }
-    SetSpriteFrame(&sExit, 1);
-    DrawHint("Save game and exit Stridewell");
 }
 
 void RunPlayersScreen() {
     for (int n = 1; n <= kMaxPlayers; ++n) {
-        Sprite& button = sPlayers[n - 1];
-        if (!Hovered(button)) {
-            SetSpriteFrame(&button, 0);
-            continue;
-        }
-        if (Clicked()) {
-            PlaySoundSlot(n % 2 == 1 ? click1Sound : click2Sound, 0);
-            HoldFrameRate();
-            ShowGdiSurface();
-            OpenNamesDialog(n);
-        }
-        SetSpriteFrame(&button, 1);
+        HoverButton(&sPlayers[n - 1], kLights, [n] {
+            if (Clicked()) {
+                PlaySoundSlot(n % 2 == 1 ? click1Sound : click2Sound, 0);
+                HoldFrameRate();
+                ShowGdiSurface();
+                OpenNamesDialog(n);
+            }
+        });
     }
     for (Sprite& button : sPlayers) {
         DrawSprite(&button);

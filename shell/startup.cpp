@@ -22,89 +22,6 @@ namespace {
 
 constexpr ClipRect kScreenRect{0, 0, kScreenWidth, kScreenHeight};
 
-// Every sprite shutdown releases, counted once each while it still holds its frames.
-Sprite* const kShutdownSprites[] = {
-    &sTrackPart1,
-    &sTrackPart2,
-    &sHorse[0],
-    &sHorse[1],
-    &sHorse[2],
-    &sHorse[3],
-    &sHorse[4],
-    &sHorse[5],
-    &sHorse[6],
-    &sHorse[7],
-    &sHorse[8],
-    &sHorse[9],
-    &sTree1,
-    &sTree2,
-    &sTree3,
-    &sTree4,
-    &sMenuBackground,
-    &sMenuHorse,
-    &sChampion,
-    &sTrackPatch1,
-    &sTrackPatch2,
-    &sToteBoard,
-    &sProgressMarker,
-    &sProgressMap,
-    &sRunnerListPanel,
-    &sBetsBoard,
-    &titleBanner,
-    &sGame,
-    &sSettings,
-    &sCredits,
-    &sExit,
-    &sButtonA,
-    &sBet,
-    &sPostTimeText,
-    &sMoneyPanel,
-    &sPlayers[0],
-    &sPlayers[1],
-    &sPlayers[2],
-    &sPlayers[3],
-    &sBack,
-    &sGoButton,
-    &sRaceLabel,
-    &sLabelB,
-    &sHighlight,
-    &sRunnerButton[0],
-    &sRunnerButton[1],
-    &sRunnerButton[2],
-    &sRunnerButton[3],
-    &sRunnerButton[4],
-    &sRunnerButton[5],
-    &sRunnerButton[6],
-    &sRunnerButton[7],
-    &sRunnerButton[8],
-    &sRunnerButton[9],
-    &sStartingGate,
-    &sLeaderButton[0],
-    &sLeaderButton[1],
-    &sLeaderButton[2],
-    &sLeaderButton[3],
-    &sFinishPost,
-    &sOptionsPanel,
-    &sPostTimeOption,
-    &sAnnouncerOption,
-    &sRacesOption,
-    &sSpareButton,
-    &sSimOption,
-    &sStakesDaysOption,
-    &sTodaysChamp,
-    &sIntroA,
-    &sIntroB,
-    &sIntroC,
-    &sIntroD,
-    &sResults,
-    &sResetNotice,
-    &sStakesNotice,
-    &sPlayerTab[0],
-    &sPlayerTab[1],
-    &sPlayerTab[2],
-    &sPlayerTab[3],
-};
-
 void PlayIntro() {
     bugLog.Write("Doing intro...");
     // The intro stands in for the main loop: it hears the window too, and a close ends it.
@@ -120,19 +37,9 @@ void PlayIntro() {
 } // namespace
 
 void MakeFonts() {
-    fontComic18 = MakeFont(18, "Comic Sans MS", "r");
-    fontComic14 = MakeFont(14, "Comic Sans MS", "r");
-    fontComic17 = MakeFont(17, "Comic Sans MS", "r");
-    fontArial20 = MakeFont(20, "Arial", "i");
-    fontArial21 = MakeFont(21, "Arial", "i");
-    fontArial22 = MakeFont(22, "Arial", "r");
-    fontArial25 = MakeFont(25, "Arial", "i");
-    fontArial30 = MakeFont(30, "Arial", "i");
-    fontArial40 = MakeFont(40, "Arial", "i");
-    fontArial50 = MakeFont(50, "Arial", "i");
-    fontArialBold9 = MakeFont(9, "Arial", "b");
-    fontArial18 = MakeFont(18, "Arial", "r");
-    fontComic11 = MakeFont(11, "Comic Sans MS", "r");
+#define GAME_FONT_MAKE(name, height, face, style) name = MakeFont(height, face, style);
+    GAME_FONTS(GAME_FONT_MAKE)
+#undef GAME_FONT_MAKE
 }
 
 int Game_Init(StartupSeed seed) {
@@ -216,7 +123,8 @@ void InitiateGame(StartupSeed seed) {
 
 int ReleaseGameSprites() {
     int released = 0;
-    for (Sprite* sprite : kShutdownSprites) {
+    // Counted once each while it still holds its frames.
+    for (Sprite* sprite : GameSprites()) {
         if (SpriteIsLive(sprite)) {
             DestroySprite(sprite);
             released += 1;
