@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/dialog.h"
 #include "platform/display.h"
 #include "platform/game_sounds.h"
@@ -19,10 +22,7 @@
 #include "resources/dialog_templates.h"
 #include "shell/dialog_procedure.h"
 #include "shell/frame_driver.h"
-#include "shell/frame_timing.h"
-#include "shell/game_state.h"
 #include "shell/main_menu.h"
-#include "shell/settings_file.h"
 #include "stable/calendar.h"
 
 int32_t selectedRunner = 1;

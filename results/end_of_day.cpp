@@ -3,9 +3,13 @@
 
 #include <cstdint>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/asset_manifest.h"
 #include "platform/bitmap.h"
 #include "platform/clock.h"
+#include "platform/debug_log.h"
 #include "platform/dialog.h"
 #include "platform/display.h"
 #include "platform/events.h"
@@ -18,11 +22,8 @@
 #include "results/payouts.h"
 #include "results/results_screen.h"
 #include "results/top_players.h"
-#include "shell/debug_log.h"
 #include "shell/dialog_procedure.h"
-#include "shell/frame_timing.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
+#include "stable/horse_record.h"
 #include "stable/stakes.h"
 
 namespace {

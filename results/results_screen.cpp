@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/display.h"
 #include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
@@ -22,8 +24,6 @@
 #include "results/end_of_day.h"
 #include "results/payouts.h"
 #include "shell/frame_driver.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
 #include "stable/calendar.h"
 #include "stable/field_draw.h"
 #include "stable/horse_updates.h"

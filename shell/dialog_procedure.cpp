@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/asset_manifest.h"
 #include "platform/bitmap.h"
 #include "platform/display.h"
@@ -17,8 +19,6 @@
 #include "resources/dialog_templates.h"
 #include "results/end_of_day.h"
 #include "results/top_players.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
 
 int32_t betTypeChoice[kMaxPlayers] = {};
 int32_t betAmountEntered = 0;

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/bitmap.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
@@ -25,11 +28,8 @@
 #include "screens/help.h"
 #include "screens/options.h"
 #include "shell/desktop_keys.h"
-#include "shell/frame_timing.h"
-#include "shell/game_state.h"
 #include "shell/main_menu.h"
 #include "shell/screen_note.h"
-#include "shell/settings_file.h"
 #include "stable/calendar.h"
 #include "stable/stakes.h"
 

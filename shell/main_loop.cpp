@@ -8,21 +8,21 @@
 #include <unistd.h>
 #include <vector>
 
+#include "core/settings_file.h"
 #include "platform/clock.h"
 #include "platform/data_files.h"
+#include "platform/debug_log.h"
 #include "platform/display.h"
 #include "platform/events.h"
 #include "platform/input.h"
 #include "platform/message_box.h"
 #include "platform/script.h"
-#include "raceday/captions.h"
 #include "platform/sound.h"
+#include "raceday/captions.h"
 #include "shell/data_folder.h"
-#include "shell/debug_log.h"
 #include "shell/frame_driver.h"
 #include "shell/launch_options.h"
 #include "shell/preferences.h"
-#include "shell/settings_file.h"
 #include "shell/startup.h"
 #include "shell/window_proc.h"
 

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
+#include "platform/debug_log.h"
 #include "platform/dialog.h"
 #include "platform/display.h"
 #include "platform/events.h"
@@ -19,12 +23,9 @@
 #include "resources/dialog_templates.h"
 #include "results/results_screen.h"
 #include "screens/credits.h"
-#include "shell/debug_log.h"
 #include "shell/dialog_procedure.h"
 #include "shell/frame_driver.h"
-#include "shell/frame_timing.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
+#include "stable/horse_record.h"
 
 namespace {
 

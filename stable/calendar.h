@@ -1,11 +1,11 @@
 // The calendar: the date, the race of the day, the countdown to the stakes, and the rules that
-// move them on. The values themselves are saved globals (shell/settings_file.h).
+// move them on. The values themselves are saved globals (core/settings_file.h).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/settings_file.h"
+#include "core/settings_file.h"
 
 // Months are stored as codes: 1..10 for January to October, 12 November, 13 December. 11 is
 // not a month and never occurs. Every month has 31 days.

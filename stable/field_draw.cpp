@@ -6,14 +6,14 @@
 #include <filesystem>
 #include <string>
 
+#include "core/frame_timing.h"
+#include "core/settings_file.h"
+#include "platform/debug_log.h"
 #include "platform/display.h"
 #include "platform/events.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "raceday/odds.h"
-#include "shell/debug_log.h"
-#include "shell/frame_timing.h"
-#include "shell/settings_file.h"
 #include "stable/horse_file.h"
 #include "stable/stakes.h"
 #include "stable/stakes_field.h"

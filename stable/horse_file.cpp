@@ -10,9 +10,9 @@
 #include <iterator>
 #include <vector>
 
+#include "core/save_file.h"
+#include "platform/debug_log.h"
 #include "platform/file_bytes.h"
-#include "shell/debug_log.h"
-#include "shell/save_file.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "shell/debug_log.h"
+#include "platform/debug_log.h"
 #include "stable/calendar.h"
 #include "stable/field_draw.h"
 #include "stable/horse_updates.h"

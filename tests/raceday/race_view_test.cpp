@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/game_sprites.h"
@@ -19,9 +22,6 @@
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
 #include "shell/frame_driver.h"
-#include "shell/frame_timing.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
 #include "tools/racesim/headless_race.h"
 
 namespace {

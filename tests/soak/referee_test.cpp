@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "core/settings_file.h"
 #include "raceday/odds.h"
 #include "raceday/race_day.h"
 #include "results/payouts.h"
-#include "shell/settings_file.h"
 #include "stable/horse_record.h"
 #include "tests/test_support.h"
 #include "tools/autoplay/autoplayer.h"

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+#include "core/settings_file.h"
+#include "platform/debug_log.h"
 #include "platform/random.h"
 #include "platform/script.h"
 #include "raceday/odds.h"
-#include "shell/debug_log.h"
-#include "shell/settings_file.h"
 #include "stable/calendar.h"
 #include "stable/field_draw.h"
 #include "stable/horse_file.h"

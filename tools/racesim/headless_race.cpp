@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/frame_timing.h"
+#include "core/settings_file.h"
 #include "platform/asset_manifest.h"
 #include "platform/game_sprites.h"
 #include "platform/random.h"
@@ -15,8 +17,6 @@
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
 #include "raceday/race_view.h"
-#include "shell/frame_timing.h"
-#include "shell/settings_file.h"
 #include "stable/field_draw.h"
 #include "tools/racesim/clip_clock.h"
 

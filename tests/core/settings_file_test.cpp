@@ -1,6 +1,6 @@
 // The settings file: its layout, the 0x0A encoding, short and damaged files, failed saves, and
 // the preparation of a new game.
-#include "shell/settings_file.h"
+#include "core/settings_file.h"
 
 #include <algorithm>
 #include <bit>

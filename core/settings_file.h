@@ -5,9 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "results/top_players.h"
-#include "stable/horse_record.h"
-#include "stable/stakes_entry.h"
+#include "core/stakes_entry.h"
+#include "core/top_player_entry.h"
 
 // Every saved global, in file order: the calendar, the top players, the stakes series, the
 // ranking and the options. Lives for the whole run; ResetSettingsBlock puts back these start

@@ -1,5 +1,5 @@
 // The settings file settings.stn: the saved game, one block of globals written and read whole.
-#include "shell/settings_file.h"
+#include "core/settings_file.h"
 
 #include <bit>
 #include <cerrno>
@@ -13,9 +13,10 @@
 #include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "platform/message_box.h"
-#include "shell/debug_log.h"
-#include "shell/save_file.h"
+#include "platform/debug_log.h"
+#include "core/save_file.h"
 #include "stable/calendar.h"
+#include "stable/horse_record.h"
 
 SettingsBlock settingsBlock;
 
