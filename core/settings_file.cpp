@@ -8,19 +8,15 @@
 #include <cstring>
 #include <string>
 
+#include "core/months.h"
+#include "core/save_file.h"
+#include "platform/debug_log.h"
 #include "platform/display.h"
 #include "platform/file_bytes.h"
-#include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "platform/message_box.h"
-#include "platform/debug_log.h"
-#include "core/save_file.h"
-#include "stable/calendar.h"
-#include "stable/horse_record.h"
 
 SettingsBlock settingsBlock;
-
-static_assert(kFieldSize == kRunnerCount);
 
 namespace {
 
@@ -376,11 +372,6 @@ void PrepareNewGame() {
         }
     }
     bugLog.Write("Done with loading/creating settings.");
-    bugLog.Write("Setting sprite position for sTrack,sBet, and sPostTimeText sprites");
-    SetSpritePosition(&sTrack, 170, 280);
-    SetSpritePosition(&sBet, 580, 275);
-    SetSpritePosition(&sPostTimeText, 170, 200);
-    bugLog.Write("Set sprite position success");
 }
 
 void ResetSettingsBlock() { settingsBlock = SettingsBlock{}; }

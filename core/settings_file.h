@@ -111,8 +111,8 @@ int SaveSettings();
 // over until a later load reads it or finds it gone.
 int LoadSettings();
 
-// Called by "Start a new game": loads settings.stn or creates it with a new game's calendar,
-// then places the race card's sprites. The defaults are set even when the file cannot be
+// Called by "Start a new game" (which then places the race card's sprites): loads settings.stn
+// or creates it with a new game's calendar. The defaults are set even when the file cannot be
 // created (the box "Unable to save the initial settings to disk." says so), so a game can
 // always be played.
 void PrepareNewGame();

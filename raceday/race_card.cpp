@@ -8,6 +8,7 @@
 #include "core/frame_timing.h"
 #include "core/game_state.h"
 #include "core/settings_file.h"
+#include "platform/debug_log.h"
 #include "platform/dialog.h"
 #include "platform/display.h"
 #include "platform/game_sounds.h"
@@ -308,6 +309,14 @@ void OpenBetDialog() {
     HoldFrameRate();
     ShowGdiSurface();
     RunDialog(kPlaceBetDialog, GameDialogProc);
+}
+
+void PlaceRaceCardSprites() {
+    bugLog.Write("Setting sprite position for sTrack,sBet, and sPostTimeText sprites");
+    SetSpritePosition(&sTrack, 170, 280);
+    SetSpritePosition(&sBet, 580, 275);
+    SetSpritePosition(&sPostTimeText, 170, 200);
+    bugLog.Write("Set sprite position success");
 }
 
 void ResetRaceCard() { selectedRunner = 1; }

@@ -30,6 +30,10 @@ enum class OddsForm { Card, Race }; // "2 - 1" on the card, "2/1" in the race vi
 // An odds code 399..447 written in a form; false (and an empty text) for any other code.
 bool FormatOdds(int32_t code, OddsForm form, char* text, size_t size);
 
+// "Start a new game", once the saved game is prepared: the track, the bet button and the post
+// time where the card draws them.
+void PlaceRaceCardSprites();
+
 // A runner button was clicked: the bet dialog for the current player.
 void OpenBetDialog();
 

@@ -31,6 +31,7 @@
 #include "shell/main_menu.h"
 #include "shell/screen_note.h"
 #include "stable/calendar.h"
+#include "stable/field_draw.h"
 #include "stable/stakes.h"
 
 int32_t gameState = kStateIntro;

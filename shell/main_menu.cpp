@@ -19,6 +19,7 @@
 #include "platform/sound.h"
 #include "platform/text.h"
 #include "platform/text_fit.h"
+#include "raceday/race_card.h"
 #include "raceday/race_day.h"
 #include "resources/dialog_templates.h"
 #include "results/results_screen.h"
@@ -69,6 +70,7 @@ void StartNewGame() {
     }
     gameState = kStatePlayers;
     PrepareNewGame();
+    PlaceRaceCardSprites();
 }
 
 } // namespace

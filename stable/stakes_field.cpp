@@ -7,7 +7,6 @@
 #include "core/settings_file.h"
 #include "platform/debug_log.h"
 #include "platform/random.h"
-#include "stable/field_draw.h"
 #include "stable/horse_file.h"
 #include "stable/stakes.h"
 
