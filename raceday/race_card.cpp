@@ -17,7 +17,6 @@
 #include "platform/sound.h"
 #include "platform/text.h"
 #include "platform/text_fit.h"
-#include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_day.h"
 #include "resources/dialog_templates.h"
@@ -25,6 +24,7 @@
 #include "shell/frame_driver.h"
 #include "shell/main_menu.h"
 #include "stable/calendar.h"
+#include "stable/odds.h"
 
 int32_t selectedRunner = 1;
 

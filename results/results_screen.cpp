@@ -16,7 +16,6 @@
 #include "platform/sound.h"
 #include "platform/text.h"
 #include "platform/text_fit.h"
-#include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
@@ -27,6 +26,7 @@
 #include "stable/calendar.h"
 #include "stable/field_draw.h"
 #include "stable/horse_updates.h"
+#include "stable/odds.h"
 #include "stable/stakes.h"
 
 int32_t resultsFrames = 0;

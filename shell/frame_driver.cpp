@@ -19,7 +19,6 @@
 #include "platform/sound.h"
 #include "platform/text.h"
 #include "raceday/captions.h"
-#include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
@@ -32,6 +31,7 @@
 #include "shell/screen_note.h"
 #include "stable/calendar.h"
 #include "stable/field_draw.h"
+#include "stable/odds.h"
 #include "stable/stakes.h"
 
 int32_t gameState = kStateIntro;

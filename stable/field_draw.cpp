@@ -14,9 +14,9 @@
 #include "platform/game_sprites.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
-#include "raceday/odds.h"
 #include "stable/calendar.h"
 #include "stable/horse_file.h"
+#include "stable/odds.h"
 #include "stable/stakes.h"
 #include "stable/stakes_field.h"
 

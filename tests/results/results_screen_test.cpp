@@ -14,12 +14,12 @@
 #include "platform/input.h"
 #include "platform/script.h"
 #include "platform/text.h"
-#include "raceday/odds.h"
 #include "raceday/race_day.h"
 #include "results/end_of_day.h"
 #include "results/payouts.h"
 #include "shell/frame_driver.h"
 #include "stable/field_draw.h"
+#include "stable/odds.h"
 #include "tests/test_support.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "core/settings_file.h"
-#include "raceday/odds.h"
 #include "raceday/race_day.h"
 #include "results/payouts.h"
 #include "stable/horse_record.h"
+#include "stable/odds.h"
 #include "tests/test_support.h"
 #include "tools/autoplay/autoplayer.h"
 

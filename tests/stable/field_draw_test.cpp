@@ -9,8 +9,8 @@
 
 #include "core/settings_file.h"
 #include "platform/events.h"
-#include "raceday/odds.h"
 #include "stable/horse_file.h"
+#include "stable/odds.h"
 #include "tests/stable/stable_support.h"
 
 namespace {

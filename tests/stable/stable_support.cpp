@@ -9,11 +9,11 @@
 #include "platform/debug_log.h"
 #include "platform/random.h"
 #include "platform/script.h"
-#include "raceday/odds.h"
 #include "stable/calendar.h"
 #include "stable/field_draw.h"
 #include "stable/horse_file.h"
 #include "stable/horse_updates.h"
+#include "stable/odds.h"
 #include "stable/stakes.h"
 
 namespace {

@@ -12,12 +12,12 @@
 #include "platform/random.h"
 #include "platform/sprite.h"
 #include "raceday/announcer.h"
-#include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
 #include "raceday/race_view.h"
 #include "stable/field_draw.h"
+#include "stable/odds.h"
 #include "tools/racesim/clip_clock.h"
 
 namespace {
