@@ -7,6 +7,7 @@
 
 #include "core/frame_timing.h"
 #include "core/game_state.h"
+#include "core/hint_line.h"
 #include "core/settings_file.h"
 #include "platform/debug_log.h"
 #include "platform/dialog.h"
@@ -21,8 +22,6 @@
 #include "raceday/race_day.h"
 #include "resources/dialog_templates.h"
 #include "shell/dialog_procedure.h"
-#include "shell/frame_driver.h"
-#include "shell/main_menu.h"
 #include "stable/calendar.h"
 #include "stable/odds.h"
 

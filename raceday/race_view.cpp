@@ -30,7 +30,6 @@
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
-#include "shell/frame_driver.h"
 
 RaceView raceView = {.crowdVolume = 30, .leaderNames = {}, .drawOrder = {}};
 

@@ -22,7 +22,6 @@
 #include "raceday/race_view.h"
 #include "results/end_of_day.h"
 #include "results/payouts.h"
-#include "shell/frame_driver.h"
 #include "stable/calendar.h"
 #include "stable/field_draw.h"
 #include "stable/horse_updates.h"

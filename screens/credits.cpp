@@ -9,7 +9,6 @@
 #include "platform/input.h"
 #include "platform/sound.h"
 #include "platform/text.h"
-#include "shell/frame_driver.h"
 #include "stable/horse_record.h"
 
 float creditsPosition = kCreditsStart;

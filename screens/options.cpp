@@ -14,8 +14,6 @@
 #include "platform/text.h"
 #include "raceday/post_time.h"
 #include "raceday/race_day.h"
-#include "shell/frame_driver.h"
-#include "shell/main_menu.h"
 
 namespace {
 

@@ -34,10 +34,6 @@
 #include "stable/odds.h"
 #include "stable/stakes.h"
 
-int32_t gameState = kStateIntro;
-int32_t leftWasUp = 1;
-int32_t rightWasUp = 1;
-int32_t middleWasUp = 1;
 char fpsText[32] = "";
 
 namespace {

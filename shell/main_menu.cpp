@@ -8,6 +8,7 @@
 
 #include "core/frame_timing.h"
 #include "core/game_state.h"
+#include "core/hint_line.h"
 #include "core/settings_file.h"
 #include "platform/debug_log.h"
 #include "platform/dialog.h"
@@ -25,14 +26,12 @@
 #include "results/results_screen.h"
 #include "screens/credits.h"
 #include "shell/dialog_procedure.h"
-#include "shell/frame_driver.h"
 #include "stable/horse_record.h"
 
 namespace {
 
 constexpr int kBannerRestX = 220;
 constexpr int kBannerStep = 12;
-constexpr uint32_t kHintColour = 0x0000C8;
 constexpr const char* kVersionFormat = "Version %.2f";
 constexpr double kVersion = 1.05;
 constexpr int kTopPlayersWidth = 140; // the dark column left of the window
@@ -74,10 +73,6 @@ void StartNewGame() {
 }
 
 } // namespace
-
-void DrawHint(const char* text) {
-    DrawSurfaceText(text, 150, 575, kHintColour, backBuffer, fontComic17);
-}
 
 void SlideTitleBanner() {
     if (titleBanner.x > kBannerRestX) {
