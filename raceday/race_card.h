@@ -5,8 +5,15 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "raceday/race_day.h"
+
 // Whole run; ResetRaceCard puts it back.
 extern int32_t selectedRunner; // program number whose button was clicked last, 1..10
+
+// Whole run; ResetDialogProcedure puts them back.
+extern int32_t betTypeChoice[kMaxPlayers]; // last type chosen per player: -1 Win, -2 Place,
+                                           // -3 Show, 0 none yet
+extern int32_t betAmountEntered;
 
 constexpr int kListTop = 250; // y of the card's first row; rows are 28 apart
 constexpr int kRowHeight = 28;
