@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "assets/generator.h"
+#include "core/frame_timing.h"
+#include "core/settings_file.h"
 #include "platform/asset_manifest.h"
 #include "platform/display.h"
 #include "platform/text.h"
@@ -17,8 +19,6 @@
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
 #include "raceday/race_view.h"
-#include "shell/frame_timing.h"
-#include "shell/settings_file.h"
 #include "shell/startup.h"
 #include "stable/field_draw.h"
 #include "tools/racesim/headless_race.h"

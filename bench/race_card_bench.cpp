@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "assets/generator.h"
+#include "core/settings_file.h"
 #include "platform/asset_manifest.h"
 #include "platform/display.h"
 #include "platform/text.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
 #include "shell/main_menu.h"
-#include "shell/settings_file.h"
 #include "shell/startup.h"
 #include "stable/field_draw.h"
 

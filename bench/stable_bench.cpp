@@ -6,8 +6,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "core/settings_file.h"
 #include "platform/random.h"
-#include "shell/settings_file.h"
 #include "stable/field_draw.h"
 #include "stable/horse_updates.h"
 #include "stable/stakes_field.h"

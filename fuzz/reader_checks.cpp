@@ -10,12 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/settings_file.h"
 #include "platform/bitmap.h"
 #include "platform/display.h"
 #include "platform/script.h"
 #include "platform/sprite.h"
 #include "platform/wave_file.h"
-#include "shell/settings_file.h"
 #include "stable/calendar.h"
 #include "stable/horse_file.h"
 #include "stable/stakes.h"

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/debug_log.h"
 #include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
 #include "platform/message_box.h"
 #include "platform/sound.h"
-#include "shell/debug_log.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/debug_log.h"
 #include "platform/file_bytes.h"
 #include "platform/message_box.h"
 #include "platform/script.h"
 #include "platform/sdl_private.h"
-#include "shell/debug_log.h"
 
 Surface* primarySurface = nullptr;
 Surface* backBuffer = nullptr;

@@ -13,6 +13,9 @@ uint8_t keyState[256];
 MouseState mouseState;
 int32_t mouseX;
 int32_t mouseY;
+int32_t leftWasUp = 1;
+int32_t rightWasUp = 1;
+int32_t middleWasUp = 1;
 
 namespace {
 

@@ -17,6 +17,12 @@ extern MouseState mouseState;
 extern int32_t mouseX;
 extern int32_t mouseY;
 
+// Whole run: the frame driver writes them at the end of every frame, ResetFrameDriver puts
+// them back.
+extern int32_t leftWasUp;  // the button was up when the previous frame ended, so that
+extern int32_t rightWasUp; // a click fires once per press
+extern int32_t middleWasUp;
+
 // Called once each by start-up, in this order. InitInput shows "Unable to create DirectINPUT
 // object." under "error" when the input system cannot start.
 int InitInput();

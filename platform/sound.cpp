@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/debug_log.h"
 #include "platform/message_box.h"
 #include "platform/wave_file.h"
-#include "shell/debug_log.h"
 
 struct SoundBuffer {
     std::vector<uint8_t> samples;   // unsigned 8-bit mono, kept to convert again on a new rate

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "platform/bitmap.h"
+#include "platform/debug_log.h"
 #include "platform/display.h"
 #include "platform/sdl_private.h"
-#include "shell/debug_log.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 
 #include <span>
 
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/game_sounds.h"
 #include "platform/random.h"
 #include "platform/sound.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
 #include "stable/horse_record.h"
 
 AnnouncerClips announcerClips = {SoundStatus, PlaySoundSlot};

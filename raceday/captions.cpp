@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game_state.h"
 #include "platform/asset_manifest.h"
 #include "platform/display.h"
 #include "platform/input.h"
@@ -13,7 +14,6 @@
 #include "platform/sound.h"
 #include "platform/text.h"
 #include "raceday/announcer_words.h"
-#include "shell/game_state.h"
 
 namespace {
 

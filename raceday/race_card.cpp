@@ -5,28 +5,30 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/hint_line.h"
+#include "core/settings_file.h"
 #include "platform/button.h"
+#include "platform/debug_log.h"
 #include "platform/dialog.h"
 #include "platform/display.h"
 #include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
+#include "platform/message_box.h"
 #include "platform/sound.h"
 #include "platform/text.h"
 #include "platform/text_fit.h"
-#include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_day.h"
 #include "resources/dialog_templates.h"
-#include "shell/dialog_procedure.h"
-#include "shell/frame_driver.h"
-#include "shell/frame_timing.h"
-#include "shell/game_state.h"
-#include "shell/main_menu.h"
-#include "shell/settings_file.h"
 #include "stable/calendar.h"
+#include "stable/odds.h"
 
 int32_t selectedRunner = 1;
+int32_t betTypeChoice[kMaxPlayers] = {};
+int32_t betAmountEntered = 0;
 
 namespace {
 
@@ -300,10 +302,110 @@ void DrawRunnerOdds(int slot, OddsPlace place) {
     }
 }
 
+namespace {
+
+constexpr int32_t kMinStake = 2;
+constexpr int32_t kMaxStake = 1000;
+
+int32_t ChoiceForRadio(int id) { return kIdWin - id - 1; }
+
+int RadioForChoice(int32_t choice) { return kIdWin - 1 - choice; }
+
+void AmountError(const char* text) {
+    ShowGdiSurface();
+    ErrorBox("Amount Error", text);
+}
+
+void PlaceBet(Dialog* dialog) {
+    PlayerRecord& player = Player(currentPlayer);
+    const int32_t choice = betTypeChoice[(currentPlayer - 1) & 3];
+    if (choice == 0) {
+        ShowGdiSurface();
+        ErrorBox("Bet error", "Please choose Win, Place or Show.");
+        return;
+    }
+    bool whole = false;
+    betAmountEntered = GetDialogItemInt(dialog, kIdBetAmount, &whole);
+    if (!whole) {
+        AmountError("Please enter a whole number of dollars.");
+        return;
+    }
+    int32_t amount = betAmountEntered < kMinStake ? kMinStake : betAmountEntered;
+    if (daysToStakes > 0 && amount > kMaxStake) {
+        amount = kMaxStake;
+    }
+    if (BetIsOnCurrentRace(player)) {
+        player.money += player.betAmount;
+        if (int64_t{player.money} - amount < 0) {
+            // The old bet is gone; its stake stays with the player.
+            player.betAmount = 0;
+            player.betYear = 2000;
+            AmountError("You don't have that much money.");
+            return;
+        }
+    } else if (int64_t{player.money} - amount < 0) {
+        AmountError("You don't have that much money.");
+        return;
+    }
+    PlaySoundSlot(cashSound, 0);
+    player.money -= amount;
+    player.betRunner = selectedRunner;
+    player.betDay = currentDay;
+    player.betMonth = currentMonth;
+    player.betRace = raceOfDay;
+    player.betYear = currentYear;
+    player.betAmount = amount;
+    player.betType = choice;
+    EndDialog(dialog, 1);
+}
+
+void InitDialog(Dialog* dialog) {
+    // The bet dialog opens with the type the player chose last time.
+    const int32_t choice = betTypeChoice[(currentPlayer - 1) & 3];
+    if (choice != 0) {
+        CheckRadioButton(dialog, kIdWin, kIdShow, RadioForChoice(choice));
+    }
+}
+
+// The bet dialog's procedure.
+int BetDialogProc(Dialog* dialog, DialogMessage message, int id) {
+    if (message == DialogMessage::Init) {
+        InitDialog(dialog);
+        return 1;
+    }
+    switch (id) {
+    case kIdCancel:
+        EndDialog(dialog, 1);
+        break;
+    case kIdWin:
+    case kIdPlace:
+    case kIdShow:
+        CheckRadioButton(dialog, kIdWin, kIdShow, id);
+        betTypeChoice[(currentPlayer - 1) & 3] = ChoiceForRadio(id);
+        break;
+    case kIdPlaceBet:
+        PlaceBet(dialog);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+} // namespace
+
 void OpenBetDialog() {
     HoldFrameRate();
     ShowGdiSurface();
-    RunDialog(kPlaceBetDialog, GameDialogProc);
+    RunDialog(kPlaceBetDialog, BetDialogProc);
+}
+
+void PlaceRaceCardSprites() {
+    bugLog.Write("Setting sprite position for sTrack,sBet, and sPostTimeText sprites");
+    SetSpritePosition(&sTrack, 170, 280);
+    SetSpritePosition(&sBet, 580, 275);
+    SetSpritePosition(&sPostTimeText, 170, 200);
+    bugLog.Write("Set sprite position success");
 }
 
 void ResetRaceCard() { selectedRunner = 1; }

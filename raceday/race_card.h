@@ -5,8 +5,15 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "raceday/race_day.h"
+
 // Whole run; ResetRaceCard puts it back.
 extern int32_t selectedRunner; // program number whose button was clicked last, 1..10
+
+// Whole run; ResetDialogProcedure puts them back.
+extern int32_t betTypeChoice[kMaxPlayers]; // last type chosen per player: -1 Win, -2 Place,
+                                           // -3 Show, 0 none yet
+extern int32_t betAmountEntered;
 
 constexpr int kListTop = 250; // y of the card's first row; rows are 28 apart
 constexpr int kRowHeight = 28;
@@ -29,6 +36,10 @@ enum class OddsForm { Card, Race }; // "2 - 1" on the card, "2/1" in the race vi
 
 // An odds code 399..447 written in a form; false (and an empty text) for any other code.
 bool FormatOdds(int32_t code, OddsForm form, char* text, size_t size);
+
+// "Start a new game", once the saved game is prepared: the track, the bet button and the post
+// time where the card draws them.
+void PlaceRaceCardSprites();
 
 // A runner button was clicked: the bet dialog for the current player.
 void OpenBetDialog();

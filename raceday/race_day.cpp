@@ -1,7 +1,7 @@
 // The race-day model: the four hot-seat players and their bets, and the shared race state.
 #include "raceday/race_day.h"
 
-#include "shell/settings_file.h"
+#include "core/settings_file.h"
 
 PlayerRecord players[kMaxPlayers] = {};
 int32_t currentPlayer = 1;

@@ -4,12 +4,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
+#include "platform/debug_log.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "platform/keys.h"
 #include "platform/random.h"
 #include "raceday/race_day.h"
-#include "shell/frame_timing.h"
 
 namespace {
 

@@ -10,10 +10,13 @@
 #include <iterator>
 #include <vector>
 
+#include "core/frame_timing.h"
+#include "core/settings_file.h"
 #include "platform/asset_manifest.h"
 #include "platform/bitmap.h"
 #include "platform/button.h"
 #include "platform/clock.h"
+#include "platform/debug_log.h"
 #include "platform/display.h"
 #include "platform/events.h"
 #include "platform/game_sounds.h"
@@ -25,15 +28,11 @@
 #include "platform/text.h"
 #include "platform/text_fit.h"
 #include "raceday/announcer.h"
-#include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
-#include "shell/debug_log.h"
-#include "shell/frame_driver.h"
-#include "shell/frame_timing.h"
-#include "shell/settings_file.h"
+#include "stable/odds.h"
 
 RaceView raceView = {.crowdVolume = 30, .leaderNames = {}, .drawOrder = {}};
 

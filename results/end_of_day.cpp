@@ -3,9 +3,13 @@
 
 #include <cstdint>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/asset_manifest.h"
 #include "platform/bitmap.h"
 #include "platform/clock.h"
+#include "platform/debug_log.h"
 #include "platform/dialog.h"
 #include "platform/display.h"
 #include "platform/events.h"
@@ -16,24 +20,12 @@
 #include "raceday/race_day.h"
 #include "resources/dialog_templates.h"
 #include "results/payouts.h"
-#include "results/results_screen.h"
-#include "results/top_players.h"
-#include "shell/debug_log.h"
-#include "shell/dialog_procedure.h"
-#include "shell/frame_timing.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
+#include "stable/horse_record.h"
 #include "stable/stakes.h"
 
 namespace {
 
 constexpr uint32_t kChampionHoldMs = 3000;
-
-void AskEndOfDay() {
-    HoldFrameRate();
-    ShowGdiSurface();
-    RunDialog(kEndOfDayDialog, GameDialogProc);
-}
 
 // Money as it will stand once the race on the results is paid.
 int64_t MoneyAfterPayout(int p) {
@@ -63,24 +55,26 @@ void HoldPicture(uint32_t milliseconds) {
     }
 }
 
-} // namespace
-
-void RunEndOfDayChecks() {
-    const struct { int32_t round, afterRace; } kRoundEnds[] = {{4, 0}, {3, 1}, {2, 3}, {1, 9}};
-    if (!fastPostTime && raceOfDay == racesPerDay && resultsFrames != -1) {
-        AskEndOfDay();
-        resultsFrames = -1;
+// The "Congrats!" box's procedure.
+int CongratsDialogProc(Dialog* dialog, DialogMessage message, int id) {
+    if (message == DialogMessage::Init) {
+        return 1;
     }
-    for (const auto& end : kRoundEnds) {
-        // Once an answer has left the results, this race is done with.
-        if (gameState != kStateResults) {
-            return;
-        }
-        if (stakesRound == end.round && stakesRace > end.afterRace) {
-            AskEndOfDay();
-        }
+    switch (id) {
+    case kIdCancel:
+        EndDialog(dialog, 1);
+        break;
+    case kIdCongratsOk:
+        CloseSeriesWithNotice();
+        EndDialog(dialog, 1);
+        break;
+    default:
+        break;
     }
+    return 0;
 }
+
+} // namespace
 
 void TodaysChampionScreen() {
     bugLog.Write("Loading todayschamp.bmp -- success");
@@ -106,26 +100,6 @@ void TodaysChampionScreen() {
     HoldPicture(kChampionHoldMs);
 }
 
-void SaveAndContinue() {
-    loadedRace = 0;
-    TodaysChampionScreen();
-    LeaveResults();
-    for (int p = 1; p <= numPlayers && p <= kMaxPlayers; ++p) {
-        UpdateTopPlayers(topPlayers, Player(p).name, Player(p).money);
-    }
-    SaveSettings();
-}
-
-void RestartProfits() {
-    TodaysChampionScreen();
-    LeaveResults();
-    loadedRace = 0;
-    for (PlayerRecord& player : players) {
-        player.money = kStartingMoney;
-    }
-    SaveSettings();
-}
-
 void ShowStakesChampion() {
     bugLog.Write("Loading champion_screen.bmp");
     CreateSprite(&sChampion, kScreenWidth, kScreenHeight, 1, 0, 1);
@@ -143,7 +117,7 @@ void ShowStakesChampion() {
     PresentFrame();
     HoldFrameRate();
     ShowGdiSurface();
-    RunDialog(kGameEndOkDialog, GameDialogProc);
+    RunDialog(kGameEndOkDialog, CongratsDialogProc);
     // However the box was closed (Escape, the window), the series ends as its OK ends it.
     if (stakesRound == 4) {
         CloseSeriesWithNotice();

@@ -7,8 +7,8 @@
 #include <limits>
 
 #include "platform/random.h"
-#include "raceday/odds.h"
 #include "stable/horse_record.h"
+#include "stable/odds.h"
 
 PlayerResult playerResults[kMaxPlayers] = {};
 

@@ -1,5 +1,5 @@
-// The results screen (309): the finishing order with the prices, what every bet returns, and
-// the way on to the next race.
+// The results screen (309): the finishing order with the prices, what every bet returns, the
+// way on to the next race, and the "End of Day" box with its answers.
 #include "results/results_screen.h"
 
 #include <cstdio>
@@ -7,7 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/button.h"
+#include "platform/dialog.h"
+#include "platform/display.h"
 #include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
@@ -18,14 +23,14 @@
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
 #include "raceday/race_view.h"
+#include "resources/dialog_templates.h"
 #include "results/end_of_day.h"
 #include "results/payouts.h"
-#include "shell/frame_driver.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
+#include "results/top_players.h"
 #include "stable/calendar.h"
 #include "stable/field_draw.h"
 #include "stable/horse_updates.h"
+#include "stable/odds.h"
 #include "stable/stakes.h"
 
 int32_t resultsFrames = 0;
@@ -196,6 +201,35 @@ void PayBets() {
     }
 }
 
+// The "End of Day" box's procedure.
+int EndOfDayDialogProc(Dialog* dialog, DialogMessage message, int id) {
+    if (message == DialogMessage::Init) {
+        return 1;
+    }
+    switch (id) {
+    case kIdCancel:
+        EndDialog(dialog, 1);
+        break;
+    case kIdSaveContinue:
+        EndDialog(dialog, 1);
+        SaveAndContinue();
+        break;
+    case kIdRestart:
+        EndDialog(dialog, 1);
+        RestartProfits();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void AskEndOfDay() {
+    HoldFrameRate();
+    ShowGdiSurface();
+    RunDialog(kEndOfDayDialog, EndOfDayDialogProc);
+}
+
 } // namespace
 
 float ResultsLeaveSeconds(int32_t timeBetweenRaces, int32_t fastPostTime) {
@@ -237,6 +271,43 @@ void ResultsScreen() {
     } else {
         RunEndOfDayChecks();
     }
+}
+
+void RunEndOfDayChecks() {
+    const struct { int32_t round, afterRace; } kRoundEnds[] = {{4, 0}, {3, 1}, {2, 3}, {1, 9}};
+    if (!fastPostTime && raceOfDay == racesPerDay && resultsFrames != -1) {
+        AskEndOfDay();
+        resultsFrames = -1;
+    }
+    for (const auto& end : kRoundEnds) {
+        // Once an answer has left the results, this race is done with.
+        if (gameState != kStateResults) {
+            return;
+        }
+        if (stakesRound == end.round && stakesRace > end.afterRace) {
+            AskEndOfDay();
+        }
+    }
+}
+
+void SaveAndContinue() {
+    loadedRace = 0;
+    TodaysChampionScreen();
+    LeaveResults();
+    for (int p = 1; p <= numPlayers && p <= kMaxPlayers; ++p) {
+        UpdateTopPlayers(topPlayers, Player(p).name, Player(p).money);
+    }
+    SaveSettings();
+}
+
+void RestartProfits() {
+    TodaysChampionScreen();
+    LeaveResults();
+    loadedRace = 0;
+    for (PlayerRecord& player : players) {
+        player.money = kStartingMoney;
+    }
+    SaveSettings();
 }
 
 void LeaveResults() {

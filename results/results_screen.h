@@ -1,5 +1,5 @@
-// The results screen (309): the finishing order with the prices, what every bet returns, and
-// the way on to the next race.
+// The results screen (309): the finishing order with the prices, what every bet returns, the
+// way on to the next race, and the "End of Day" box with its answers.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +15,14 @@ void ResultsScreen();
 // race. Called by the continue button, the clock, the end-of-day answers and the menu buttons
 // that leave the results.
 void LeaveResults();
+
+// Run by the results screen from its tenth frame on: the "End of Day" box after the day's last
+// race (unless in Sim Mode) and after each stakes round's last race.
+void RunEndOfDayChecks();
+
+// The answers of the "End of Day" box.
+void SaveAndContinue();
+void RestartProfits();
 
 // The reset at the end of LeaveResults: the track, the race and the bets as at a new race.
 void ResetForNextRace();

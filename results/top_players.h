@@ -3,14 +3,7 @@
 
 #include <cstdint>
 
-constexpr int kTopPlayerCount = 3;
-constexpr int kTopPlayerNameSize = 28;
-
-// An entry not yet filled has an empty name and money 0.
-struct TopPlayerEntry {
-    char name[kTopPlayerNameSize]; // NUL-terminated
-    int32_t money;                 // dollars
-};
+#include "core/top_player_entry.h"
 
 // Enters a player's name and money into the table of the saved game (topPlayers), best first.
 // Equal money never displaces an entry; a player already listed keeps one entry only, moved up

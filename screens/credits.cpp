@@ -1,6 +1,8 @@
 // The credits: names scrolling up behind the main menu's backdrop.
 #include "screens/credits.h"
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
 #include "platform/button.h"
 #include "platform/display.h"
 #include "platform/game_sounds.h"
@@ -8,9 +10,6 @@
 #include "platform/input.h"
 #include "platform/sound.h"
 #include "platform/text.h"
-#include "shell/frame_driver.h"
-#include "shell/frame_timing.h"
-#include "shell/game_state.h"
 #include "stable/horse_record.h"
 
 float creditsPosition = kCreditsStart;

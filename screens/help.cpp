@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <span>
 
+#include "core/frame_timing.h"
 #include "platform/dialog.h"
 #include "platform/display.h"
 #include "platform/text.h"
 #include "raceday/race_day.h"
 #include "results/payouts.h"
-#include "shell/frame_timing.h"
 
 namespace {
 

@@ -1,8 +1,10 @@
 // The intro: four title pictures slide in to a fanfare while start-up waits; S skips it.
 #include "screens/intro.h"
 
+#include "core/game_state.h"
 #include "platform/asset_manifest.h"
 #include "platform/bitmap.h"
+#include "platform/debug_log.h"
 #include "platform/display.h"
 #include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
@@ -11,8 +13,6 @@
 #include "platform/message_box.h"
 #include "platform/sound.h"
 #include "platform/text.h"
-#include "shell/debug_log.h"
-#include "shell/game_state.h"
 
 namespace {
 

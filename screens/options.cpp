@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/button.h"
 #include "platform/display.h"
 #include "platform/game_sounds.h"
@@ -13,10 +15,6 @@
 #include "platform/text.h"
 #include "raceday/post_time.h"
 #include "raceday/race_day.h"
-#include "shell/frame_driver.h"
-#include "shell/game_state.h"
-#include "shell/main_menu.h"
-#include "shell/settings_file.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/debug_log.h"
 #include "platform/input.h"
 #include "platform/keys.h"
 #include "platform/screenshot.h"
 #include "platform/sound.h"
-#include "shell/debug_log.h"
 #include "shell/screen_note.h"
 
 namespace {

@@ -5,23 +5,19 @@
 #include <cstring>
 #include <string>
 
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/asset_manifest.h"
 #include "platform/bitmap.h"
+#include "platform/dialog.h"
 #include "platform/display.h"
-#include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
 #include "platform/message_box.h"
-#include "platform/sound.h"
 #include "platform/text.h"
 #include "raceday/race_card.h"
+#include "raceday/race_day.h"
 #include "resources/dialog_templates.h"
-#include "results/end_of_day.h"
 #include "results/top_players.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
-
-int32_t betTypeChoice[kMaxPlayers] = {};
-int32_t betAmountEntered = 0;
 
 namespace {
 
@@ -29,8 +25,6 @@ constexpr int kMaxNameCharacters = 11;
 // A name is saved whole among the top players.
 constexpr int kMaxNameBytes = kPlayerNameSize - 1;
 static_assert(kTopPlayerNameSize == kPlayerNameSize);
-constexpr int32_t kMinStake = 2;
-constexpr int32_t kMaxStake = 1000;
 
 // The players the open name dialog is for.
 int namesDialogPlayers = 1;
@@ -85,64 +79,22 @@ void StartGame(Dialog* dialog) {
     EndDialog(dialog, 1);
 }
 
-int32_t ChoiceForRadio(int id) { return kIdWin - id - 1; }
-
-int RadioForChoice(int32_t choice) { return kIdWin - 1 - choice; }
-
-void AmountError(const char* text) {
-    ShowGdiSurface();
-    ErrorBox("Amount Error", text);
-}
-
-void PlaceBet(Dialog* dialog) {
-    PlayerRecord& player = Player(currentPlayer);
-    const int32_t choice = betTypeChoice[(currentPlayer - 1) & 3];
-    if (choice == 0) {
-        ShowGdiSurface();
-        ErrorBox("Bet error", "Please choose Win, Place or Show.");
-        return;
+// The name dialog's procedure.
+int NamesDialogProc(Dialog* dialog, DialogMessage message, int id) {
+    if (message == DialogMessage::Init) {
+        return 1;
     }
-    bool whole = false;
-    betAmountEntered = GetDialogItemInt(dialog, kIdBetAmount, &whole);
-    if (!whole) {
-        AmountError("Please enter a whole number of dollars.");
-        return;
+    switch (id) {
+    case kIdCancel:
+        EndDialog(dialog, 1);
+        break;
+    case kIdStartGame:
+        StartGame(dialog);
+        break;
+    default:
+        break;
     }
-    int32_t amount = betAmountEntered < kMinStake ? kMinStake : betAmountEntered;
-    if (daysToStakes > 0 && amount > kMaxStake) {
-        amount = kMaxStake;
-    }
-    if (BetIsOnCurrentRace(player)) {
-        player.money += player.betAmount;
-        if (int64_t{player.money} - amount < 0) {
-            // The old bet is gone; its stake stays with the player.
-            player.betAmount = 0;
-            player.betYear = 2000;
-            AmountError("You don't have that much money.");
-            return;
-        }
-    } else if (int64_t{player.money} - amount < 0) {
-        AmountError("You don't have that much money.");
-        return;
-    }
-    PlaySoundSlot(cashSound, 0);
-    player.money -= amount;
-    player.betRunner = selectedRunner;
-    player.betDay = currentDay;
-    player.betMonth = currentMonth;
-    player.betRace = raceOfDay;
-    player.betYear = currentYear;
-    player.betAmount = amount;
-    player.betType = choice;
-    EndDialog(dialog, 1);
-}
-
-void InitDialog(Dialog* dialog) {
-    // The bet dialog opens with the type the player chose last time.
-    const int32_t choice = betTypeChoice[(currentPlayer - 1) & 3];
-    if (choice != 0) {
-        CheckRadioButton(dialog, kIdWin, kIdShow, RadioForChoice(choice));
-    }
+    return 0;
 }
 
 } // namespace
@@ -172,48 +124,9 @@ std::string NameFault(int player, const char* name) {
     return text;
 }
 
-int GameDialogProc(Dialog* dialog, DialogMessage message, int id) {
-    if (message == DialogMessage::Init) {
-        InitDialog(dialog);
-        return 1;
-    }
-    switch (id) {
-    case kIdCancel:
-        EndDialog(dialog, 1);
-        break;
-    case kIdStartGame:
-        StartGame(dialog);
-        break;
-    case kIdWin:
-    case kIdPlace:
-    case kIdShow:
-        CheckRadioButton(dialog, kIdWin, kIdShow, id);
-        betTypeChoice[(currentPlayer - 1) & 3] = ChoiceForRadio(id);
-        break;
-    case kIdPlaceBet:
-        PlaceBet(dialog);
-        break;
-    case kIdSaveContinue:
-        EndDialog(dialog, 1);
-        SaveAndContinue();
-        break;
-    case kIdRestart:
-        EndDialog(dialog, 1);
-        RestartProfits();
-        break;
-    case kIdCongratsOk:
-        CloseSeriesWithNotice();
-        EndDialog(dialog, 1);
-        break;
-    default:
-        break;
-    }
-    return 0;
-}
-
 void OpenNamesDialog(int players) {
     namesDialogPlayers = players < 1 ? 1 : players > kMaxPlayers ? kMaxPlayers : players;
-    RunDialog(NamesDialog(namesDialogPlayers), GameDialogProc);
+    RunDialog(NamesDialog(namesDialogPlayers), NamesDialogProc);
 }
 
 void ResetDialogProcedure() {

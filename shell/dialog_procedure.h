@@ -1,19 +1,7 @@
-// The game's dialog procedure: player names, bets, and the end-of-day and championship answers.
+// The name dialog: the players of a new game and their names.
 #pragma once
 
-#include <cstdint>
 #include <string>
-
-#include "platform/dialog.h"
-#include "raceday/race_day.h"
-
-// Whole run; ResetDialogProcedure puts them back.
-extern int32_t betTypeChoice[kMaxPlayers]; // last type chosen per player: -1 Win, -2 Place,
-                                           // -3 Show, 0 none yet
-extern int32_t betAmountEntered;
-
-// The one procedure every game dialog runs with.
-int GameDialogProc(Dialog* dialog, DialogMessage message, int id);
 
 // Called by the number-of-players screen: the name dialog for that many players. The count
 // becomes numPlayers only once every name is good.

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/bitmap.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
@@ -16,7 +19,6 @@
 #include "platform/sound.h"
 #include "platform/text.h"
 #include "raceday/captions.h"
-#include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
@@ -26,18 +28,13 @@
 #include "screens/help.h"
 #include "screens/options.h"
 #include "shell/desktop_keys.h"
-#include "shell/frame_timing.h"
-#include "shell/game_state.h"
 #include "shell/main_menu.h"
 #include "shell/screen_note.h"
-#include "shell/settings_file.h"
 #include "stable/calendar.h"
+#include "stable/field_draw.h"
+#include "stable/odds.h"
 #include "stable/stakes.h"
 
-int32_t gameState = kStateIntro;
-int32_t leftWasUp = 1;
-int32_t rightWasUp = 1;
-int32_t middleWasUp = 1;
 char fpsText[32] = "";
 
 namespace {

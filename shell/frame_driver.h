@@ -3,10 +3,7 @@
 
 #include <cstdint>
 
-// Whole run; ResetFrameDriver puts them back.
-extern int32_t leftWasUp;  // the button was up when the previous frame ended, so that
-extern int32_t rightWasUp; // a click fires once per press
-extern int32_t middleWasUp;
+// Whole run; ResetFrameDriver puts it back.
 extern char fpsText[32]; // "FPS: %d", refreshed while Ctrl is down
 
 // Called once per pass of the main loop; returns 1.

@@ -1,8 +1,11 @@
 // The one reset of the game's state.
 #include "shell/game_reset.h"
 
+#include "core/frame_timing.h"
+#include "core/settings_file.h"
 #include "platform/clock.h"
 #include "platform/data_files.h"
+#include "platform/debug_log.h"
 #include "platform/dialog.h"
 #include "platform/display.h"
 #include "platform/events.h"
@@ -14,7 +17,6 @@
 #include "platform/text.h"
 #include "raceday/announcer.h"
 #include "raceday/captions.h"
-#include "raceday/odds.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
@@ -22,17 +24,15 @@
 #include "results/payouts.h"
 #include "results/results_screen.h"
 #include "screens/credits.h"
-#include "shell/debug_log.h"
 #include "shell/desktop_keys.h"
 #include "shell/dialog_procedure.h"
 #include "shell/frame_driver.h"
-#include "shell/frame_timing.h"
 #include "shell/main_loop.h"
-#include "shell/settings_file.h"
 #include "shell/startup.h"
 #include "shell/window_proc.h"
 #include "stable/field_draw.h"
 #include "stable/horse_record.h"
+#include "stable/odds.h"
 #include "stable/stakes.h"
 
 void ResetGameState() {

@@ -8,8 +8,10 @@
 #include <unistd.h>
 #include <vector>
 
+#include "core/settings_file.h"
 #include "platform/clock.h"
 #include "platform/data_files.h"
+#include "platform/debug_log.h"
 #include "platform/display.h"
 #include "platform/events.h"
 #include "platform/input.h"
@@ -18,12 +20,10 @@
 #include "platform/sound.h"
 #include "raceday/captions.h"
 #include "shell/data_folder.h"
-#include "shell/debug_log.h"
 #include "shell/frame_driver.h"
 #include "shell/game_reset.h"
 #include "shell/launch_options.h"
 #include "shell/preferences.h"
-#include "shell/settings_file.h"
 #include "shell/startup.h"
 #include "shell/window_proc.h"
 

@@ -6,7 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/hint_line.h"
+#include "core/settings_file.h"
 #include "platform/button.h"
+#include "platform/debug_log.h"
 #include "platform/dialog.h"
 #include "platform/display.h"
 #include "platform/events.h"
@@ -16,22 +21,18 @@
 #include "platform/sound.h"
 #include "platform/text.h"
 #include "platform/text_fit.h"
+#include "raceday/race_card.h"
 #include "raceday/race_day.h"
 #include "resources/dialog_templates.h"
 #include "results/results_screen.h"
 #include "screens/credits.h"
-#include "shell/debug_log.h"
 #include "shell/dialog_procedure.h"
-#include "shell/frame_driver.h"
-#include "shell/frame_timing.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
+#include "stable/horse_record.h"
 
 namespace {
 
 constexpr int kBannerRestX = 220;
 constexpr int kBannerStep = 12;
-constexpr uint32_t kHintColour = 0x0000C8;
 constexpr const char* kVersionFormat = "Version %.2f";
 constexpr double kVersion = 1.05;
 constexpr int kTopPlayersWidth = 140; // the dark column left of the window
@@ -67,13 +68,10 @@ void StartNewGame() {
     }
     gameState = kStatePlayers;
     PrepareNewGame();
+    PlaceRaceCardSprites();
 }
 
 } // namespace
-
-void DrawHint(const char* text) {
-    DrawSurfaceText(text, 150, 575, kHintColour, backBuffer, fontComic17);
-}
 
 void SlideTitleBanner() {
     if (titleBanner.x > kBannerRestX) {

@@ -17,6 +17,3 @@ void RunExitButton();
 
 // The number-of-players screen (307): a click opens the name dialog for that many players.
 void RunPlayersScreen();
-
-// The hint line at the foot of the screen for the button under the cursor.
-void DrawHint(const char* text);

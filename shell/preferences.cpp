@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include "core/save_file.h"
 #include "platform/file_bytes.h"
-#include "shell/save_file.h"
 
 namespace {
 

@@ -4,7 +4,10 @@
 #include <cstdio>
 #include <ctime>
 
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/asset_manifest.h"
+#include "platform/debug_log.h"
 #include "platform/display.h"
 #include "platform/events.h"
 #include "platform/game_sounds.h"
@@ -14,9 +17,6 @@
 #include "platform/sound.h"
 #include "platform/text.h"
 #include "screens/intro.h"
-#include "shell/debug_log.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
 
 namespace {
 

@@ -4,8 +4,6 @@
 
 #include <cstdio>
 
-#include "stable/field_draw.h"
-
 namespace {
 
 void CountDownToStakes() {
@@ -26,15 +24,6 @@ void StepMonth() {
 }
 
 } // namespace
-
-const MonthCode* FindMonth(int32_t code) {
-    for (const MonthCode& month : kMonths) {
-        if (month.code == code) {
-            return &month;
-        }
-    }
-    return nullptr;
-}
 
 int FormatDate(char* text, size_t size) {
     const MonthCode* month = FindMonth(currentMonth);
@@ -69,19 +58,4 @@ void NextDay() {
     CountDownToStakes();
     raceOfDay = 1;
     RollDay();
-}
-
-void CheckRaceCountOverflow() {
-    if (raceOfDay > racesPerDay) {
-        raceOfDay = 1;
-        LoadRaceField();
-        RollDay();
-    }
-}
-
-void ApplyFieldReloadRule() {
-    if (loadedRace != raceOfDay || !raceField[0].loaded) {
-        LoadRaceField();
-        loadedRace = raceOfDay;
-    }
 }

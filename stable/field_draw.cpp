@@ -6,17 +6,21 @@
 #include <filesystem>
 #include <string>
 
+#include "core/frame_timing.h"
+#include "core/settings_file.h"
+#include "platform/debug_log.h"
 #include "platform/display.h"
 #include "platform/events.h"
+#include "platform/game_sprites.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
-#include "raceday/odds.h"
-#include "shell/debug_log.h"
-#include "shell/frame_timing.h"
-#include "shell/settings_file.h"
+#include "stable/calendar.h"
 #include "stable/horse_file.h"
+#include "stable/odds.h"
 #include "stable/stakes.h"
 #include "stable/stakes_field.h"
+
+static_assert(kFieldSize == kRunnerCount);
 
 FieldDrawState fieldDraw = {0, 0, 0, kStartTolerance};
 
@@ -193,11 +197,19 @@ int LoadRaceField() {
     return 1;
 }
 
-void ShowHorseFileError(int number) {
-    char text[100];
-    std::snprintf(text, sizeof text, "Unable to open horse #%i", number);
-    ShowGdiSurface();
-    ErrorBox("File error", text);
+void CheckRaceCountOverflow() {
+    if (raceOfDay > racesPerDay) {
+        raceOfDay = 1;
+        LoadRaceField();
+        RollDay();
+    }
+}
+
+void ApplyFieldReloadRule() {
+    if (loadedRace != raceOfDay || !raceField[0].loaded) {
+        LoadRaceField();
+        loadedRace = raceOfDay;
+    }
 }
 
 void RestartFieldDraw() {

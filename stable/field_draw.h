@@ -39,8 +39,15 @@ int LoadRaceField();
 // an empty stable at start-up runs before it.
 int CheckStableHasHorses();
 
-// The "File error" box for a horse file that does not open (also used by the stakes field).
-void ShowHorseFileError(int number);
+// Run by the frame driver every frame, whatever the screen: when the options lowered the races
+// per day below the current race, the day ends at once with a new field for its race 1.
+// loadedRace and daysToStakes are left alone.
+void CheckRaceCountOverflow();
+
+// The field reload rule, run by the frame driver on every race-card frame and once by
+// LeaveResults: a new field when loadedRace differs from raceOfDay or the field is empty, after
+// which loadedRace takes raceOfDay (as the load may have changed it).
+void ApplyFieldReloadRule();
 
 void RestartFieldDraw();
 void ResetFieldDraw();

@@ -10,9 +10,11 @@
 #include <iterator>
 #include <vector>
 
+#include "core/save_file.h"
+#include "platform/debug_log.h"
+#include "platform/display.h"
 #include "platform/file_bytes.h"
-#include "shell/debug_log.h"
-#include "shell/save_file.h"
+#include "platform/message_box.h"
 
 namespace {
 
@@ -177,4 +179,11 @@ std::string FormatHorseFile(const HorseRecord& horse, bool finalNewline) {
 int WriteHorseFile(const std::string& path, const HorseRecord& horse, bool finalNewline) {
     const std::string text = FormatHorseFile(horse, finalNewline);
     return SaveWholeFile(path.c_str(), text.data(), text.size());
+}
+
+void ShowHorseFileError(int number) {
+    char text[100];
+    std::snprintf(text, sizeof text, "Unable to open horse #%i", number);
+    ShowGdiSurface();
+    ErrorBox("File error", text);
 }

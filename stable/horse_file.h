@@ -44,3 +44,6 @@ std::string FormatHorseFile(const HorseRecord& horse, bool finalNewline);
 
 // Saves FormatHorseFile's text whole (through a temporary file). 1 written, 0 not.
 int WriteHorseFile(const std::string& path, const HorseRecord& horse, bool finalNewline);
+
+// The "File error" box for a horse file that does not open (also used by the stakes field).
+void ShowHorseFileError(int number);

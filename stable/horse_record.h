@@ -3,8 +3,9 @@
 
 #include <cstdint>
 
-constexpr int kHorseCount = 215; // horses/1.txt .. horses/215.txt
-constexpr int kFieldSize = 10;   // runners per race; slot i runs as program number i + 1
+#include "core/stakes_entry.h" // kHorseCount
+
+constexpr int kFieldSize = 10; // runners per race; slot i runs as program number i + 1
 constexpr int kHorseNameSize = 28;
 constexpr int kRatingCount = 4; // acceleration, speed, closing, endurance: file lines 2..5
 

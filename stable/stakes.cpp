@@ -4,9 +4,8 @@
 
 #include <cstdio>
 
-#include "shell/debug_log.h"
+#include "platform/debug_log.h"
 #include "stable/calendar.h"
-#include "stable/field_draw.h"
 #include "stable/horse_updates.h"
 
 int32_t stakesNoticeDue[kStakesNoticeCount] = {};

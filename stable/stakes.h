@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "shell/settings_file.h" // the series' state is saved: stakesRound, the tables...
+#include "core/settings_file.h" // the series' state is saved: stakesRound, the tables...
 
 // Notice pictures waiting to be shown (series start, rounds 2, 3 and 4). The frame driver shows
 // each set flag's picture until S is pressed and then clears it. Whole run, not saved;

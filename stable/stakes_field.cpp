@@ -4,10 +4,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/settings_file.h"
+#include "platform/debug_log.h"
 #include "platform/random.h"
-#include "shell/debug_log.h"
-#include "shell/settings_file.h"
-#include "stable/field_draw.h"
 #include "stable/horse_file.h"
 #include "stable/stakes.h"
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/debug_log.h"
 #include "platform/screenshot.h"
-#include "shell/debug_log.h"
 #include "tests/test_support.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "platform/clock.h"
+#include "platform/debug_log.h"
 #include "platform/script.h"
-#include "shell/debug_log.h"
 #include "shell/game_reset.h"
 #include "tests/platform/wave_bytes.h"
 #include "tests/test_support.h"

@@ -8,15 +8,15 @@
 #include <set>
 #include <vector>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/game_sounds.h"
 #include "platform/random.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
 #include "raceday/race_view.h"
-#include "shell/frame_timing.h"
 #include "shell/game_reset.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
 #include "tests/test_support.h"
 #include "tools/racesim/clip_clock.h"
 #include "tools/racesim/headless_race.h"

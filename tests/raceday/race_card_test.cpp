@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/settings_file.h"
 #include "raceday/race_day.h"
-#include "shell/settings_file.h"
 #include "stable/calendar.h"
 
 namespace {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/frame_timing.h"
+#include "core/settings_file.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/game_sprites.h"
@@ -13,9 +15,7 @@
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
 #include "raceday/race_view.h"
-#include "shell/frame_timing.h"
 #include "shell/game_reset.h"
-#include "shell/settings_file.h"
 #include "tests/test_support.h"
 #include "tools/racesim/clip_clock.h"
 #include "tools/racesim/headless_race.h"

@@ -7,14 +7,18 @@
 #include <cstring>
 #include <vector>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
+#include "platform/debug_log.h"
+#include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "platform/keys.h"
 #include "platform/random.h"
 #include "raceday/race_day.h"
 #include "raceday/race_view.h"
-#include "shell/frame_timing.h"
 #include "shell/game_reset.h"
-#include "shell/settings_file.h"
+#include "tests/test_support.h"
 #include "tools/racesim/headless_race.h"
 
 namespace {

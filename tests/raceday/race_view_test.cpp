@@ -9,7 +9,11 @@
 #include <cstring>
 #include <string>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/clock.h"
+#include "platform/debug_log.h"
 #include "platform/display.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
@@ -19,12 +23,8 @@
 #include "raceday/post_time.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
-#include "shell/debug_log.h"
 #include "shell/frame_driver.h"
-#include "shell/frame_timing.h"
 #include "shell/game_reset.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
 #include "tests/test_support.h"
 #include "tools/racesim/headless_race.h"
 

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
+#include "core/settings_file.h"
 #include "raceday/race_day.h"
-#include "shell/settings_file.h"
 #include "stable/horse_file.h"
 #include "tests/test_support.h"
 #include "tools/autoplay/autoplayer.h"

@@ -5,22 +5,22 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "platform/script.h"
 #include "platform/text.h"
-#include "raceday/odds.h"
 #include "raceday/race_day.h"
 #include "results/end_of_day.h"
 #include "results/payouts.h"
 #include "shell/frame_driver.h"
-#include "shell/frame_timing.h"
 #include "shell/game_reset.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
 #include "stable/field_draw.h"
+#include "stable/odds.h"
 #include "tests/test_support.h"
 
 namespace {

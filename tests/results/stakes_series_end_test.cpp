@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <set>
 
-#include "shell/settings_file.h"
+#include "core/settings_file.h"
 #include "stable/horse_record.h"
 #include "tests/test_support.h"
 #include "tools/autoplay/autoplayer.h"

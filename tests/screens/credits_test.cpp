@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/frame_timing.h"
 #include "platform/clock.h"
 #include "platform/game_sprites.h"
-#include "shell/frame_timing.h"
 #include "stable/horse_record.h"
 
 namespace {

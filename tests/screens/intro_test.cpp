@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "core/game_state.h"
 #include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "platform/keys.h"
 #include "platform/script.h"
-#include "shell/game_state.h"
 
 namespace {
 

@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include "core/frame_timing.h"
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "raceday/race_day.h"
 #include "shell/frame_driver.h"
-#include "shell/frame_timing.h"
 #include "shell/game_reset.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
 #include "tests/test_support.h"
 
 namespace {

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/display.h"
 #include "platform/script.h"
 #include "platform/text.h"
@@ -13,8 +15,6 @@
 #include "resources/dialog_templates.h"
 #include "results/top_players.h"
 #include "shell/game_reset.h"
-#include "shell/game_state.h"
-#include "shell/settings_file.h"
 #include "tests/test_support.h"
 
 namespace {

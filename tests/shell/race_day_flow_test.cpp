@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "core/game_state.h"
+#include "core/settings_file.h"
 #include "platform/game_sprites.h"
 #include "raceday/race_day.h"
-#include "shell/game_state.h"
 #include "shell/main_loop.h"
-#include "shell/settings_file.h"
 #include "tests/test_support.h"
 
 namespace {

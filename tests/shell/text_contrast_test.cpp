@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/settings_file.h"
+#include "core/settings_file.h"
 #include "tests/test_support.h"
 
 namespace {

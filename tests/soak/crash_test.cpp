@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/settings_file.h"
+#include "core/settings_file.h"
 #include "tests/test_support.h"
 #include "tools/autoplay/autoplayer.h"
 

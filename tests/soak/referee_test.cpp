@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "raceday/odds.h"
+#include "core/settings_file.h"
 #include "raceday/race_day.h"
 #include "results/payouts.h"
 #include "shell/game_reset.h"
-#include "shell/settings_file.h"
 #include "stable/horse_record.h"
+#include "stable/odds.h"
 #include "tests/test_support.h"
 #include "tools/autoplay/autoplayer.h"
 

@@ -7,10 +7,10 @@
 #include <set>
 #include <string>
 
+#include "core/settings_file.h"
 #include "platform/events.h"
-#include "raceday/odds.h"
-#include "shell/settings_file.h"
 #include "stable/horse_file.h"
+#include "stable/odds.h"
 #include "tests/stable/stable_support.h"
 
 namespace {

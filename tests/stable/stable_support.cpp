@@ -5,16 +5,16 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+#include "core/settings_file.h"
+#include "platform/debug_log.h"
 #include "platform/random.h"
 #include "platform/script.h"
-#include "raceday/odds.h"
-#include "shell/debug_log.h"
 #include "shell/game_reset.h"
-#include "shell/settings_file.h"
 #include "stable/calendar.h"
 #include "stable/field_draw.h"
 #include "stable/horse_file.h"
 #include "stable/horse_updates.h"
+#include "stable/odds.h"
 #include "stable/stakes.h"
 
 StableFolder::StableFolder() : inFolder(folder.path()) {

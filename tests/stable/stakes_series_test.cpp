@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <set>
 
-#include "shell/settings_file.h"
+#include "core/settings_file.h"
 #include "stable/calendar.h"
 #include "stable/field_draw.h"
 #include "stable/horse_file.h"

@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "core/game_state.h"
+#include "core/save_file.h"
+#include "core/settings_file.h"
 #include "platform/display.h"
 #include "platform/events.h"
 #include "platform/keys.h"
@@ -11,10 +14,7 @@
 #include "raceday/race_day.h"
 #include "resources/dialog_templates.h"
 #include "results/results_screen.h"
-#include "shell/game_state.h"
 #include "shell/main_loop.h"
-#include "shell/save_file.h"
-#include "shell/settings_file.h"
 #include "stable/stakes.h"
 
 namespace {

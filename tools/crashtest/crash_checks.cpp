@@ -13,9 +13,9 @@
 #include <thread>
 #include <vector>
 
+#include "core/save_file.h"
+#include "core/settings_file.h"
 #include "platform/file_bytes.h"
-#include "shell/save_file.h"
-#include "shell/settings_file.h"
 #include "stable/horse_file.h"
 #include "tools/autoplay/autoplayer.h"
 #include "tools/soak/referee.h"

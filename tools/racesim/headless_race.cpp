@@ -5,18 +5,18 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/frame_timing.h"
+#include "core/settings_file.h"
 #include "platform/asset_manifest.h"
 #include "platform/random.h"
 #include "platform/sprite.h"
 #include "raceday/announcer.h"
-#include "raceday/odds.h"
 #include "raceday/post_time.h"
 #include "raceday/race_day.h"
 #include "raceday/race_sim.h"
 #include "raceday/race_view.h"
-#include "shell/frame_timing.h"
-#include "shell/settings_file.h"
 #include "stable/field_draw.h"
+#include "stable/odds.h"
 #include "tools/racesim/clip_clock.h"
 
 namespace {

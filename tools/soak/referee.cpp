@@ -9,13 +9,13 @@
 #include <set>
 #include <vector>
 
+#include "core/settings_file.h"
+#include "core/stakes_entry.h"
 #include "platform/events.h"
 #include "platform/file_bytes.h"
 #include "raceday/race_day.h"
 #include "results/payouts.h"
-#include "shell/settings_file.h"
 #include "stable/horse_file.h"
-#include "stable/stakes_entry.h"
 #include "tools/autoplay/autoplayer.h"
 
 namespace {

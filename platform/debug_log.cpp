@@ -1,5 +1,5 @@
 // The debug log: buglog.txt in the data folder, one line appended per call.
-#include "shell/debug_log.h"
+#include "platform/debug_log.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
 // Whole-file saves that never leave a half-written file behind.
-#include "shell/save_file.h"
+#include "core/save_file.h"
 
 #include <cstdio>
 #include <string>

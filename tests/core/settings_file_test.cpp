@@ -1,6 +1,6 @@
 // The settings file: its layout, the 0x0A encoding, short and damaged files, failed saves, and
 // the preparation of a new game.
-#include "shell/settings_file.h"
+#include "core/settings_file.h"
 
 #include <algorithm>
 #include <bit>
@@ -13,6 +13,7 @@
 
 #include "platform/game_sprites.h"
 #include "platform/input.h"
+#include "raceday/race_card.h"
 #include "stable/stakes.h"
 #include "stable/stakes_field.h"
 #include "tests/stable/stable_support.h"
@@ -321,6 +322,7 @@ TEST(PrepareNewGame, WithoutAFileMakesOneWithANewGamesCalendar) {
     timeBetweenRaces = 3;
     mouseX = 400;
     PrepareNewGame();
+    PlaceRaceCardSprites();
     EXPECT_EQ(mouseX, 10);
     EXPECT_EQ(currentDay, 1);
     EXPECT_EQ(currentMonth, 1);

@@ -1,5 +1,5 @@
 // The odds: each runner's mean rating and the odds its rank among the ten earns.
-#include "raceday/odds.h"
+#include "stable/odds.h"
 
 #include "platform/random.h"
 

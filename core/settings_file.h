@@ -5,9 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "results/top_players.h"
-#include "stable/horse_record.h"
-#include "stable/stakes_entry.h"
+#include "core/stakes_entry.h"
+#include "core/top_player_entry.h"
 
 // Every saved global, in file order: the calendar, the top players, the stakes series, the
 // ranking and the options. Lives for the whole run; ResetSettingsBlock puts back these start
@@ -112,8 +111,8 @@ int SaveSettings();
 // over until a later load reads it or finds it gone.
 int LoadSettings();
 
-// Called by "Start a new game": loads settings.stn or creates it with a new game's calendar,
-// then places the race card's sprites. The defaults are set even when the file cannot be
+// Called by "Start a new game" (which then places the race card's sprites): loads settings.stn
+// or creates it with a new game's calendar. The defaults are set even when the file cannot be
 // created (the box "Unable to save the initial settings to disk." says so), so a game can
 // always be played.
 void PrepareNewGame();

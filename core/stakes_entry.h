@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+constexpr int kHorseCount = 215; // horses/1.txt .. horses/215.txt
+
 // One entrant of one round of the series.
 struct StakesEntry {
     float rating;        // the horse's class when the series was ranked

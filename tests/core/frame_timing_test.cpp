@@ -1,5 +1,5 @@
 // Frame timing over fake clock readings: the measured rate, the factor and the hold.
-#include "shell/frame_timing.h"
+#include "core/frame_timing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The debug log: its first lines, lines kept across opens, and a log that cannot be written.
-#include "shell/debug_log.h"
+#include "platform/debug_log.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Frame timing: the measured frame rate and the frame factor that scales all race-day motion.
-#include "shell/frame_timing.h"
+#include "core/frame_timing.h"
 
 int32_t framesPerSecond = 0;
 float frameFactor = 0.0f;

@@ -1,5 +1,5 @@
 // The settings file settings.stn: the saved game, one block of globals written and read whole.
-#include "shell/settings_file.h"
+#include "core/settings_file.h"
 
 #include <bit>
 #include <cerrno>
@@ -8,18 +8,15 @@
 #include <cstring>
 #include <string>
 
+#include "core/months.h"
+#include "core/save_file.h"
+#include "platform/debug_log.h"
 #include "platform/display.h"
 #include "platform/file_bytes.h"
-#include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "platform/message_box.h"
-#include "shell/debug_log.h"
-#include "shell/save_file.h"
-#include "stable/calendar.h"
 
 SettingsBlock settingsBlock;
-
-static_assert(kFieldSize == kRunnerCount);
 
 namespace {
 
@@ -375,11 +372,6 @@ void PrepareNewGame() {
         }
     }
     bugLog.Write("Done with loading/creating settings.");
-    bugLog.Write("Setting sprite position for sTrack,sBet, and sPostTimeText sprites");
-    SetSpritePosition(&sTrack, 170, 280);
-    SetSpritePosition(&sBet, 580, 275);
-    SetSpritePosition(&sPostTimeText, 170, 200);
-    bugLog.Write("Set sprite position success");
 }
 
 void ResetSettingsBlock() {

@@ -1,5 +1,5 @@
 // The rating step: each runner's mean rating and the band of odds its rank earns.
-#include "raceday/odds.h"
+#include "stable/odds.h"
 
 #include <gtest/gtest.h>
 
