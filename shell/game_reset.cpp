@@ -27,7 +27,7 @@
 #include "shell/desktop_keys.h"
 #include "shell/dialog_procedure.h"
 #include "shell/frame_driver.h"
-#include "shell/main_loop.h"
+#include "shell/kept_preferences.h"
 #include "shell/startup.h"
 #include "shell/window_proc.h"
 #include "stable/field_draw.h"
@@ -61,7 +61,7 @@ void ResetGameState() {
     ResetFrameTiming();
     ResetSettingsBlock();
     ResetDialogProcedure();
-    ResetMainLoop();
+    ResetKeptPreferences();
     ResetWindowProc();
     ResetDesktopKeys();
 

@@ -22,6 +22,7 @@
 #include "shell/data_folder.h"
 #include "shell/frame_driver.h"
 #include "shell/game_reset.h"
+#include "shell/kept_preferences.h"
 #include "shell/launch_options.h"
 #include "shell/preferences.h"
 #include "shell/startup.h"
@@ -30,68 +31,6 @@
 namespace {
 
 constexpr const char* kGameTitle = "Stridewell";
-// A window being dragged to a new size is written once it has kept its size this long.
-constexpr uint32_t kSettleMs = 1000;
-
-// The player's preferences, kept for a run at the keyboard only: a script or a program playing
-// the game replays the same whatever the player chose, and leaves the file alone.
-struct {
-    bool kept = false;
-    std::string file;
-    Preferences saved;   // what the file holds
-    Preferences pending; // what it is to hold
-    Preferences seen;    // the live settings at the last look
-    uint32_t seenSince = 0;
-} preferences; // one run; ResetMainLoop puts it back
-
-Preferences LiveSettings() {
-    Preferences live;
-    live.fullScreen = WindowIsFullScreen();
-    WindowedSize(&live.windowWidth, &live.windowHeight);
-    live.volume = MasterVolume();
-    live.muted = SoundMuted();
-    live.captions = CaptionsOn();
-    return live;
-}
-
-// Called every pass and once more at the end: what the player changed goes to the file once it
-// has settled (at once when the game ends).
-void KeepPreferences(bool ending) {
-    if (!preferences.kept) {
-        return;
-    }
-    const Preferences live = LiveSettings();
-    const uint32_t now = timeGetTime();
-    if (!(live == preferences.seen)) {
-        TakeChanges(preferences.seen, live, &preferences.pending);
-        preferences.seen = live;
-        preferences.seenSince = now;
-    }
-    if (!(preferences.pending == preferences.saved) &&
-        (ending || now - preferences.seenSince >= kSettleMs)) {
-        if (!WritePreferences(preferences.file, preferences.pending)) {
-            bugLog.Write(("Unable to save the preferences in " + preferences.file).c_str());
-        }
-        preferences.saved = preferences.pending;
-    }
-}
-
-// Reads the player's preferences for a run at the keyboard; the command line wins for the run.
-Preferences ReadPlayersPreferences(const LaunchOptions& options, bool played) {
-    Preferences prefs;
-    preferences.kept = !played;
-    if (preferences.kept) {
-        preferences.file = PreferencesFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-        std::vector<std::string> complaints;
-        ReadPreferences(preferences.file, &prefs, &complaints);
-        for (const std::string& complaint : complaints) {
-            bugLog.Write(complaint.c_str());
-        }
-        preferences.saved = preferences.pending = prefs;
-    }
-    prefs.fullScreen = prefs.fullScreen && !options.windowed;
-    return prefs;
-}
 
 // The game cannot start: said on standard error and, for a player who started it from the
 // desktop's menu, in a box.
@@ -124,8 +63,6 @@ int MainLoop(FrameHook frameHook) {
 }
 
 } // namespace
-
-void ResetMainLoop() { preferences = {}; }
 
 int RunStridewell(int argc, char** argv, FrameHook frameHook) {
     ResetGameState();
@@ -170,7 +107,7 @@ int RunStridewell(int argc, char** argv, FrameHook frameHook) {
     if (!error.empty()) {
         bugLog.Write(error.c_str());
     }
-    const Preferences prefs = ReadPlayersPreferences(options, played);
+    const Preferences prefs = ReadPlayersPreferences(options.windowed, played);
     SetMasterVolume(prefs.volume);
     SetSoundMuted(prefs.muted);
     SetCaptionsOn(prefs.captions);
@@ -184,7 +121,7 @@ int RunStridewell(int argc, char** argv, FrameHook frameHook) {
                            !played);
     }
     SetWindowIcon(DataFilePath(kWindowIconFile).c_str());
-    preferences.seen = LiveSettings();
+    NotePreferencesSeen();
 
     SetWindowProcedure(WindowProc);
     if (!Game_Init({options.seedGiven, options.seed})) {

@@ -9,6 +9,3 @@ using FrameHook = void (*)();
 // the game could not start, 2 for a bad command line or script. Every run starts from the
 // game's start-of-run state, so a process can play several games one after another.
 int RunStridewell(int argc, char** argv, FrameHook frameHook = nullptr);
-
-// The run's own state (the player's preferences as last seen) back at its start.
-void ResetMainLoop();
