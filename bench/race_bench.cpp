@@ -67,8 +67,8 @@ void StartTheRace() {
         runner.curSpeed = runner.speed;
         runner.curClosing = runner.closing;
     }
-    framesPerSecond = 60;
-    frameFactor = 1.0f;
+    frameTiming.framesPerSecond = 60;
+    frameTiming.frameFactor = 1.0f;
     StartRace();
     raceSim.iPhotoFinishVar = 0; // a close finish draws its line but does not stop the clock
 }
@@ -94,7 +94,7 @@ void BM_RaceFrame(benchmark::State& state) {
         micros.push_back(
             std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
                 .count());
-        if (!raceRunning) {
+        if (!raceState.raceRunning) {
             state.PauseTiming();
             StartTheRace();
             state.ResumeTiming();

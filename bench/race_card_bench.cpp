@@ -48,7 +48,7 @@ void BM_RaceCardFrame(benchmark::State& state) {
         state.SkipWithError("cannot prepare the race card");
         return;
     }
-    postTimeHold = 1000000; // the clock stands still while we measure
+    raceState.postTimeHold = 1000000; // the clock stands still while we measure
     for (auto _ : state) {
         RunMainMenu();
         DrawMenuFooter();

@@ -1,21 +1,17 @@
 // Frame timing: the measured frame rate and the frame factor that scales all race-day motion.
 #include "core/frame_timing.h"
 
-int32_t framesPerSecond = 0;
-float frameFactor = 0.0f;
-int32_t heldFramesPerSecond = 0;
-int32_t holdFrames = 0;
-FrameTiming frameTiming = {};
+FrameTiming frameTiming;
 
 void HoldFrameRate() {
-    heldFramesPerSecond = framesPerSecond;
-    holdFrames = framesPerSecond;
+    frameTiming.heldFramesPerSecond = frameTiming.framesPerSecond;
+    frameTiming.holdFrames = frameTiming.framesPerSecond;
 }
 
 void ApplyHeldFrameRate() {
-    if (holdFrames != 0) {
-        framesPerSecond = heldFramesPerSecond;
-        holdFrames -= 1;
+    if (frameTiming.holdFrames != 0) {
+        frameTiming.framesPerSecond = frameTiming.heldFramesPerSecond;
+        frameTiming.holdFrames -= 1;
     }
 }
 
@@ -26,8 +22,8 @@ void MeasureFrameTime(uint32_t nowMs) {
     frameTiming.framesThisSecond += 1;
     if (frameTiming.accumulatedMs > 1000) {
         // While a hold stands, the second that held a box is not a measurement.
-        if (holdFrames == 0) {
-            framesPerSecond = frameTiming.framesThisSecond;
+        if (frameTiming.holdFrames == 0) {
+            frameTiming.framesPerSecond = frameTiming.framesThisSecond;
         }
         frameTiming.framesThisSecond = 0;
         frameTiming.accumulatedMs = 0;
@@ -36,13 +32,9 @@ void MeasureFrameTime(uint32_t nowMs) {
 
 void UpdateFrameFactor() {
     // No measurement yet gives 60 / 0: treat it as no scaling rather than infinity.
-    frameFactor = framesPerSecond > 0 ? static_cast<float>(60.0 / framesPerSecond) : 1.0f;
+    frameTiming.frameFactor = frameTiming.framesPerSecond > 0
+                                  ? static_cast<float>(60.0 / frameTiming.framesPerSecond)
+                                  : 1.0f;
 }
 
-void ResetFrameTiming() {
-    framesPerSecond = 0;
-    frameFactor = 0.0f;
-    heldFramesPerSecond = 0;
-    holdFrames = 0;
-    frameTiming = {};
-}
+void ResetFrameTiming() { frameTiming = {}; }

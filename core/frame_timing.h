@@ -3,16 +3,15 @@
 
 #include <cstdint>
 
-// Whole run; ResetFrameTiming puts them back.
-extern int32_t framesPerSecond;     // frames counted in the last whole second
-extern float frameFactor;           // 60 / framesPerSecond, or 1.0 when that is not positive
-extern int32_t heldFramesPerSecond; // the rate to keep across a blocking box
-extern int32_t holdFrames;          // frames the held rate still stands
-
+// The frame rate as measured, whole run; ResetFrameTiming puts it back.
 struct FrameTiming {
-    uint32_t previousMs;      // clock reading of the previous frame
-    uint32_t accumulatedMs;   // milliseconds in the current second so far
-    int32_t framesThisSecond; // frames counted in the current second so far
+    int32_t framesPerSecond = 0;     // frames counted in the last whole second
+    float frameFactor = 0.0f;        // 60 / framesPerSecond, or 1.0 when that is not positive
+    int32_t heldFramesPerSecond = 0; // the rate to keep across a blocking box
+    int32_t holdFrames = 0;          // frames the held rate still stands
+    uint32_t previousMs = 0;         // clock reading of the previous frame
+    uint32_t accumulatedMs = 0;      // milliseconds in the current second so far
+    int32_t framesThisSecond = 0;    // frames counted in the current second so far
 };
 extern FrameTiming frameTiming;
 

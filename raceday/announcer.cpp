@@ -106,7 +106,7 @@ void UpdateAnnouncerBusy() {
 void SetAnnouncerBusy(int flag) { announcer.announcerBusy = flag ? 1 : 0; }
 
 void AnnounceRaceFrame() {
-    if (gameState != kStateTrack || !announcingOn || raceDistance == kRaceDistance) {
+    if (gameState != kStateTrack || !announcingOn || raceState.raceDistance == kRaceDistance) {
         return;
     }
     UpdateAnnouncerBusy();
@@ -120,7 +120,7 @@ void AnnounceRaceFrame() {
         CallStretchTurn();
         announcer.stretchCallDue = 0;
     }
-    if (raceDistance > kStartWindowFrom && raceDistance < kRaceDistance) {
+    if (raceState.raceDistance > kStartWindowFrom && raceState.raceDistance < kRaceDistance) {
         announcer.startCallState = 1;
         CallTheyreOff();
         announcer.startCallState = 2;
@@ -129,13 +129,14 @@ void AnnounceRaceFrame() {
         CallStart();
         announcer.startCallState = 3;
     }
-    if (raceDistance > kEarlyRaceAbove && !Busy()) {
+    if (raceState.raceDistance > kEarlyRaceAbove && !Busy()) {
         CallEarlyRace();
     }
-    if (raceDistance > kMidRaceAbove && raceDistance < kEarlyRaceAbove && !Busy()) {
+    if (raceState.raceDistance > kMidRaceAbove && raceState.raceDistance < kEarlyRaceAbove &&
+        !Busy()) {
         CallMidRace();
     }
-    if (raceDistance > kSilentFrom && raceDistance < kStretchTurn && !Busy()) {
+    if (raceState.raceDistance > kSilentFrom && raceState.raceDistance < kStretchTurn && !Busy()) {
         CallStretchRun();
     }
 }

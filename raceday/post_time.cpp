@@ -34,13 +34,14 @@ void Call(const std::array<int, 3>& family) {
 } // namespace
 
 void TickPostTime() {
-    if (postTimeHold > 0) {
-        postTimeHold -= 1;
+    if (raceState.postTimeHold > 0) {
+        raceState.postTimeHold -= 1;
     }
-    if (postTimeHold != 0) {
+    if (raceState.postTimeHold != 0) {
         return;
     }
-    postTimeSeconds -= frameFactor * (fastPostTime ? kFastSecondsPerFrame : kSecondsPerFrame);
+    postTimeSeconds -=
+        frameTiming.frameFactor * (raceDay.fastPostTime ? kFastSecondsPerFrame : kSecondsPerFrame);
     if (postTimeSeconds <= 0) {
         if (postTimeMinutes >= 1) {
             postTimeMinutes -= 1;
@@ -76,9 +77,9 @@ void StartRace() {
     SetSpriteFrame(&sStartingGate, 1);
     gameState = kStateTrack;
     SetSpritePosition(&sBetsBoard, 343, 45);
-    raceRunning = 1;
-    boardVisible = 0;
-    boardRefreshCounter = 0;
+    raceState.raceRunning = 1;
+    raceState.boardVisible = 0;
+    raceState.boardRefreshCounter = 0;
     for (int slot = 0; slot < kFieldSize; ++slot) {
         raceField[slot].SetPostNumber(slot + 1);
     }
@@ -91,7 +92,7 @@ void StartRace() {
 }
 
 void SetPostTimeForNextRace() {
-    postTimeMinutes = fastPostTime ? 1 : timeBetweenRaces;
+    postTimeMinutes = raceDay.fastPostTime ? 1 : timeBetweenRaces;
     postTimeSeconds = 0;
 }
 

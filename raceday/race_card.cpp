@@ -99,7 +99,7 @@ void DrawMoney() {
     }
     DrawBetsPanel();
     DrawSprite(&sMoneyPanel);
-    std::snprintf(line, sizeof line, "%i", Player(currentPlayer).money);
+    std::snprintf(line, sizeof line, "%i", Player(raceDay.currentPlayer).money);
     Text(line, static_cast<int>(sMoneyPanel.x) + 30, static_cast<int>(sMoneyPanel.y), 200,
          fontArial30);
 }
@@ -120,8 +120,8 @@ void RunGoButton() {
         PlaySoundSlot(click1Sound, 0);
         gameState = kStateTrack;
         SetSpritePosition(&sBetsBoard, 343, 45);
-        raceRunning = 0;
-        boardVisible = 0;
+        raceState.raceRunning = 0;
+        raceState.boardVisible = 0;
     }
 }
 
@@ -135,21 +135,21 @@ void RunPlayerTabs() {
             Text(Player(p + 1).name, static_cast<int>(tab.x), static_cast<int>(tab.y) - 15,
                  0x0A960A, fontComic14);
             if (Clicked()) {
-                currentPlayer = p + 1;
+                raceDay.currentPlayer = p + 1;
             }
         }
     }
 }
 
 void DrawCurrentPlayer() {
-    const int p = currentPlayer - 1;
+    const int p = raceDay.currentPlayer - 1;
     if (numPlayers > 1 && p >= 0 && p < kMaxPlayers) {
         const Sprite& tab = sPlayerTab[p];
         Text("^", static_cast<int>(tab.x) + kTabs[p].markerOffset, static_cast<int>(tab.y) + 50,
              0x3264C8, fontArial40);
     }
-    Text(Player(currentPlayer).name, 155, kPlayerNameBaseline - FontAscent(fontArial20), 0x0000AF,
-         fontArial20);
+    Text(Player(raceDay.currentPlayer).name, 155, kPlayerNameBaseline - FontAscent(fontArial20),
+         0x0000AF, fontArial20);
 }
 
 // The labels slide in once after a reset, by whole pixels a frame.
@@ -246,7 +246,7 @@ void DrawRaceCard() {
 
 void DrawBetsColumn() {
     char line[100];
-    const PlayerRecord& player = Player(currentPlayer);
+    const PlayerRecord& player = Player(raceDay.currentPlayer);
     constexpr const char* kForms[3] = {"$%i - Win", "$%i - Place", "$%i - Show"};
     const int type = -player.betType - 1;
     if (BetIsOnCurrentRace(player) && type >= 0 && type < 3 && player.betRunner >= 1 &&
@@ -317,8 +317,8 @@ void AmountError(const char* text) {
 }
 
 void PlaceBet(Dialog* dialog) {
-    PlayerRecord& player = Player(currentPlayer);
-    const int32_t choice = betTypeChoice[(currentPlayer - 1) & 3];
+    PlayerRecord& player = Player(raceDay.currentPlayer);
+    const int32_t choice = betTypeChoice[(raceDay.currentPlayer - 1) & 3];
     if (choice == 0) {
         ShowGdiSurface();
         ErrorBox("Bet error", "Please choose Win, Place or Show.");
@@ -361,7 +361,7 @@ void PlaceBet(Dialog* dialog) {
 
 void InitDialog(Dialog* dialog) {
     // The bet dialog opens with the type the player chose last time.
-    const int32_t choice = betTypeChoice[(currentPlayer - 1) & 3];
+    const int32_t choice = betTypeChoice[(raceDay.currentPlayer - 1) & 3];
     if (choice != 0) {
         CheckRadioButton(dialog, kIdWin, kIdShow, RadioForChoice(choice));
     }
@@ -381,7 +381,7 @@ int BetDialogProc(Dialog* dialog, DialogMessage message, int id) {
     case kIdPlace:
     case kIdShow:
         CheckRadioButton(dialog, kIdWin, kIdShow, id);
-        betTypeChoice[(currentPlayer - 1) & 3] = ChoiceForRadio(id);
+        betTypeChoice[(raceDay.currentPlayer - 1) & 3] = ChoiceForRadio(id);
         break;
     case kIdPlaceBet:
         PlaceBet(dialog);

@@ -25,23 +25,31 @@ struct PlayerRecord {
     int32_t betYear;
 };
 
-// Whole run; ResetRaceDay puts them back. Players are numbered 1..4: Player(n).
-extern PlayerRecord players[kMaxPlayers];
-extern int32_t currentPlayer; // whose turn it is on the card and in the bet dialog, 1..4
-
-// The race under way or waiting.
-extern int32_t raceRunning;         // 1 from the off until the switch to the results
-extern int32_t raceDistance;        // left to run: 5000 at the off, 0 at the line
-extern int32_t racePhase;           // 1, 2 or 3
-extern int32_t followedPlace;       // the running place the camera follows, 1..10
-extern int32_t boardRefreshCounter; // the race's 50-frame cycle
-extern int32_t boardVisible;        // the leader panel may show (from the first cycle's end)
-extern int32_t postTimeHold;        // frames the clock stands still; 100 after every reset
-extern int32_t copyRatingsPending;  // copy ratings into the working values on the next track frame
-extern int32_t fastPostTime;        // Sim Mode: a quicker clock and no end-of-day box (not saved)
-
 constexpr int32_t kRaceDistance = 5000;
 constexpr int32_t kPostTimeHold = 100;
+
+// The players of the game, whole run; ResetRaceDay puts it back. Players are numbered 1..4:
+// Player(n).
+struct RaceDay {
+    PlayerRecord players[kMaxPlayers] = {};
+    int32_t currentPlayer = 1; // whose turn it is on the card and in the bet dialog, 1..4
+    int32_t fastPostTime = 0;  // Sim Mode: a quicker clock and no end-of-day box (not saved)
+};
+extern RaceDay raceDay;
+
+// The race under way or waiting, from its card to its results; ResetRaceForNextRace and
+// ResetRaceDay put it back.
+struct RaceState {
+    int32_t raceRunning = 0;              // 1 from the off until the switch to the results
+    int32_t raceDistance = kRaceDistance; // left to run: 5000 at the off, 0 at the line
+    int32_t racePhase = 1;                // 1, 2 or 3
+    int32_t followedPlace = 1;            // the running place the camera follows, 1..10
+    int32_t boardRefreshCounter = 0;      // the race's 50-frame cycle
+    int32_t boardVisible = 0;             // the leader panel may show (from the first cycle's end)
+    int32_t postTimeHold = kPostTimeHold; // frames the clock stands still; 100 after every reset
+    int32_t copyRatingsPending = 1; // copy ratings into the working values on the next track frame
+};
+extern RaceState raceState;
 
 PlayerRecord& Player(int number);
 

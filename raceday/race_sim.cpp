@@ -82,7 +82,7 @@ struct DecayMemo {
     double factor[kFieldSize] = {};
 } decayMemo;
 
-double FrameFactor() { return frameFactor; }
+double FrameFactor() { return frameTiming.frameFactor; }
 
 // Moves a counter down by the frame factor in whole units, carrying the fraction.
 int32_t WholeUnits(double* carry) {
@@ -169,7 +169,7 @@ void UpdateLanesOn(Field& f, int i) {
     HorseRecord& runner = raceField[i];
     const float laneStep = static_cast<float>(kLaneStep * FrameFactor());
     const Rivals rivals = FindRivals(f, i);
-    runner.laneFree = raceDistance > 0 ? 1 : 0;
+    runner.laneFree = raceState.raceDistance > 0 ? 1 : 0;
     if (runner.laneFree) {
         if (!rivals.closedIn && f.y[i] > kRail) {
             runner.movingIn = 1;
@@ -187,8 +187,8 @@ void UpdateLanesOn(Field& f, int i) {
         if (CanMoveOutOn(f, rivals, i)) {
             f.y[i] += laneStep;
         } else {
-            CurrentValue(runner, racePhase) =
-                CurrentValue(raceField[j], racePhase) - kBoxedInPenalty;
+            CurrentValue(runner, raceState.racePhase) =
+                CurrentValue(raceField[j], raceState.racePhase) - kBoxedInPenalty;
         }
     }
     raceSim.runnerY[i] = f.y[i];
@@ -246,10 +246,11 @@ void MoveAgainstThePace(int32_t phase) {
 
 double DecayFactor(int i) {
     const float endurance = raceField[i].endurance;
-    if (decayMemo.endurance[i] != endurance || decayMemo.frameFactor[i] != frameFactor) {
+    if (decayMemo.endurance[i] != endurance ||
+        decayMemo.frameFactor[i] != frameTiming.frameFactor) {
         const double perSixtieth = std::max(0.0, 1.0 - 1.0 / (kDecayDivisor * endurance));
         decayMemo.endurance[i] = endurance;
-        decayMemo.frameFactor[i] = frameFactor;
+        decayMemo.frameFactor[i] = frameTiming.frameFactor;
         decayMemo.factor[i] = std::pow(perSixtieth, FrameFactor());
     }
     return decayMemo.factor[i];
@@ -285,10 +286,10 @@ void ReadArrowKeys() {
     const bool right = keyState[kKeyRightArrow] != 0;
     if (raceSim.arrowsArmed) {
         if (left) {
-            followedPlace = std::min(followedPlace + 1, kFieldSize);
+            raceState.followedPlace = std::min(raceState.followedPlace + 1, kFieldSize);
         }
         if (right) {
-            followedPlace = std::max(followedPlace - 1, 1);
+            raceState.followedPlace = std::max(raceState.followedPlace - 1, 1);
         }
     }
     raceSim.arrowsArmed = !left && !right;
@@ -297,15 +298,15 @@ void ReadArrowKeys() {
 // With the camera on the leader, a leader creeping past 640 is set back and the others slowed,
 // instead of letting the leader run away from the camera.
 void SnapLeader(Field& f, int slot) {
-    if (followedPlace != 1 || !(f.x[slot] > kCameraRight && f.x[slot] < kSnapRight)) {
+    if (raceState.followedPlace != 1 || !(f.x[slot] > kCameraRight && f.x[slot] < kSnapRight)) {
         return;
     }
     f.x[slot] = kCameraRight;
     const double loss =
-        CurrentValue(raceField[slot], racePhase) / kSlowOthersDivisor * FrameFactor();
+        CurrentValue(raceField[slot], raceState.racePhase) / kSlowOthersDivisor * FrameFactor();
     for (int j = 0; j < kFieldSize; ++j) {
         if (j != slot) {
-            float& value = CurrentValue(raceField[j], racePhase);
+            float& value = CurrentValue(raceField[j], raceState.racePhase);
             value = static_cast<float>(value - loss);
         }
     }
@@ -321,7 +322,7 @@ bool CameraMoves(const int* followed, int count) {
             return true;
         }
     }
-    if (followedPlace == 1) {
+    if (raceState.followedPlace == 1) {
         for (const float x : raceSim.runnerX) {
             if (x > kCameraRight && x < kSnapRight) {
                 return true;
@@ -352,7 +353,7 @@ void TakeTrackPositions() {
 }
 
 PhotoFinishCall TestPhotoFinish() {
-    if (raceDistance > 0) {
+    if (raceState.raceDistance > 0) {
         return PhotoFinishCall::None;
     }
     const float post = raceSim.postX;
@@ -410,24 +411,24 @@ void UpdateAllLanes() {
 }
 
 void StepRaceDistance() {
-    if (raceDistance > 0) {
-        raceSim.previousDistance = raceDistance;
-        raceDistance -= WholeUnits(&raceSim.distanceCarry);
+    if (raceState.raceDistance > 0) {
+        raceSim.previousDistance = raceState.raceDistance;
+        raceState.raceDistance -= WholeUnits(&raceSim.distanceCarry);
     }
 }
 
 bool DistanceReached(int32_t mark) {
-    return raceDistance <= mark && raceSim.previousDistance > mark;
+    return raceState.raceDistance <= mark && raceSim.previousDistance > mark;
 }
 
 int StepBoardCycle() {
-    boardRefreshCounter += 1;
-    if (boardRefreshCounter < kBoardCycleFrames) {
+    raceState.boardRefreshCounter += 1;
+    if (raceState.boardRefreshCounter < kBoardCycleFrames) {
         return 0;
     }
-    boardRefreshCounter = 0;
-    boardVisible = 1;
-    if (raceDistance > 0) {
+    raceState.boardRefreshCounter = 0;
+    raceState.boardVisible = 1;
+    if (raceState.raceDistance > 0) {
         return 0;
     }
     // The last runner has left the screen; or every runner has stopped at the edge, which a
@@ -447,7 +448,7 @@ int StepBoardCycle() {
 }
 
 int StepRaceClock() {
-    if (!raceRunning) {
+    if (!raceState.raceRunning) {
         return 0;
     }
     raceSim.raceTime += WholeUnits(&raceSim.raceTimeCarry);
@@ -462,8 +463,8 @@ int StepRaceClock() {
 }
 
 void FinishRace() {
-    raceRunning = 0;
-    copyRatingsPending = 1;
+    raceState.raceRunning = 0;
+    raceState.copyRatingsPending = 1;
 }
 
 void UpdatePlaces() {
@@ -487,20 +488,20 @@ void UpdatePlaces() {
     for (int i = 0; i < kFieldSize; ++i) {
         if (running[i]) {
             raceField[i].finishPlace = kFieldSize - raceSim.runnersBehind[i];
-            raceSim.crossed[i] = raceDistance <= 0 && pos[i] >= line;
+            raceSim.crossed[i] = raceState.raceDistance <= 0 && pos[i] >= line;
         }
     }
 }
 
 void SteerCamera() {
-    if (raceDistance <= 0) {
+    if (raceState.raceDistance <= 0) {
         return;
     }
     ReadArrowKeys();
     int followed[kFieldSize];
     int count = 0;
     for (int i = 0; i < kFieldSize; ++i) {
-        if (raceField[i].finishPlace == followedPlace) {
+        if (raceField[i].finishPlace == raceState.followedPlace) {
             followed[count++] = i;
         }
     }
@@ -524,7 +525,7 @@ void SteerCamera() {
 }
 
 void FinalApproach() {
-    if (raceDistance <= 0 || raceDistance >= kFinalApproachDistance) {
+    if (raceState.raceDistance <= 0 || raceState.raceDistance >= kFinalApproachDistance) {
         return;
     }
     raceSim.postX = static_cast<float>(raceSim.postX - kPostApproachStep * FrameFactor());
@@ -535,20 +536,22 @@ void FinalApproach() {
 }
 
 void ChangePhase() {
-    const int32_t before = racePhase;
-    racePhase = raceDistance >= kPhaseTwoDistance ? 1 : raceDistance > kPhaseThreeDistance ? 2 : 3;
-    if (racePhase == 3 && before != 3 && raceSim.closerSlot == -1) {
+    const int32_t before = raceState.racePhase;
+    raceState.racePhase = raceState.raceDistance >= kPhaseTwoDistance    ? 1
+                          : raceState.raceDistance > kPhaseThreeDistance ? 2
+                                                                         : 3;
+    if (raceState.racePhase == 3 && before != 3 && raceSim.closerSlot == -1) {
         DrawCloser();
     }
-    if (raceDistance <= 0 && raceSim.closerSlot != -1) {
+    if (raceState.raceDistance <= 0 && raceSim.closerSlot != -1) {
         raceField[raceSim.closerSlot].closing = raceSim.closerClosing;
         raceSim.closerSlot = -1;
     }
 }
 
 void MoveRunners() {
-    const int32_t phase = racePhase;
-    if (phase != 3 || raceDistance > 0) {
+    const int32_t phase = raceState.racePhase;
+    if (phase != 3 || raceState.raceDistance > 0) {
         DrawBursts(phase);
         ChoosePaceSetter(phase);
         MoveAgainstThePace(phase);
@@ -557,7 +560,7 @@ void MoveRunners() {
 }
 
 void RunOut() {
-    if (raceDistance > 0) {
+    if (raceState.raceDistance > 0) {
         return;
     }
     for (int i = 0; i < kFieldSize; ++i) {
@@ -577,7 +580,7 @@ void RunOut() {
 }
 
 void LeaderBonus() {
-    if (racePhase != 3) {
+    if (raceState.racePhase != 3) {
         return;
     }
     for (HorseRecord& runner : raceField) {

@@ -104,7 +104,7 @@ Sprite* const kTrackSprites[] = {
 
 void Move(Sprite* sprite, double dx) { sprite->x = static_cast<float>(sprite->x + dx); }
 
-double FrameFactor() { return frameFactor; }
+double FrameFactor() { return frameTiming.frameFactor; }
 
 // THE FIELD's rows are 9 pixels apart: lettered in a face of that height, one row to a band.
 void DrawRunnerList() {
@@ -119,7 +119,7 @@ void DrawRunnerList() {
         std::snprintf(line, sizeof line, "%i", i + 1);
         Text(line, i == 9 ? 38 : 40, y, kRed, fontArialBold9);
         DrawFittedLine(fitted[i], 70, y, kNameBlue);
-        if (raceField[i].finishPlace > 0 && raceDistance > kPlacesShownAbove) {
+        if (raceField[i].finishPlace > 0 && raceState.raceDistance > kPlacesShownAbove) {
             std::snprintf(line, sizeof line, "%i", raceField[i].finishPlace);
             Text(line, 215, y, kPlaceGreen, fontArialBold9);
         }
@@ -139,7 +139,7 @@ void KeepCrowdWaiting() {
 
 // The crowd swells and the gallop comes up as the field turns for home.
 void PlayAmbience() {
-    if (raceDistance > kStretchFrom && raceDistance < kStretchTo) {
+    if (raceState.raceDistance > kStretchFrom && raceState.raceDistance < kStretchTo) {
         raceView.crowdVolume = kStretchCrowd;
         SetSoundVolume(crowdSound, kStretchCrowd);
         SetSoundVolume(mainCrowdSound, kStretchCrowd);
@@ -168,7 +168,7 @@ void RespawnTrees() {
 
 void PlaceProgressMarker() {
     int x = 0, y = 0;
-    if (ProgressMarkerAt(raceDistance, &x, &y)) {
+    if (ProgressMarkerAt(raceState.raceDistance, &x, &y)) {
         SetSpritePosition(&sProgressMarker, x, y);
     }
 }
@@ -176,7 +176,7 @@ void PlaceProgressMarker() {
 bool Clicked() { return mouseState.buttons[0] && leftWasUp; }
 
 void RunLeaderPanel() {
-    if (raceDistance <= kLeaderPanelAbove || !boardVisible) {
+    if (raceState.raceDistance <= kLeaderPanelAbove || !raceState.boardVisible) {
         return;
     }
     for (const Sprite& button : sLeaderButton) {
@@ -201,14 +201,14 @@ void RunLeaderPanel() {
         DrawFittedLine(FitLine({fontComic17, fontComic14}, {"", name, "", room}),
                        static_cast<int>(button.x) + 55, 535, kRed, kCaptionPlate);
         if (HoverButton(&button, Sinks(rest.x, rest.y)) && Clicked()) {
-            followedPlace = place;
+            raceState.followedPlace = place;
         }
     }
 }
 
 // The scenery's share of the final approach: one pass per runner, as the runners fall back.
 void MoveSceneryOnApproach() {
-    if (raceDistance <= 0 || raceDistance >= kFinalApproachDistance) {
+    if (raceState.raceDistance <= 0 || raceState.raceDistance >= kFinalApproachDistance) {
         return;
     }
     const double ff = FrameFactor();
@@ -223,7 +223,7 @@ void MoveSceneryOnApproach() {
 }
 
 void ScrollScenery() {
-    if (raceDistance <= 0) {
+    if (raceState.raceDistance <= 0) {
         return;
     }
     const double ff = FrameFactor();
@@ -236,16 +236,16 @@ void ScrollScenery() {
     Move(&sTrackPatch1, -kRailScroll * ff);
     Move(&sTrackPatch2, -kRailScroll * ff);
     const bool onScreen = sToteBoard.x > -sToteBoard.width && sToteBoard.x < kTileWidth;
-    if (onScreen && raceDistance > kToteScrollsAbove) {
+    if (onScreen && raceState.raceDistance > kToteScrollsAbove) {
         Move(&sToteBoard, -kToteScroll * ff);
-    } else if (raceDistance > kToteParkedAbove) {
+    } else if (raceState.raceDistance > kToteParkedAbove) {
         sToteBoard.x = kToteParkedX;
     }
 }
 
 void AnimateRunners() {
     for (int slot = 0; slot < kFieldSize; ++slot) {
-        AnimateSprite(&sHorse[slot], GallopTicks(framesPerSecond, slot));
+        AnimateSprite(&sHorse[slot], GallopTicks(frameTiming.framesPerSecond, slot));
     }
 }
 
@@ -316,7 +316,7 @@ void PutBackAtStart(Sprite* sprite) {
 } // namespace
 
 bool RunRaceFrame() {
-    const bool racing = raceRunning != 0;
+    const bool racing = raceState.raceRunning != 0;
     if (racing) {
         TakeTrackPositions();
     }
@@ -489,16 +489,16 @@ void ResetRaceForNextRace() {
     sToteBoard.x = 230;
     SetSpritePosition(&sBetsBoard, 378, 45);
     SetSpriteFrame(&sStartingGate, 0);
-    raceDistance = kRaceDistance;
-    racePhase = 1;
-    followedPlace = 1;
-    boardRefreshCounter = 0;
-    boardVisible = 0;
+    raceState.raceDistance = kRaceDistance;
+    raceState.racePhase = 1;
+    raceState.followedPlace = 1;
+    raceState.boardRefreshCounter = 0;
+    raceState.boardVisible = 0;
     ResetRaceSim();
     PlaceRaceSprites();
     // The stretch raised the gallop; the next field parades at its usual volume.
     SetSoundVolume(gallopSound, kGallopVolume);
-    postTimeHold = kPostTimeHold;
+    raceState.postTimeHold = kPostTimeHold;
     oddsTimer = kOddsTimerStart;
 }
 

@@ -97,7 +97,7 @@ bool RunContinueButton() {
 
 bool ClockSaysLeave() {
     const float left = postTimeMinutes * 60 + postTimeSeconds;
-    return left <= ResultsLeaveSeconds(timeBetweenRaces, fastPostTime);
+    return left <= ResultsLeaveSeconds(timeBetweenRaces, raceDay.fastPostTime);
 }
 
 void DrawClockAndRace() {
@@ -275,7 +275,7 @@ void ResultsScreen() {
 
 void RunEndOfDayChecks() {
     const struct { int32_t round, afterRace; } kRoundEnds[] = {{4, 0}, {3, 1}, {2, 3}, {1, 9}};
-    if (!fastPostTime && raceOfDay == racesPerDay && resultsFrames != -1) {
+    if (!raceDay.fastPostTime && raceOfDay == racesPerDay && resultsFrames != -1) {
         AskEndOfDay();
         resultsFrames = -1;
     }
@@ -304,7 +304,7 @@ void RestartProfits() {
     TodaysChampionScreen();
     LeaveResults();
     loadedRace = 0;
-    for (PlayerRecord& player : players) {
+    for (PlayerRecord& player : raceDay.players) {
         player.money = kStartingMoney;
     }
     SaveSettings();
@@ -334,7 +334,7 @@ void ResetForNextRace() {
     resultsFrames = 0;
     resultsSettled = 0;
     AdvanceStakes();
-    for (PlayerRecord& player : players) {
+    for (PlayerRecord& player : raceDay.players) {
         ClearBet(player);
     }
 }

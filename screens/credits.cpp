@@ -74,7 +74,7 @@ void RunCredits() {
     if (creditsPosition <= -kCreditsStart) {
         creditsPosition = kCreditsStart;
     } else {
-        creditsPosition -= frameFactor;
+        creditsPosition -= frameTiming.frameFactor;
     }
     for (const CreditLine& line : kCredits) {
         DrawSurfaceText(line.text, line.x, static_cast<int>(creditsPosition + line.offset),

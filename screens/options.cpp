@@ -79,13 +79,13 @@ const Option kOptions[] = {
      [](bool left, bool right) {
          // Each button toggles, so both in one frame cancel out.
          if (left) {
-             fastPostTime = !fastPostTime;
+             raceDay.fastPostTime = !raceDay.fastPostTime;
          }
          if (right) {
-             fastPostTime = !fastPostTime;
+             raceDay.fastPostTime = !raceDay.fastPostTime;
          }
      },
-     [](char* text, int size) { FormatOnOff(text, size, fastPostTime); }},
+     [](char* text, int size) { FormatOnOff(text, size, raceDay.fastPostTime); }},
     {&sStakesDaysOption, 150, 461, true,
      "Set days until stakes races (Left mouse will increase/Right mouse will decrease).", nullptr,
      [](bool left, bool right) {

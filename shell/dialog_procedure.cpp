@@ -73,7 +73,7 @@ void StartGame(Dialog* dialog) {
         MakePlayerTabs(namesDialogPlayers);
     }
     numPlayers = namesDialogPlayers;
-    currentPlayer = 1;
+    raceDay.currentPlayer = 1;
     loadedRace = 0;
     gameState = kStateRaceCard;
     EndDialog(dialog, 1);

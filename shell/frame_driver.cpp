@@ -103,7 +103,7 @@ void ShowStakesNotices() {
     for (const Notice& notice : kNotices) {
         if (stakesNoticeDue[notice.flag]) {
             if (notice.flag == kNoticeSeriesStart) {
-                fastPostTime = 0;
+                raceDay.fastPostTime = 0;
             }
             ShowStakesNotice(notice.picture, notice.failure);
             stakesNoticeDue[notice.flag] = 0;
@@ -112,7 +112,7 @@ void ShowStakesNotices() {
 }
 
 void CopyRatingsForTheRace() {
-    if (!copyRatingsPending) {
+    if (!raceState.copyRatingsPending) {
         return;
     }
     for (HorseRecord& runner : raceField) {
@@ -120,12 +120,12 @@ void CopyRatingsForTheRace() {
         runner.curClosing = runner.closing;
         runner.curAcceleration = runner.acceleration;
     }
-    copyRatingsPending = 0;
+    raceState.copyRatingsPending = 0;
 }
 
 // The field waits at the gate under the clock; B goes back to the card before the off.
 void RunWaitingTrack() {
-    if ((postTimeMinutes != 0 || postTimeSeconds != 0) && !raceRunning) {
+    if ((postTimeMinutes != 0 || postTimeSeconds != 0) && !raceState.raceRunning) {
         TickPostTime();
         char line[100];
         FormatPostTime(line, sizeof line, "Post Time: %02d : %02.0f");
@@ -137,17 +137,17 @@ void RunWaitingTrack() {
         }
         MillAtGate();
     }
-    if (raceRunning && raceOfDay == 1 && raceDistance > 700) {
+    if (raceState.raceRunning && raceOfDay == 1 && raceState.raceDistance > 700) {
         DrawSurfaceText("Press P at any time to pause the game.", 10, 26, 0x323264, backBuffer,
                         fontComic14);
     }
 }
 
 void TickOddsTimer() {
-    if (raceRunning) {
+    if (raceState.raceRunning) {
         return;
     }
-    oddsTimer = static_cast<float>(oddsTimer - frameFactor * kOddsTimerStep);
+    oddsTimer = static_cast<float>(oddsTimer - frameTiming.frameFactor * kOddsTimerStep);
     if (oddsTimer <= 0) {
         for (int slot = 0; slot < kFieldSize; ++slot) {
             RateRunner(slot);
@@ -162,7 +162,7 @@ void CheckRaceOverflow() {
     if (raceOfDay <= racesPerDay) {
         return;
     }
-    for (PlayerRecord& player : players) {
+    for (PlayerRecord& player : raceDay.players) {
         if (BetIsOnCurrentRace(player)) {
             player.money += player.betAmount;
             ClearBet(player);
@@ -205,7 +205,7 @@ int Game_Main() {
     ShowStakesNotices();
     if (gameState == kStateRaceCard) {
         ApplyFieldReloadRule();
-        raceRunning = 0;
+        raceState.raceRunning = 0;
     }
     if (gameState == kStatePlayers) {
         RunPlayersScreen();
@@ -256,7 +256,7 @@ int Game_Main() {
     middleWasUp = mouseState.buttons[2] == 0;
     MeasureFrameTime(timeGetTime());
     if (CtrlIsDown()) {
-        std::snprintf(fpsText, sizeof fpsText, "FPS: %d", framesPerSecond);
+        std::snprintf(fpsText, sizeof fpsText, "FPS: %d", frameTiming.framesPerSecond);
     }
     if (gameState == kStateRaceCard) {
         PlaySoundSlot(backgroundSound, 0);

@@ -98,7 +98,7 @@ void RunMainMenu() {
     if (titleBanner.x <= kBannerRestX) {
         DrawSprite(&sGame);
     }
-    const bool settingsOpen = FieldLoaded() && postTimeHold == 0;
+    const bool settingsOpen = FieldLoaded() && raceState.postTimeHold == 0;
     if (gameState != kStateMainMenu && gameState != kStatePlayers && gameState != kStateOptions &&
         settingsOpen) {
         DrawSprite(&sSettings);
@@ -108,7 +108,8 @@ void RunMainMenu() {
 
     // "Game settings" reacts to the button held down, not only to a fresh click.
     if (FieldLoaded() && HoverButton(&sSettings, kLights, [] {
-            if (mouseState.buttons[0] && gameState != kStateOptions && postTimeHold == 0) {
+            if (mouseState.buttons[0] && gameState != kStateOptions &&
+                raceState.postTimeHold == 0) {
                 PlaySoundSlot(click2Sound, 0);
                 LeaveResultsIfShown();
                 gameState = kStateOptions;

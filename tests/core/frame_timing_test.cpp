@@ -21,10 +21,10 @@ class FrameTimingTest : public ::testing::Test {
 };
 
 TEST_F(FrameTimingTest, TheFirstFrameMeasuresOneFrameASecond) {
-    EXPECT_EQ(frameFactor, 0.0f);
+    EXPECT_EQ(frameTiming.frameFactor, 0.0f);
     EndFrame(kClockStartMs);
-    EXPECT_EQ(framesPerSecond, 1);
-    EXPECT_EQ(frameFactor, 60.0f);
+    EXPECT_EQ(frameTiming.framesPerSecond, 1);
+    EXPECT_EQ(frameTiming.frameFactor, 60.0f);
 }
 
 TEST_F(FrameTimingTest, TheRateChangesOnlyAfterMoreThanASecond) {
@@ -33,11 +33,11 @@ TEST_F(FrameTimingTest, TheRateChangesOnlyAfterMoreThanASecond) {
     for (int frame = 0; frame < 50; ++frame) {
         now += 20; // exactly 1000 ms after 50 frames: not yet more than a second
         EndFrame(now);
-        EXPECT_EQ(framesPerSecond, 1);
+        EXPECT_EQ(frameTiming.framesPerSecond, 1);
     }
     EndFrame(now + 1);
-    EXPECT_EQ(framesPerSecond, 51);
-    EXPECT_FLOAT_EQ(frameFactor, static_cast<float>(60.0 / 51));
+    EXPECT_EQ(frameTiming.framesPerSecond, 51);
+    EXPECT_FLOAT_EQ(frameTiming.frameFactor, static_cast<float>(60.0 / 51));
 }
 
 TEST_F(FrameTimingTest, ThirtyAndSixtyOnTheVirtualClockMeasureOneFrameMore) {
@@ -48,8 +48,8 @@ TEST_F(FrameTimingTest, ThirtyAndSixtyOnTheVirtualClockMeasureOneFrameMore) {
             EndFrame(timeGetTime());
             AdvanceFrameClock();
         }
-        EXPECT_EQ(framesPerSecond, fps + 1) << fps;
-        EXPECT_FLOAT_EQ(frameFactor, static_cast<float>(60.0 / (fps + 1))) << fps;
+        EXPECT_EQ(frameTiming.framesPerSecond, fps + 1) << fps;
+        EXPECT_FLOAT_EQ(frameTiming.frameFactor, static_cast<float>(60.0 / (fps + 1))) << fps;
     }
     InitClock(0);
 }
@@ -61,32 +61,32 @@ TEST_F(FrameTimingTest, AHeldRateSurvivesTheLongFrameAfterABox) {
         now += 16;
         EndFrame(now);
     }
-    ASSERT_EQ(framesPerSecond, 63);
+    ASSERT_EQ(frameTiming.framesPerSecond, 63);
     HoldFrameRate();
     now += 30000; // the box stood open for half a minute
     EndFrame(now);
-    EXPECT_EQ(framesPerSecond, 63);
-    EXPECT_FLOAT_EQ(frameFactor, static_cast<float>(60.0 / 63));
+    EXPECT_EQ(frameTiming.framesPerSecond, 63);
+    EXPECT_FLOAT_EQ(frameTiming.frameFactor, static_cast<float>(60.0 / 63));
     // The hold runs out after as many frames as the held rate; then measuring resumes.
     for (int frame = 0; frame < 62; ++frame) {
         now += 16;
         EndFrame(now);
-        EXPECT_EQ(framesPerSecond, 63);
+        EXPECT_EQ(frameTiming.framesPerSecond, 63);
     }
     for (int frame = 0; frame < 70; ++frame) {
         now += 16;
         EndFrame(now);
     }
-    EXPECT_EQ(framesPerSecond, 63);
+    EXPECT_EQ(frameTiming.framesPerSecond, 63);
 }
 
 TEST_F(FrameTimingTest, NoMeasurementMeansNoScaling) {
-    framesPerSecond = 0;
+    frameTiming.framesPerSecond = 0;
     UpdateFrameFactor();
-    EXPECT_EQ(frameFactor, 1.0f);
-    framesPerSecond = -5;
+    EXPECT_EQ(frameTiming.frameFactor, 1.0f);
+    frameTiming.framesPerSecond = -5;
     UpdateFrameFactor();
-    EXPECT_EQ(frameFactor, 1.0f);
+    EXPECT_EQ(frameTiming.frameFactor, 1.0f);
 }
 
 TEST_F(FrameTimingTest, AClockThatWrapsStillMeasures) {

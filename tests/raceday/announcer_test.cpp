@@ -47,9 +47,9 @@ class AnnouncerTest : public ::testing::Test {
         announcerClips = {RecordedStatus, RecordedPlay};
         started.clear();
         playing.clear();
-        frameFactor = 1.0f;
+        frameTiming.frameFactor = 1.0f;
         gameState = kStateTrack;
-        raceRunning = 1;
+        raceState.raceRunning = 1;
     }
     void TearDown() override {
         RemoveClipClock();
@@ -140,11 +140,11 @@ TEST_F(AnnouncerTest, TheStretchCallWithALevelLeadNamesTheRunnerFurthestAhead) {
 
 TEST_F(AnnouncerTest, TheStretchTurnIsCalledOnceWhetherTheDistanceStepsOverOrLingersAt1000) {
     for (const int fps : {25, 60, 144}) {
-        frameFactor = static_cast<float>(60.0 / fps);
+        frameTiming.frameFactor = static_cast<float>(60.0 / fps);
         ResetRaceSim();
-        raceDistance = 1010;
+        raceState.raceDistance = 1010;
         started.clear();
-        while (raceDistance > 900) {
+        while (raceState.raceDistance > 900) {
             playing.clear(); // every clip ends at once: a call could start on every frame
             AnnounceRaceFrame();
             StepRaceDistance();
@@ -158,16 +158,16 @@ TEST_F(AnnouncerTest, NothingIsSaidOnTheFirstFrameAtOrBelow100OrWhileAClipPlays)
         raceField[i].finishPlace = i + 1;
     }
     for (const int32_t distance : {5000, 100, 50, 0, -20}) {
-        raceDistance = distance;
+        raceState.raceDistance = distance;
         raceSim.previousDistance = std::max(distance, 1); // the distance one frame before
         AnnounceRaceFrame();
     }
     EXPECT_TRUE(started.empty());
-    raceDistance = 4990;
+    raceState.raceDistance = 4990;
     AnnounceRaceFrame();
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(announcer.startCallState, 2);
-    raceDistance = 4980; // the start call still plays: the report waits
+    raceState.raceDistance = 4980; // the start call still plays: the report waits
     AnnounceRaceFrame();
     EXPECT_EQ(started.size(), 1u);
     playing.clear();
@@ -179,7 +179,7 @@ TEST_F(AnnouncerTest, NothingIsSaidOnTheFirstFrameAtOrBelow100OrWhileAClipPlays)
 TEST_F(AnnouncerTest, WithAnnouncingOffNoClipIsStarted) {
     announcingOn = 0;
     for (int32_t distance = 4999; distance > 0; distance -= 7) {
-        raceDistance = distance;
+        raceState.raceDistance = distance;
         playing.clear();
         AnnounceRaceFrame();
     }

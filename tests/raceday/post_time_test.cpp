@@ -18,15 +18,15 @@ class PostTimeTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetGameState();
-        frameFactor = 1.0f;
+        frameTiming.frameFactor = 1.0f;
         gameState = kStateRaceCard;
-        postTimeHold = 0;
+        raceState.postTimeHold = 0;
     }
     void TearDown() override { ResetGameState(); }
 };
 
 TEST_F(PostTimeTest, TheHoldKeepsTheClockStillUntilItsHundredthCall) {
-    postTimeHold = 100;
+    raceState.postTimeHold = 100;
     postTimeMinutes = 2;
     postTimeSeconds = 0;
     for (int call = 1; call < 100; ++call) {
@@ -43,7 +43,7 @@ TEST_F(PostTimeTest, TheHoldKeepsTheClockStillUntilItsHundredthCall) {
 
 TEST_F(PostTimeTest, AMinuteLasts2376FramesOr792Fast) {
     for (int fast : {0, 1}) {
-        fastPostTime = fast;
+        raceDay.fastPostTime = fast;
         postTimeMinutes = 1;
         postTimeSeconds = 0;
         TickPostTime(); // 1:00 -> 0:59.4
@@ -63,22 +63,22 @@ TEST_F(PostTimeTest, TheCardGoesToTheTrackAtFourToFiveSeconds) {
     PostTimeEvents();
     EXPECT_EQ(gameState, kStateTrack);
     EXPECT_EQ(sBetsBoard.x, 343.0f);
-    EXPECT_EQ(raceRunning, 0);
+    EXPECT_EQ(raceState.raceRunning, 0);
 }
 
 TEST_F(PostTimeTest, ZeroStartsTheRaceOnceAndHoldsTheClockAtOneSecond) {
     postTimeMinutes = 0;
     postTimeSeconds = 0;
     PostTimeEvents();
-    EXPECT_EQ(raceRunning, 1);
+    EXPECT_EQ(raceState.raceRunning, 1);
     EXPECT_EQ(gameState, kStateTrack);
     EXPECT_FLOAT_EQ(postTimeSeconds, 1.0f);
     for (int slot = 0; slot < kFieldSize; ++slot) {
         EXPECT_EQ(raceField[slot].postNumber, slot + 1);
     }
-    raceRunning = 0;
+    raceState.raceRunning = 0;
     PostTimeEvents(); // 0:01 matches no window
-    EXPECT_EQ(raceRunning, 0);
+    EXPECT_EQ(raceState.raceRunning, 0);
 }
 
 TEST_F(PostTimeTest, EveryOpenWindowDrawsItsWordingWhetherOrNotAClipPlays) {

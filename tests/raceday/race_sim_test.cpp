@@ -38,13 +38,13 @@ class RaceSimTest : public ::testing::Test {
             runner.phaseTimer = 100;
         }
         SetFrameRate(60);
-        raceRunning = 1;
+        raceState.raceRunning = 1;
         SeedRand(7);
     }
     void TearDown() override { ResetGameState(); }
     static void SetFrameRate(int fps) {
-        framesPerSecond = fps;
-        frameFactor = static_cast<float>(60.0 / fps);
+        frameTiming.framesPerSecond = fps;
+        frameTiming.frameFactor = static_cast<float>(60.0 / fps);
     }
     // Runners not named stand far behind, out of every test's way.
     static void Place(int slot, float x, float y) {
@@ -96,8 +96,8 @@ int CanMoveOut(int i) {
 }
 
 void UpdateLanes(int i) {
-    const float step = static_cast<float>(0.5 * frameFactor);
-    raceField[i].laneFree = raceDistance > 0;
+    const float step = static_cast<float>(0.5 * frameTiming.frameFactor);
+    raceField[i].laneFree = raceState.raceDistance > 0;
     if (raceField[i].laneFree) {
         const int free = CanMoveIn(i);
         if (free && y[i] > 301) {
@@ -113,7 +113,8 @@ void UpdateLanes(int i) {
             if (CanMoveOut(i)) {
                 y[i] += step;
             } else {
-                CurrentValue(raceField[i], racePhase) = CurrentValue(raceField[j], racePhase) - 1;
+                CurrentValue(raceField[i], raceState.racePhase) =
+                    CurrentValue(raceField[j], raceState.racePhase) - 1;
             }
         }
     }
@@ -170,7 +171,7 @@ TEST_F(RaceSimTest, RunnersMoveAgainstSeventyPercentOfThePaceAndDecayByEndurance
 TEST_F(RaceSimTest, DecayOverASecondIsTheSameAtEveryFrameRate) {
     for (const int fps : {30, 59, 144}) {
         raceField[0].curSpeed = 10.0f;
-        racePhase = 2;
+        raceState.racePhase = 2;
         SetFrameRate(fps);
         // Bursts stay put: the timer is far off.
         raceField[0].phaseTimer = 1000000;
@@ -187,8 +188,8 @@ TEST_F(RaceSimTest, LanesFollowTheRulesOnCrowdedFields) {
     // rail all come up often.
     for (int trial = 0; trial < 3000; ++trial) {
         SetFrameRate(trial % 3 == 0 ? 144 : trial % 3 == 1 ? 60 : 30);
-        raceDistance = trial % 5 == 0 ? 0 : 3000;
-        racePhase = 1 + trial % 3;
+        raceState.raceDistance = trial % 5 == 0 ? 0 : 3000;
+        raceState.racePhase = 1 + trial % 3;
         for (int i = 0; i < kFieldSize; ++i) {
             Place(i, 600.0f + 8.0f * (Rand() % 25), 301.0f + 0.5f * (Rand() % 60));
             for (const int phase : {1, 2, 3}) {
@@ -248,7 +249,7 @@ TEST_F(RaceSimTest, RunnersAtEqualXDoNotOverlapAndFourteenApartDoNotBlock) {
 
 TEST_F(RaceSimTest, ABoxedInRunnerTakesTheBlockersValueLessOne) {
     ClearTheField();
-    racePhase = 2;
+    raceState.racePhase = 2;
     Place(0, 630, 320);
     Place(1, 630.0f + kWidth - 10, 320); // ahead in the same lane
     Place(2, 630.0f + kWidth - 10, 330); // ahead one lane out: it blocks too, and shuts the way out
@@ -287,7 +288,7 @@ TEST_F(RaceSimTest, LevelRunnersShareTheWorsePlaceAndTheBetterIsHeldByNobody) {
 
 TEST_F(RaceSimTest, PlacesKeepChangingUntilTheDistanceIsRun) {
     // The post still waits off screen at 801; a runner far ahead of the camera is past it.
-    raceDistance = 3000;
+    raceState.raceDistance = 3000;
     for (int i = 0; i < kFieldSize; ++i) {
         raceField[i].trackPos = 500.0f + 10.0f * i;
     }
@@ -301,7 +302,7 @@ TEST_F(RaceSimTest, PlacesKeepChangingUntilTheDistanceIsRun) {
 }
 
 TEST_F(RaceSimTest, APlaceFreezesAsTheRunnerCrossesAndItCountsAheadOfAllThatHaveNot) {
-    raceDistance = 0;
+    raceState.raceDistance = 0;
     raceSim.postX = 705.0f;
     const float line = 705.0f + 12.0f - kWidth;
     for (int i = 0; i < kFieldSize; ++i) {
@@ -328,10 +329,10 @@ TEST_F(RaceSimTest, APlaceFreezesAsTheRunnerCrossesAndItCountsAheadOfAllThatHave
 TEST_F(RaceSimTest, TheDistanceCarriesItsFractionSoEveryFrameRateRunsTheSameRace) {
     for (const int fps : {25, 30, 40, 59, 60, 61, 144}) {
         SetFrameRate(fps);
-        raceDistance = kRaceDistance;
+        raceState.raceDistance = kRaceDistance;
         ResetRaceSim();
         int frames = 0, at1000 = 0, at400 = 0;
-        while (raceDistance > 0) {
+        while (raceState.raceDistance > 0) {
             StepRaceDistance();
             frames += 1;
             at1000 += DistanceReached(1000);
@@ -360,37 +361,37 @@ TEST_F(RaceSimTest, BurstTimersCountWholeUnitsAndCarryTheRest) {
 }
 
 TEST_F(RaceSimTest, ARaceEndsWhenEveryRunnerHasStoppedAtTheEdgeAndSaysSoOnce) {
-    raceDistance = 0;
+    raceState.raceDistance = 0;
     for (int i = 0; i < kFieldSize; ++i) {
         Place(i, 800.0f, 301.0f + 15 * i); // stopped at exactly 800: never "beyond"
         raceField[i].finishPlace = i + 1;
         raceSim.crossed[i] = 1;
     }
     int finishes = 0, frames = 0;
-    while (raceRunning && frames < 200) {
+    while (raceState.raceRunning && frames < 200) {
         finishes += StepBoardCycle();
         frames += 1;
     }
     EXPECT_EQ(frames, 50);
     EXPECT_EQ(finishes, 1);
-    EXPECT_EQ(copyRatingsPending, 1);
+    EXPECT_EQ(raceState.copyRatingsPending, 1);
 }
 
 TEST_F(RaceSimTest, ARaceEndsWhenTheLastPlacedRunnerIsPastTheEdgeEvenWithoutAPlaceTen) {
-    raceDistance = -1;
+    raceState.raceDistance = -1;
     for (int i = 0; i < kFieldSize; ++i) {
         Place(i, 760.0f, 301.0f);
         raceField[i].trackPos = 760.0f;
         raceField[i].finishPlace = i < 2 ? 9 : i;
     }
-    boardRefreshCounter = 49;
+    raceState.boardRefreshCounter = 49;
     EXPECT_EQ(StepBoardCycle(), 0); // one runner still short of the edge, no place 10
     for (int i = 0; i < kFieldSize; ++i) {
         raceSim.runnerX[i] = 805.0f;
     }
-    boardRefreshCounter = 49;
+    raceState.boardRefreshCounter = 49;
     EXPECT_EQ(StepBoardCycle(), 1);
-    EXPECT_EQ(raceRunning, 0);
+    EXPECT_EQ(raceState.raceRunning, 0);
 }
 
 // A rating far beyond the field's sends the others off the back of the screen for good; the
@@ -399,7 +400,7 @@ TEST_F(RaceSimTest, ARaceThatCannotFinishStopsAfterFiveMinutesInItsRunningOrder)
     for (const int fps : {30, 144}) {
         ResetRaceForNextRace();
         SetFrameRate(fps);
-        raceRunning = 1;
+        raceState.raceRunning = 1;
         for (HorseRecord& runner : raceField) {
             runner.finishPlace = 0;
             runner.phaseTimer = 0;
@@ -407,7 +408,7 @@ TEST_F(RaceSimTest, ARaceThatCannotFinishStopsAfterFiveMinutesInItsRunningOrder)
         HorseRecord& flyer = raceField[3];
         flyer.acceleration = flyer.speed = flyer.closing = 100000.0f;
         int frames = 0;
-        while (raceRunning && frames < 400 * fps) {
+        while (raceState.raceRunning && frames < 400 * fps) {
             RunRaceSimFrame();
             frames += 1;
         }
@@ -426,7 +427,7 @@ TEST_F(RaceSimTest, ARaceThatCannotFinishStopsAfterFiveMinutesInItsRunningOrder)
 
 TEST_F(RaceSimTest, ThePhotoFinishPausesOnceARaceFromTheFirstRaceOn) {
     EXPECT_EQ(raceSim.iPhotoFinishVar, kPhotoFinishPending);
-    raceDistance = 0;
+    raceState.raceDistance = 0;
     raceSim.postX = 705.0f;
     raceField[0].finishPlace = 1;
     raceField[1].finishPlace = 2;
@@ -447,12 +448,12 @@ TEST_F(RaceSimTest, ThePhotoFinishPausesOnceARaceFromTheFirstRaceOn) {
 }
 
 TEST_F(RaceSimTest, AnArrowActsOnceUntilBothAreUpAndThePlaceStaysWithinTheField) {
-    raceDistance = 3000;
+    raceState.raceDistance = 3000;
     keyState[kKeyLeftArrow] = 0x80;
     for (int frame = 0; frame < 5; ++frame) {
         SteerCamera();
     }
-    EXPECT_EQ(followedPlace, 2);
+    EXPECT_EQ(raceState.followedPlace, 2);
     keyState[kKeyLeftArrow] = 0;
     SteerCamera();
     for (int press = 0; press < 12; ++press) {
@@ -461,19 +462,19 @@ TEST_F(RaceSimTest, AnArrowActsOnceUntilBothAreUpAndThePlaceStaysWithinTheField)
         keyState[kKeyLeftArrow] = 0;
         SteerCamera();
     }
-    EXPECT_EQ(followedPlace, 10);
+    EXPECT_EQ(raceState.followedPlace, 10);
     keyState[kKeyRightArrow] = 0x80;
     SteerCamera();
     keyState[kKeyLeftArrow] = 0x80; // the other arrow joins: nothing until both are up
     SteerCamera();
     keyState[kKeyRightArrow] = 0;
     SteerCamera();
-    EXPECT_EQ(followedPlace, 9);
+    EXPECT_EQ(raceState.followedPlace, 9);
 }
 
 TEST_F(RaceSimTest, TheCameraPullsTheFollowedRunnerBackByUpToTenFrameFactors) {
-    raceDistance = 3000;
-    followedPlace = 4;
+    raceState.raceDistance = 3000;
+    raceState.followedPlace = 4;
     for (int i = 0; i < kFieldSize; ++i) {
         raceField[i].finishPlace = i + 1;
         Place(i, 500.0f + i, 310.0f);
@@ -488,8 +489,8 @@ TEST_F(RaceSimTest, TheCameraPullsTheFollowedRunnerBackByUpToTenFrameFactors) {
 }
 
 TEST_F(RaceSimTest, WithTheCameraOnTheLeaderALeaderJustPast640IsSetBackAndTheOthersSlowed) {
-    raceDistance = 3000;
-    racePhase = 2;
+    raceState.raceDistance = 3000;
+    raceState.racePhase = 2;
     for (int i = 0; i < kFieldSize; ++i) {
         raceField[i].finishPlace = i + 1;
         Place(i, 500.0f - i, 310.0f);
@@ -506,7 +507,7 @@ TEST_F(RaceSimTest, WithTheCameraOnTheLeaderALeaderJustPast640IsSetBackAndTheOth
         SteerCamera();
         EXPECT_EQ(raceField[1].curSpeed, 10.0f) << x;
     }
-    followedPlace = 3;
+    raceState.followedPlace = 3;
     Place(0, 641.0f, 310.0f);
     Place(2, 639.0f, 310.0f);
     SteerCamera();
@@ -518,27 +519,27 @@ TEST_F(RaceSimTest, TheLateBoostGoesToABackMarkerAndComesOffExactlyAtTheLine) {
         raceField[i].finishPlace = i + 1;
         raceField[i].closing = 7.3f + 0.1f * i;
     }
-    raceDistance = 1251;
+    raceState.raceDistance = 1251;
     ChangePhase();
-    EXPECT_EQ(racePhase, 2);
+    EXPECT_EQ(raceState.racePhase, 2);
     EXPECT_EQ(raceSim.closerSlot, -1);
-    raceDistance = 1250;
+    raceState.raceDistance = 1250;
     ChangePhase();
-    EXPECT_EQ(racePhase, 3);
+    EXPECT_EQ(raceState.racePhase, 3);
     const int closer = raceSim.closerSlot;
     ASSERT_GE(closer, 7);
     EXPECT_FLOAT_EQ(raceField[closer].closing, 7.3f + 0.1f * closer + 11.0f);
-    raceDistance = 600;
+    raceState.raceDistance = 600;
     ChangePhase();
     EXPECT_EQ(raceSim.closerSlot, closer);
-    raceDistance = 0;
+    raceState.raceDistance = 0;
     ChangePhase();
     EXPECT_EQ(raceSim.closerSlot, -1);
     EXPECT_EQ(raceField[closer].closing, 7.3f + 0.1f * closer);
 }
 
 TEST_F(RaceSimTest, TheRunOutStepIsClampedToFourToSevenAndScaledOnce) {
-    raceDistance = 0;
+    raceState.raceDistance = 0;
     SetFrameRate(30);
     ClearTheField();
     Place(0, 100, 301);
@@ -559,10 +560,10 @@ TEST_F(RaceSimTest, TheRunOutStepIsClampedToFourToSevenAndScaledOnce) {
 
 TEST_F(RaceSimTest, TheLeaderGainsClosingValueInPhaseThreeOnly) {
     raceField[2].finishPlace = 1;
-    racePhase = 2;
+    raceState.racePhase = 2;
     LeaderBonus();
     EXPECT_EQ(raceField[2].curClosing, 10.0f);
-    racePhase = 3;
+    raceState.racePhase = 3;
     SetFrameRate(30);
     LeaderBonus();
     EXPECT_FLOAT_EQ(raceField[2].curClosing, 10.08f);
@@ -570,12 +571,12 @@ TEST_F(RaceSimTest, TheLeaderGainsClosingValueInPhaseThreeOnly) {
 }
 
 TEST_F(RaceSimTest, TheFinalApproachBringsThePostInAndTheFieldBack) {
-    raceDistance = 24;
+    raceState.raceDistance = 24;
     Place(0, 640, 301);
     FinalApproach();
     EXPECT_FLOAT_EQ(raceSim.postX, 797.0f);
     EXPECT_FLOAT_EQ(raceSim.runnerX[0], 610.0f);
-    raceDistance = 25;
+    raceState.raceDistance = 25;
     FinalApproach();
     EXPECT_FLOAT_EQ(raceSim.postX, 797.0f);
 }

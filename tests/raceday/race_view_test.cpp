@@ -54,15 +54,15 @@ class RaceViewTest : public ::testing::Test {
         ResetGameState();
     }
     static void SetFrameRate(int fps) {
-        framesPerSecond = fps;
-        frameFactor = static_cast<float>(60.0 / fps);
+        frameTiming.framesPerSecond = fps;
+        frameTiming.frameFactor = static_cast<float>(60.0 / fps);
     }
     // A race under way, its runners spread out so that their places hold for a while.
     static void RunnersSpreadOut() {
-        raceRunning = 1;
-        raceDistance = 3000;
-        racePhase = 2;
-        boardVisible = 1;
+        raceState.raceRunning = 1;
+        raceState.raceDistance = 3000;
+        raceState.racePhase = 2;
+        raceState.boardVisible = 1;
         for (int i = 0; i < kFieldSize; ++i) {
             raceSim.runnerX[i] = 640.0f - 30.0f * i;
             raceSim.runnerY[i] = 301.0f + 15.0f * i;
@@ -83,7 +83,8 @@ TEST_F(RaceViewTest, TheTrackAndTheRailCoverEveryColumnOnEveryFrame) {
         ResetRaceForNextRace();
         SetFrameRate(fps);
         for (int frame = 0; frame < 20000; ++frame) {
-            raceDistance = kRaceDistance - frame % kRaceDistance; // the final approach included
+            raceState.raceDistance =
+                kRaceDistance - frame % kRaceDistance; // the final approach included
             WrapTiles();
             ASSERT_TRUE(Covers(sTrackPart1, sTrackPart2)) << fps << " " << frame;
             ASSERT_TRUE(Covers(sTrackPatch1, sTrackPatch2)) << fps << " " << frame;
@@ -150,8 +151,8 @@ TEST_F(RaceViewTest, AtThirtyFramesASecondTheMarkerStopsAt4688AndStaysPut4376) {
     SetFrameRate(30);
     StartRace();
     bool saw4688 = false, saw4376 = false;
-    while (raceDistance > 4300) {
-        const int32_t distance = raceDistance;
+    while (raceState.raceDistance > 4300) {
+        const int32_t distance = raceState.raceDistance;
         RunRaceFrame();
         if (distance == 4688) {
             saw4688 = true;
@@ -209,7 +210,7 @@ TEST_F(RaceViewTest, TheGallopKeepsItsSixtyFramePaceAboveEighty) {
 
 TEST_F(RaceViewTest, ALeaderButtonLiftsOnePixelUnderTheMouseAndAClickFollowsItsPlace) {
     RunnersSpreadOut();
-    followedPlace = 3;
+    raceState.followedPlace = 3;
     mouseX = 645; // over place 1's button at (620, 530)
     mouseY = 545;
     for (int frame = 0; frame < 5; ++frame) {
@@ -219,11 +220,11 @@ TEST_F(RaceViewTest, ALeaderButtonLiftsOnePixelUnderTheMouseAndAClickFollowsItsP
     EXPECT_EQ(sLeaderButton[0].y, 531.0f);
     EXPECT_STREQ(raceView.leaderNames[0], "Runner 1");
     EXPECT_STREQ(raceView.leaderNames[3], "Runner 4");
-    EXPECT_EQ(followedPlace, 3);
+    EXPECT_EQ(raceState.followedPlace, 3);
     mouseState.buttons[0] = 0x80;
     leftWasUp = 1;
     RunRaceFrame();
-    EXPECT_EQ(followedPlace, 1);
+    EXPECT_EQ(raceState.followedPlace, 1);
     mouseState.buttons[0] = 0;
     mouseX = 0;
     RunRaceFrame();
@@ -287,15 +288,15 @@ TEST_F(RaceViewTest, TheOffSeedsTheSceneryGeneratorWithOneDrawOfTheRaces) {
     SeedRand(21);
     SeedSceneRand(99);
     StartRace();
-    EXPECT_EQ(raceRunning, 1);
+    EXPECT_EQ(raceState.raceRunning, 1);
     EXPECT_EQ(SceneRand(), sceneDraw);
     EXPECT_EQ(Rand(), nextDraw);
 }
 
 TEST_F(RaceViewTest, ThePhotoFinishPausesASecondAndAHalfOnceAndHoldsTheFrameRate) {
-    raceRunning = 1;
-    raceDistance = 0;
-    racePhase = 3;
+    raceState.raceRunning = 1;
+    raceState.raceDistance = 0;
+    raceState.racePhase = 3;
     raceSim.postX = 705.0f;
     for (int i = 0; i < kFieldSize; ++i) {
         raceSim.runnerX[i] = 400.0f - 10.0f * i;
@@ -303,13 +304,13 @@ TEST_F(RaceViewTest, ThePhotoFinishPausesASecondAndAHalfOnceAndHoldsTheFrameRate
     }
     raceSim.runnerX[0] = 705.0f + 30.0f - 106.0f;
     raceSim.runnerX[1] = raceSim.runnerX[0] - 20.0f;
-    framesPerSecond = 61;
+    frameTiming.framesPerSecond = 61;
     const int64_t before = PresentedFrameCount();
     RunRaceFrame();
     const int64_t paused = PresentedFrameCount() - before;
     EXPECT_GE(paused, 89);
     EXPECT_LE(paused, 92);
-    EXPECT_EQ(holdFrames, 61);
+    EXPECT_EQ(frameTiming.holdFrames, 61);
     RunRaceFrame();
     EXPECT_EQ(PresentedFrameCount() - before, paused);
 }
@@ -330,12 +331,12 @@ TEST_F(RaceViewTest, TheFrameThatEndsARaceSaysSoOnceAndSetsTheClockForTheNext) {
     for (const Ending ending : {Ending{false, 0, 3}, Ending{true, 1, 1}}) {
         ResetRaceForNextRace();
         RunnersSpreadOut();
-        fastPostTime = ending.fast;
+        raceDay.fastPostTime = ending.fast;
         if (ending.timeUp) {
             raceSim.raceTime = kRaceTimeLimit - 1;
         } else {
-            raceDistance = 0;
-            boardRefreshCounter = kBoardCycleFrames - 1;
+            raceState.raceDistance = 0;
+            raceState.boardRefreshCounter = kBoardCycleFrames - 1;
             for (int i = 0; i < kFieldSize; ++i) {
                 raceSim.runnerX[i] = 805.0f; // every runner stopped beyond the edge
             }
@@ -345,7 +346,7 @@ TEST_F(RaceViewTest, TheFrameThatEndsARaceSaysSoOnceAndSetsTheClockForTheNext) {
             ends += RunRaceFrame() ? 1 : 0;
         }
         EXPECT_EQ(ends, 1) << ending.timeUp;
-        EXPECT_EQ(raceRunning, 0) << ending.timeUp;
+        EXPECT_EQ(raceState.raceRunning, 0) << ending.timeUp;
         EXPECT_EQ(postTimeMinutes, ending.minutes) << ending.timeUp;
         EXPECT_EQ(postTimeSeconds, 0.0f) << ending.timeUp;
     }
@@ -385,10 +386,10 @@ TEST_F(RaceViewTest, TheResetPutsTheTrackBackForTheNextRace) {
         EXPECT_EQ(sHorse[i].x, 630.0f);
         EXPECT_EQ(sHorse[i].y, 300.0f + 15 * i);
     }
-    EXPECT_EQ(raceDistance, kRaceDistance);
-    EXPECT_EQ(racePhase, 1);
-    EXPECT_EQ(followedPlace, 1);
-    EXPECT_EQ(boardVisible, 0);
+    EXPECT_EQ(raceState.raceDistance, kRaceDistance);
+    EXPECT_EQ(raceState.racePhase, 1);
+    EXPECT_EQ(raceState.followedPlace, 1);
+    EXPECT_EQ(raceState.boardVisible, 0);
     EXPECT_EQ(raceSim.iPhotoFinishVar, kPhotoFinishPending);
 }
 

@@ -37,12 +37,12 @@ class ResultsTest : public ::testing::Test {
         currentYear = 2002;
         raceOfDay = loadedRace = 1;
         daysToStakes = 10;
-        frameFactor = 1.0f;
+        frameTiming.frameFactor = 1.0f;
         ASSERT_EQ(LoadRaceField(), 1);
         for (int slot = 0; slot < kFieldSize; ++slot) {
             raceField[slot].finishPlace = slot + 1;
         }
-        for (PlayerRecord& player : players) {
+        for (PlayerRecord& player : raceDay.players) {
             ClearBet(player);
         }
         gameState = kStateResults;
@@ -74,7 +74,7 @@ class ResultsScreenTest : public ResultsTest {
         mouseState = {};
         postTimeMinutes = 2;
         postTimeSeconds = 0;
-        postTimeHold = 0;
+        raceState.postTimeHold = 0;
         SetSpritePosition(&sBack, 375, 525);
         sBack.width = 72;
         sBack.height = 28;
@@ -96,7 +96,7 @@ TEST_F(ResultsScreenTest, AFirstFrameClickPaysTheShownReturnOnce) {
     EXPECT_EQ(raceOfDay, 2);
     EXPECT_FALSE(BetIsOnCurrentRace(Player(1)));
     EXPECT_EQ(Player(1).betAmount, 0);
-    EXPECT_EQ(postTimeHold, kPostTimeHold);
+    EXPECT_EQ(raceState.postTimeHold, kPostTimeHold);
 }
 
 TEST_F(ResultsScreenTest, TheClockLeavesAtItsMomentForEverySetting) {
@@ -113,8 +113,8 @@ TEST_F(ResultsScreenTest, ALongFrameThatStepsOverTheMomentStillLeaves) {
     timeBetweenRaces = 2;
     postTimeMinutes = 1;
     postTimeSeconds = 1.5f;
-    frameFactor = 60.0f; // a frame of a whole second: 1:01.5 -> 1:00.0
-    ResultsScreen();     // ticks past the moment
+    frameTiming.frameFactor = 60.0f; // a frame of a whole second: 1:01.5 -> 1:00.0
+    ResultsScreen();                 // ticks past the moment
     ASSERT_EQ(gameState, kStateResults);
     ResultsScreen();
     EXPECT_EQ(gameState, kStateRaceCard);
@@ -124,7 +124,7 @@ TEST_F(ResultsScreenTest, ALongFrameThatStepsOverTheMomentStillLeaves) {
 TEST_F(ResultsScreenTest, TheDaysLastRaceAsksOnItsTenthFrameUnlessInSimMode) {
     raceOfDay = racesPerDay;
     Player(1).betRace = Player(2).betRace = raceOfDay;
-    fastPostTime = 1;
+    raceDay.fastPostTime = 1;
     for (int frame = 0; frame < 15; ++frame) {
         ResultsScreen();
     }
@@ -164,13 +164,13 @@ TEST_F(EndOfDayTest, NoChampionForOnePlayerOrATie) {
 
 TEST_F(EndOfDayTest, RestartGivesEveryoneAThousandAndKeepsTheTable) {
     numPlayers = 1;
-    for (PlayerRecord& player : players) {
+    for (PlayerRecord& player : raceDay.players) {
         player.money = 77;
     }
     std::snprintf(topPlayers[0].name, sizeof topPlayers[0].name, "Ada");
     topPlayers[0].money = 9000;
     RestartProfits();
-    for (const PlayerRecord& player : players) {
+    for (const PlayerRecord& player : raceDay.players) {
         EXPECT_EQ(player.money, kStartingMoney);
     }
     EXPECT_STREQ(topPlayers[0].name, "Ada");

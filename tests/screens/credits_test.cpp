@@ -42,7 +42,7 @@ TEST(Credits, ScrollAtTheSameSpeedAtThirtyAndSixtyFramesASecond) {
 }
 
 TEST(Credits, WrapFromTheTopToTheBottom) {
-    frameFactor = 1.0f;
+    frameTiming.frameFactor = 1.0f;
     creditsPosition = -kCreditsStart;
     RunCredits();
     EXPECT_EQ(creditsPosition, kCreditsStart);
@@ -51,7 +51,7 @@ TEST(Credits, WrapFromTheTopToTheBottom) {
 TEST(Credits, HaveNoBackButtonBeforeAGame) {
     raceField[0].horseNumber = 0;
     SetSpritePosition(&sBack, 525, 540);
-    frameFactor = 1.0f;
+    frameTiming.frameFactor = 1.0f;
     RunCredits();
     EXPECT_EQ(sBack.x, 525.0f); // not moved to the credits' place
     raceField[0].horseNumber = 12;

@@ -20,7 +20,7 @@ class OptionsTest : public ::testing::Test {
     void SetUp() override {
         ResetGameState();
         gameState = kStateOptions;
-        frameFactor = 1.0f;
+        frameTiming.frameFactor = 1.0f;
         postTimeMinutes = 2;
         // Buttons at their rest positions, each the size of its picture.
         for (auto [sprite, x, y, w, h] : {std::tuple{&sAnnouncerOption, 150, 300, 106, 24},
@@ -74,10 +74,10 @@ TEST_F(OptionsTest, AHeldButtonActsOnceAndBothTogetherCount) {
     EXPECT_EQ(announcingOn, 0);
     Frame(sSimOption, false, false);
     Frame(sSimOption, true, true); // each toggles: they cancel out
-    EXPECT_EQ(fastPostTime, 0);
+    EXPECT_EQ(raceDay.fastPostTime, 0);
     Frame(sSimOption, false, false);
     Frame(sSimOption, false, true);
-    EXPECT_EQ(fastPostTime, 1);
+    EXPECT_EQ(raceDay.fastPostTime, 1);
 }
 
 TEST_F(OptionsTest, DaysUntilTheStakesWrapBothWays) {
@@ -96,7 +96,7 @@ TEST_F(OptionsTest, DuringASeriesOnlyAnnouncingAndPostTimeChange) {
     Click(sSimOption, true);
     EXPECT_EQ(racesPerDay, 10);
     EXPECT_EQ(daysToStakes, 0);
-    EXPECT_EQ(fastPostTime, 0);
+    EXPECT_EQ(raceDay.fastPostTime, 0);
     Click(sAnnouncerOption, true);
     Click(sPostTimeOption, true);
     EXPECT_EQ(announcingOn, 0);
@@ -117,11 +117,11 @@ TEST_F(OptionsTest, BackSavesAndReturnsToTheCard) {
 }
 
 TEST_F(OptionsTest, TheRaceStartsHereWhenTheClockRunsOut) {
-    postTimeHold = 0;
+    raceState.postTimeHold = 0;
     postTimeMinutes = 0;
     postTimeSeconds = 0.02f;
     Frame(sOptionsPanel, false, false);
-    EXPECT_EQ(raceRunning, 1);
+    EXPECT_EQ(raceState.raceRunning, 1);
     EXPECT_EQ(gameState, kStateTrack);
     EXPECT_FLOAT_EQ(postTimeSeconds, 1.0f);
 }

@@ -62,7 +62,7 @@ TEST_F(DialogProcedureTest, GoodNamesStartTheGameWithMoneyAndNoBets) {
     Player(1).betDay = currentDay;
     Player(1).betAmount = 50;
     numPlayers = 4;
-    currentPlayer = 4;
+    raceDay.currentPlayer = 4;
     Answer("1 type Alice\n2 key Tab\n2 type Bob\n3 key Enter\n", Names2);
     EXPECT_STREQ(Player(1).name, "Alice");
     EXPECT_STREQ(Player(2).name, "Bob");
@@ -72,7 +72,7 @@ TEST_F(DialogProcedureTest, GoodNamesStartTheGameWithMoneyAndNoBets) {
         EXPECT_EQ(Player(p).betDay, kNoBetDay);
     }
     EXPECT_EQ(numPlayers, 2);
-    EXPECT_EQ(currentPlayer, 1);
+    EXPECT_EQ(raceDay.currentPlayer, 1);
     EXPECT_EQ(gameState, kStateRaceCard);
     EXPECT_EQ(loadedRace, 0);
 }
@@ -208,7 +208,7 @@ TEST_F(DialogProcedureTest, TheTypeChosenLastTimeIsCheckedAgain) {
     EXPECT_EQ(Player(1).betType, kBetShow);
     EXPECT_EQ(Player(1).betAmount, 20);
     // A type clicked and then cancelled changes nobody's standing bet.
-    currentPlayer = 1;
+    raceDay.currentPlayer = 1;
     Answer("1 button 3000\n2 key Escape\n", Bet);
     EXPECT_EQ(Player(1).betType, kBetShow);
 }

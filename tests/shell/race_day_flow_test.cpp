@@ -94,7 +94,7 @@ TEST(RaceDayFlow, BetsAreTakenAndTheClockStartsTheRace) {
     }
     EXPECT_EQ(raceOfDay, 1);
     EXPECT_EQ(gameState, kStateTrack);
-    EXPECT_EQ(raceRunning, 1);
+    EXPECT_EQ(raceState.raceRunning, 1);
     EXPECT_EQ(sStartingGate.currentFrame, 1);
     EXPECT_EQ(postTimeMinutes, 0);
 

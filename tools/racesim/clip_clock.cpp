@@ -117,7 +117,7 @@ bool NobodyFirst() {
 
 // Whether the clip may start now, where the race stands.
 const char* BrokenRule(const Clip& clip) {
-    const int32_t d = raceDistance;
+    const int32_t d = raceState.raceDistance;
     const bool startReport = clip.kind == Kind::GoodStart || clip.kind == Kind::BadStart;
     if (d <= 100) {
         return "heard at 100 or below";
@@ -199,7 +199,7 @@ int Play(int slot, int32_t) {
         if (clock.report.first.size() < kReportedViolations) {
             char where[160];
             std::snprintf(where, sizeof where, "%s (clip %d, distance %d, race frame %lld)", broken,
-                          slot, raceDistance,
+                          slot, raceState.raceDistance,
                           static_cast<long long>(clock.now - clock.raceStartedAt));
             clock.report.first.push_back(where);
         }

@@ -84,7 +84,7 @@ void CopyRatings() {
         runner.curSpeed = runner.speed;
         runner.curClosing = runner.closing;
     }
-    copyRatingsPending = 0;
+    raceState.copyRatingsPending = 0;
 }
 
 void RunFrame(const HeadlessRace& how) {
@@ -168,11 +168,11 @@ RaceOutcome RunHeadlessRace(uint32_t seed, const HeadlessRace& how) {
 
     ResetRaceForNextRace();
     CopyRatings();
-    framesPerSecond = how.fps;
-    frameFactor = static_cast<float>(60.0 / how.fps);
-    holdFrames = 0;
+    frameTiming.framesPerSecond = how.fps;
+    frameTiming.frameFactor = static_cast<float>(60.0 / how.fps);
+    frameTiming.holdFrames = 0;
     StartRace();
-    followedPlace = how.follow;
+    raceState.followedPlace = how.follow;
     if (how.announce) {
         StartClipRace();
     }
@@ -180,7 +180,7 @@ RaceOutcome RunHeadlessRace(uint32_t seed, const HeadlessRace& how) {
     Crossing crossings[kFieldSize] = {};
     outcome.finite = true;
     const int frameCap = kMaxRaceSeconds * how.fps;
-    while (raceRunning && outcome.frames < frameCap) {
+    while (raceState.raceRunning && outcome.frames < frameCap) {
         RunFrame(how);
         if (how.announce) {
             TickClipClock();
@@ -196,7 +196,7 @@ RaceOutcome RunHeadlessRace(uint32_t seed, const HeadlessRace& how) {
         }
     }
     outcome.finite = outcome.finite && AllFinite();
-    outcome.finished = raceRunning == 0 && !raceSim.timedOut;
+    outcome.finished = raceState.raceRunning == 0 && !raceSim.timedOut;
     outcome.photoFinishes = raceSim.photoFinishes;
     for (int i = 0; i < kFieldSize; ++i) {
         outcome.places[i] = outcome.settled[i] = raceField[i].finishPlace;

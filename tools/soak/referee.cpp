@@ -141,7 +141,7 @@ void CheckBets() {
 void CheckMoney() {
     // An end-of-day Restart puts everyone back at the start money, after the race is paid.
     bool restarted = AutoplaySoFar().answeredRestart;
-    for (const PlayerRecord& player : players) {
+    for (const PlayerRecord& player : raceDay.players) {
         restarted &= player.money == kStartingMoney;
     }
     for (int p = 1; p <= numPlayers; ++p) {
