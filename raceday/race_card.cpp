@@ -26,9 +26,7 @@
 #include "stable/calendar.h"
 #include "stable/odds.h"
 
-int32_t selectedRunner = 1;
-int32_t betTypeChoice[kMaxPlayers] = {};
-int32_t betAmountEntered = 0;
+RaceCard raceCard;
 
 namespace {
 
@@ -74,7 +72,7 @@ void DrawRows() {
         const HorseRecord& runner = raceField[i];
         const int y = kListTop + kRowHeight * i;
         DrawFittedLine(fitted[i], 215, y, 0x324B32);
-        if (FormatOdds(oddsCode[i], OddsForm::Card, line, sizeof line)) {
+        if (FormatOdds(fieldOdds.oddsCode[i], OddsForm::Card, line, sizeof line)) {
             Text(line, 385, y, 0x640064, fontComic17);
         }
         const int32_t career[4] = {runner.races, runner.wins, runner.places, runner.shows};
@@ -212,7 +210,7 @@ void RunRunnerButtons() {
         }
         DrawSprite(&button);
         if (hovered && Clicked()) {
-            selectedRunner = k;
+            raceCard.selectedRunner = k;
             OpenBetDialog();
         }
     }
@@ -291,7 +289,7 @@ void DrawBetsPanel() {
 void DrawRunnerOdds(int slot, OddsPlace place) {
     char line[100];
     if (slot < 0 || slot >= kFieldSize ||
-        !FormatOdds(oddsCode[slot], OddsForm::Race, line, sizeof line)) {
+        !FormatOdds(fieldOdds.oddsCode[slot], OddsForm::Race, line, sizeof line)) {
         return;
     }
     if (place == OddsPlace::RunnerList) {
@@ -318,19 +316,19 @@ void AmountError(const char* text) {
 
 void PlaceBet(Dialog* dialog) {
     PlayerRecord& player = Player(raceDay.currentPlayer);
-    const int32_t choice = betTypeChoice[(raceDay.currentPlayer - 1) & 3];
+    const int32_t choice = raceCard.betTypeChoice[(raceDay.currentPlayer - 1) & 3];
     if (choice == 0) {
         ShowGdiSurface();
         ErrorBox("Bet error", "Please choose Win, Place or Show.");
         return;
     }
     bool whole = false;
-    betAmountEntered = GetDialogItemInt(dialog, kIdBetAmount, &whole);
+    raceCard.betAmountEntered = GetDialogItemInt(dialog, kIdBetAmount, &whole);
     if (!whole) {
         AmountError("Please enter a whole number of dollars.");
         return;
     }
-    int32_t amount = betAmountEntered < kMinStake ? kMinStake : betAmountEntered;
+    int32_t amount = raceCard.betAmountEntered < kMinStake ? kMinStake : raceCard.betAmountEntered;
     if (daysToStakes > 0 && amount > kMaxStake) {
         amount = kMaxStake;
     }
@@ -349,7 +347,7 @@ void PlaceBet(Dialog* dialog) {
     }
     PlaySoundSlot(cashSound, 0);
     player.money -= amount;
-    player.betRunner = selectedRunner;
+    player.betRunner = raceCard.selectedRunner;
     player.betDay = currentDay;
     player.betMonth = currentMonth;
     player.betRace = raceOfDay;
@@ -361,7 +359,7 @@ void PlaceBet(Dialog* dialog) {
 
 void InitDialog(Dialog* dialog) {
     // The bet dialog opens with the type the player chose last time.
-    const int32_t choice = betTypeChoice[(raceDay.currentPlayer - 1) & 3];
+    const int32_t choice = raceCard.betTypeChoice[(raceDay.currentPlayer - 1) & 3];
     if (choice != 0) {
         CheckRadioButton(dialog, kIdWin, kIdShow, RadioForChoice(choice));
     }
@@ -381,7 +379,7 @@ int BetDialogProc(Dialog* dialog, DialogMessage message, int id) {
     case kIdPlace:
     case kIdShow:
         CheckRadioButton(dialog, kIdWin, kIdShow, id);
-        betTypeChoice[(raceDay.currentPlayer - 1) & 3] = ChoiceForRadio(id);
+        raceCard.betTypeChoice[(raceDay.currentPlayer - 1) & 3] = ChoiceForRadio(id);
         break;
     case kIdPlaceBet:
         PlaceBet(dialog);
@@ -408,4 +406,4 @@ void PlaceRaceCardSprites() {
     bugLog.Write("Set sprite position success");
 }
 
-void ResetRaceCard() { selectedRunner = 1; }
+void ResetRaceCard() { raceCard = {}; }

@@ -7,13 +7,14 @@
 
 #include "raceday/race_day.h"
 
-// Whole run; ResetRaceCard puts it back.
-extern int32_t selectedRunner; // program number whose button was clicked last, 1..10
-
-// Whole run; ResetDialogProcedure puts them back.
-extern int32_t betTypeChoice[kMaxPlayers]; // last type chosen per player: -1 Win, -2 Place,
-                                           // -3 Show, 0 none yet
-extern int32_t betAmountEntered;
+// The card's choices, whole run; ResetRaceCard puts them back.
+struct RaceCard {
+    int32_t selectedRunner = 1; // program number whose button was clicked last, 1..10
+    // The bet dialog's last type chosen per player: -1 Win, -2 Place, -3 Show, 0 none yet.
+    int32_t betTypeChoice[kMaxPlayers] = {};
+    int32_t betAmountEntered = 0;
+};
+extern RaceCard raceCard;
 
 constexpr int kListTop = 250; // y of the card's first row; rows are 28 apart
 constexpr int kRowHeight = 28;

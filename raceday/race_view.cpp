@@ -499,7 +499,7 @@ void ResetRaceForNextRace() {
     // The stretch raised the gallop; the next field parades at its usual volume.
     SetSoundVolume(gallopSound, kGallopVolume);
     raceState.postTimeHold = kPostTimeHold;
-    oddsTimer = kOddsTimerStart;
+    fieldOdds.oddsTimer = kOddsTimerStart;
 }
 
 void ResetRaceView() { raceView = {.crowdVolume = 30, .leaderNames = {}, .drawOrder = {}}; }

@@ -23,7 +23,7 @@ int32_t Capped(int64_t amount) {
 } // namespace
 
 int32_t OddsFromCode(int runner) {
-    return runner >= 0 && runner < kFieldSize ? oddsCode[runner] - kOddsCodeOffset : 0;
+    return runner >= 0 && runner < kFieldSize ? fieldOdds.oddsCode[runner] - kOddsCodeOffset : 0;
 }
 
 double PayoutPrice(int runner, PayoutKind kind) {

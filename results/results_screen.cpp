@@ -33,8 +33,7 @@
 #include "stable/odds.h"
 #include "stable/stakes.h"
 
-int32_t resultsFrames = 0;
-int32_t resultsSettled = 0;
+ResultsScreenState resultsScreen;
 
 namespace {
 
@@ -183,9 +182,9 @@ void DrawReturns() {
 }
 
 void SettleOnce() {
-    if (!resultsSettled) {
+    if (!resultsScreen.resultsSettled) {
         SettleFinishingOrder();
-        resultsSettled = 1;
+        resultsScreen.resultsSettled = 1;
     }
 }
 
@@ -263,11 +262,11 @@ void ResultsScreen() {
     DrawClockAndRace();
     DrawOrder();
     DrawReturns();
-    if (resultsFrames == -1) {
-        resultsFrames = 0;
+    if (resultsScreen.resultsFrames == -1) {
+        resultsScreen.resultsFrames = 0;
     }
-    if (resultsFrames < kEndOfDayDelay) {
-        resultsFrames += 1;
+    if (resultsScreen.resultsFrames < kEndOfDayDelay) {
+        resultsScreen.resultsFrames += 1;
     } else {
         RunEndOfDayChecks();
     }
@@ -275,9 +274,9 @@ void ResultsScreen() {
 
 void RunEndOfDayChecks() {
     const struct { int32_t round, afterRace; } kRoundEnds[] = {{4, 0}, {3, 1}, {2, 3}, {1, 9}};
-    if (!raceDay.fastPostTime && raceOfDay == racesPerDay && resultsFrames != -1) {
+    if (!raceDay.fastPostTime && raceOfDay == racesPerDay && resultsScreen.resultsFrames != -1) {
         AskEndOfDay();
-        resultsFrames = -1;
+        resultsScreen.resultsFrames = -1;
     }
     for (const auto& end : kRoundEnds) {
         // Once an answer has left the results, this race is done with.
@@ -331,15 +330,11 @@ void ResetForNextRace() {
     SetSpritePosition(&sBetsBoard, 378, 45);
     RestartFieldDraw();
     ResetPlayerResults();
-    resultsFrames = 0;
-    resultsSettled = 0;
+    ResetResultsScreen();
     AdvanceStakes();
     for (PlayerRecord& player : raceDay.players) {
         ClearBet(player);
     }
 }
 
-void ResetResultsScreen() {
-    resultsFrames = 0;
-    resultsSettled = 0;
-}
+void ResetResultsScreen() { resultsScreen = {}; }

@@ -4,9 +4,12 @@
 
 #include <cstdint>
 
-// Whole run; ResetForNextRace puts them back.
-extern int32_t resultsFrames;  // frames on the screen; -1 once the end-of-day box was shown
-extern int32_t resultsSettled; // the finishing order has been settled for this race
+// The screen's own counters, one race; ResetForNextRace and ResetResultsScreen put them back.
+struct ResultsScreenState {
+    int32_t resultsFrames = 0;  // frames on the screen; -1 once the end-of-day box was shown
+    int32_t resultsSettled = 0; // the finishing order has been settled for this race
+};
+extern ResultsScreenState resultsScreen;
 
 // One frame of the results, called by the frame driver while gameState is 309.
 void ResultsScreen();

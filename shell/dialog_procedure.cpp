@@ -129,10 +129,4 @@ void OpenNamesDialog(int players) {
     RunDialog(NamesDialog(namesDialogPlayers), NamesDialogProc);
 }
 
-void ResetDialogProcedure() {
-    for (int32_t& choice : betTypeChoice) {
-        choice = 0;
-    }
-    betAmountEntered = 0;
-    namesDialogPlayers = 1;
-}
+void ResetDialogProcedure() { namesDialogPlayers = 1; }

@@ -147,12 +147,13 @@ void TickOddsTimer() {
     if (raceState.raceRunning) {
         return;
     }
-    oddsTimer = static_cast<float>(oddsTimer - frameTiming.frameFactor * kOddsTimerStep);
-    if (oddsTimer <= 0) {
+    fieldOdds.oddsTimer =
+        static_cast<float>(fieldOdds.oddsTimer - frameTiming.frameFactor * kOddsTimerStep);
+    if (fieldOdds.oddsTimer <= 0) {
         for (int slot = 0; slot < kFieldSize; ++slot) {
             RateRunner(slot);
         }
-        oddsTimer = kOddsTimerStart;
+        fieldOdds.oddsTimer = kOddsTimerStart;
     }
 }
 

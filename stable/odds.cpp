@@ -3,30 +3,20 @@
 
 #include "platform/random.h"
 
-float runnerRating[kFieldSize] = {};
-int32_t oddsCode[kFieldSize] = {};
-int32_t rankCount = 0;
-float oddsTimer = kOddsTimerStart;
+FieldOdds fieldOdds;
 
 void RateRunner(int slot) {
     const HorseRecord& runner = raceField[slot];
-    runnerRating[slot] =
+    fieldOdds.runnerRating[slot] =
         (runner.acceleration + runner.speed + runner.closing + runner.endurance) / 4.0;
-    for (const float rating : runnerRating) {
-        if (runnerRating[slot] < rating) {
-            rankCount += 1;
+    for (const float rating : fieldOdds.runnerRating) {
+        if (fieldOdds.runnerRating[slot] < rating) {
+            fieldOdds.rankCount += 1;
         }
     }
-    const OddsBand& band = kOddsBands[rankCount];
-    oddsCode[slot] = band.base + Rand() % band.spread;
-    rankCount = 0;
+    const OddsBand& band = kOddsBands[fieldOdds.rankCount];
+    fieldOdds.oddsCode[slot] = band.base + Rand() % band.spread;
+    fieldOdds.rankCount = 0;
 }
 
-void ResetOdds() {
-    for (int slot = 0; slot < kFieldSize; ++slot) {
-        runnerRating[slot] = 0.0f;
-        oddsCode[slot] = 0;
-    }
-    rankCount = 0;
-    oddsTimer = kOddsTimerStart;
-}
+void ResetOdds() { fieldOdds = {}; }

@@ -20,13 +20,16 @@ static_assert(kOddsBands[0].base == 400, "the favourite pays at least 3 to 1");
 static_assert(kOddsBands[kFieldSize - 1].base + kOddsBands[kFieldSize - 1].spread - 1 == 443,
               "the outsider pays at most 46 to 1");
 
-// Whole run; ResetOdds puts them back.
-extern float runnerRating[kFieldSize]; // mean of the runner's four ratings, by slot
-extern int32_t oddsCode[kFieldSize];   // by slot; 0 until the runner is rated
-extern int32_t rankCount;              // scratch of the rating step, 0 outside it
-extern float oddsTimer; // until the next re-rating; 15.0 at start and after every race reset
-
 constexpr float kOddsTimerStart = 15.0f;
+
+// The field's ratings and odds, by slot; ResetOdds puts them back.
+struct FieldOdds {
+    float runnerRating[kFieldSize] = {}; // mean of the runner's four ratings
+    int32_t oddsCode[kFieldSize] = {};   // 0 until the runner is rated
+    int32_t rankCount = 0;               // scratch of the rating step, 0 outside it
+    float oddsTimer = kOddsTimerStart;   // until the next re-rating; 15.0 after every race reset
+};
+extern FieldOdds fieldOdds;
 
 // Rates one slot and quotes its odds: called by LoadRaceField right after each slot is
 // loaded (later slots may still hold the previous race's ratings), and for all ten whenever

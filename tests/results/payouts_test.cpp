@@ -23,7 +23,7 @@ TEST(PayoutPrice, IsTwiceTheOddsPlusOneWithPlaceAndShowBelow) {
                    {443, "94.00", "62.04", "46.53"},
                    {447, "102.00", "67.32", "50.49"}};
     for (const auto& price : kPrices) {
-        oddsCode[0] = price.code;
+        fieldOdds.oddsCode[0] = price.code;
         char text[16];
         std::snprintf(text, sizeof text, "%.2f", PayoutPrice(0, PayoutKind::Win));
         EXPECT_STREQ(text, price.win);
@@ -55,7 +55,7 @@ const Case kReturns[] = {
 
 TEST(PlayerBetWinnings, MatchTheReturnsWorkedByHand) {
     for (const Case& c : kReturns) {
-        oddsCode[4] = kOddsCodeOffset + c.odds;
+        fieldOdds.oddsCode[4] = kOddsCodeOffset + c.odds;
         raceField[4].finishPlace = c.place;
         PlayerRecord player{};
         player.betRunner = 5;
@@ -68,7 +68,7 @@ TEST(PlayerBetWinnings, MatchTheReturnsWorkedByHand) {
 }
 
 TEST(PlayerBetWinnings, AStakesDayFortuneStopsAtTheLargestAmountMoneyHolds) {
-    oddsCode[0] = kOddsCodeOffset + 46;
+    fieldOdds.oddsCode[0] = kOddsCodeOffset + 46;
     raceField[0].finishPlace = 1;
     PlayerRecord player{};
     player.betRunner = 1;

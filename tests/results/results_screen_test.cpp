@@ -58,7 +58,7 @@ class ResultsScreenTest : public ResultsTest {
         ResultsTest::SetUp();
         numPlayers = 2;
         for (int slot = 0; slot < kFieldSize; ++slot) {
-            oddsCode[slot] = 400; // 3-1
+            fieldOdds.oddsCode[slot] = 400; // 3-1
         }
         for (int p = 1; p <= 2; ++p) {
             PlayerRecord& player = Player(p);
@@ -129,7 +129,7 @@ TEST_F(ResultsScreenTest, TheDaysLastRaceAsksOnItsTenthFrameUnlessInSimMode) {
         ResultsScreen();
     }
     EXPECT_EQ(gameState, kStateResults); // Sim Mode: no box, the clock will leave
-    EXPECT_EQ(resultsFrames, 10);
+    EXPECT_EQ(resultsScreen.resultsFrames, 10);
 }
 
 // The day's last race over: boxes and the champion's hold draw in a window.
@@ -183,7 +183,7 @@ TEST_F(EndOfDayTest, EscapeClosesTheBoxAndItComesBackElevenFramesLater) {
     numPlayers = 1;
     racesPerDay = 10;
     postTimeMinutes = 2;
-    resultsFrames = 10;
+    resultsScreen.resultsFrames = 10;
     // Escape answers every box that opens.
     std::string escapes;
     for (int frame = 2; frame < 200; frame += 3) {
@@ -191,14 +191,14 @@ TEST_F(EndOfDayTest, EscapeClosesTheBoxAndItComesBackElevenFramesLater) {
     }
     StartScriptFromNextFrame(escapes);
     ResultsScreen();
-    EXPECT_EQ(resultsFrames, -1);
+    EXPECT_EQ(resultsScreen.resultsFrames, -1);
     EXPECT_EQ(gameState, kStateResults);
     int frames = 0;
     do {
         ResultsScreen();
         ++frames;
         ASSERT_LT(frames, 50);
-    } while (resultsFrames != -1);
+    } while (resultsScreen.resultsFrames != -1);
     EXPECT_EQ(frames, 11); // -1 becomes 0, ten frames of counting, then the box again
 }
 

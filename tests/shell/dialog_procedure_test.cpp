@@ -138,7 +138,7 @@ TEST_F(DialogProcedureTest, ANameIsTakenAsTypedOrRefusedWithItsReason) {
 
 TEST_F(DialogProcedureTest, StakesAreKeptBetweenTwoAndAThousandExceptOnStakesDays) {
     Player(1).money = 100000;
-    selectedRunner = 7;
+    raceCard.selectedRunner = 7;
     const struct {
         const char* typed;
         int days;

@@ -58,7 +58,7 @@ class RefereeTest : public ::testing::Test {
             raceField[i].horseNumber = i + 1;
             raceField[i].loaded = 1;
             raceField[i].finishPlace = i + 1;
-            oddsCode[i] = 400; // 3-1
+            fieldOdds.oddsCode[i] = 400; // 3-1
         }
         PlayerRecord& player = Player(1);
         player.money = kStartingMoney - 50;

@@ -54,10 +54,10 @@ TEST(FieldDraw, EveryFieldHoldsTenDifferentRatedHorses) {
         for (int slot = 0; slot < kFieldSize; ++slot) {
             const HorseRecord& runner = raceField[slot];
             EXPECT_FLOAT_EQ(
-                runnerRating[slot],
+                fieldOdds.runnerRating[slot],
                 (runner.acceleration + runner.speed + runner.closing + runner.endurance) / 4.0f);
-            EXPECT_GE(oddsCode[slot], 400);
-            EXPECT_LE(oddsCode[slot], 443);
+            EXPECT_GE(fieldOdds.oddsCode[slot], 400);
+            EXPECT_LE(fieldOdds.oddsCode[slot], 443);
         }
         RestartFieldDraw();
     }

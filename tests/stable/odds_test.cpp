@@ -18,8 +18,8 @@ void SetRunner(int slot, float a, float s, float c, float e) {
 
 void ExpectInBand(int slot, int rank) {
     const OddsBand& band = kOddsBands[rank];
-    EXPECT_GE(oddsCode[slot], band.base) << "slot " << slot;
-    EXPECT_LT(oddsCode[slot], band.base + band.spread) << "slot " << slot;
+    EXPECT_GE(fieldOdds.oddsCode[slot], band.base) << "slot " << slot;
+    EXPECT_LT(fieldOdds.oddsCode[slot], band.base + band.spread) << "slot " << slot;
 }
 
 class Odds : public testing::Test {
@@ -42,10 +42,11 @@ TEST_F(Odds, EachRunnerIsQuotedByHowManyAreRatedStrictlyHigher) {
             }
         }
         for (int slot = 0; slot < kFieldSize; ++slot) {
-            EXPECT_FLOAT_EQ(runnerRating[slot], 40.0f - static_cast<float>((slot + 7) % 10));
+            EXPECT_FLOAT_EQ(fieldOdds.runnerRating[slot],
+                            40.0f - static_cast<float>((slot + 7) % 10));
             ExpectInBand(slot, (slot + 7) % kFieldSize);
         }
-        EXPECT_EQ(rankCount, 0);
+        EXPECT_EQ(fieldOdds.rankCount, 0);
     }
 }
 
@@ -58,13 +59,13 @@ TEST_F(Odds, TheFavouritePaysThreeToFiveAndTheOutsiderSeventeenToFortySix) {
             RateRunner(slot);
         }
         // Rated in slot order, so the last slot's rank is final.
-        EXPECT_GE(oddsCode[9] - kOddsCodeOffset, 3);
-        EXPECT_LE(oddsCode[9] - kOddsCodeOffset, 5);
+        EXPECT_GE(fieldOdds.oddsCode[9] - kOddsCodeOffset, 3);
+        EXPECT_LE(fieldOdds.oddsCode[9] - kOddsCodeOffset, 5);
         for (int slot = 0; slot < kFieldSize; ++slot) {
             RateRunner(slot);
         }
-        lowest = std::min(lowest, oddsCode[0] - kOddsCodeOffset);
-        highest = std::max(highest, oddsCode[0] - kOddsCodeOffset);
+        lowest = std::min(lowest, fieldOdds.oddsCode[0] - kOddsCodeOffset);
+        highest = std::max(highest, fieldOdds.oddsCode[0] - kOddsCodeOffset);
     }
     EXPECT_EQ(lowest, 17);
     EXPECT_EQ(highest, 46);
@@ -86,7 +87,7 @@ TEST_F(Odds, RunnersRatedEqualShareTheBetterBand) {
 
 TEST_F(Odds, AFreshFieldIsRankedAgainstTheRatingsStillHeldForLaterSlots) {
     for (int slot = 0; slot < kFieldSize; ++slot) {
-        runnerRating[slot] = 100.0f; // the previous race's field
+        fieldOdds.runnerRating[slot] = 100.0f; // the previous race's field
     }
     SetRunner(0, 10, 10, 10, 10);
     RateRunner(0);

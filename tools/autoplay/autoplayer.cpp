@@ -135,7 +135,7 @@ void OnResults(int64_t f) {
 // The results count as shown once their first frame has settled the finishing order; they
 // are left by the frame that pays them.
 void WatchResults() {
-    if (gameState == kStateResults && resultsSettled && !play.resultsSeen) {
+    if (gameState == kStateResults && resultsScreen.resultsSettled && !play.resultsSeen) {
         play.resultsSeen = true;
         if (play.plan.resultsShown != nullptr) {
             play.plan.resultsShown();

@@ -158,10 +158,10 @@ RaceOutcome RunHeadlessRace(uint32_t seed, const HeadlessRace& how) {
         RateRunner(slot);
     }
     for (int i = 0; i < kFieldSize; ++i) {
-        outcome.rating[i] = runnerRating[i];
-        outcome.oddsCode[i] = oddsCode[i];
+        outcome.rating[i] = fieldOdds.runnerRating[i];
+        outcome.oddsCode[i] = fieldOdds.oddsCode[i];
         for (int j = 0; j < kFieldSize; ++j) {
-            outcome.ratingRank[i] += runnerRating[j] > runnerRating[i];
+            outcome.ratingRank[i] += fieldOdds.runnerRating[j] > fieldOdds.runnerRating[i];
         }
     }
     const Ratings kept = KeepRatings();
