@@ -12,8 +12,6 @@
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/file_bytes.h"
-#include "platform/message_box.h"
-#include "platform/script.h"
 #include "platform/sdl_private.h"
 
 Surface* primarySurface = nullptr;
@@ -46,9 +44,11 @@ struct {
     bool showAgain = true; // the window lost or moved its picture: hand it over whatever it is
 } display;                 // whole run; ReleaseDisplay puts it back
 
+DisplayFailure failure = {"", ""}; // whole run
+
 bool InitFailed(const char* logLine, const char* caption, const char* text) {
     bugLog.Write(logLine);
-    ErrorBox(caption, text);
+    failure = {caption, text};
     return false;
 }
 
@@ -159,6 +159,10 @@ void LeaveFullscreen() {
     SDL_SetWindowSize(display.window, place.w, place.h);
     SDL_SetWindowPosition(display.window, place.x, place.y);
 }
+
+// Whole run: what a playing script does after each picture. Kept when the display is released,
+// as a script may start before the display does.
+AfterPresent afterPresent = nullptr;
 
 } // namespace
 
@@ -434,7 +438,9 @@ int PresentPrimary() {
     if (display.pacing) {
         PaceFrame();
     }
-    RunScriptAfterPresent(display.presentedFrames);
+    if (afterPresent != nullptr) {
+        afterPresent(display.presentedFrames);
+    }
     return 1;
 }
 
@@ -446,6 +452,10 @@ void ShowPictureAgain() {
     display.showAgain = true;
     ShowPrimary();
 }
+
+DisplayFailure LastDisplayFailure() { return failure; }
+
+void SetAfterPresent(AfterPresent run) { afterPresent = run; }
 
 int64_t PresentedFrameCount() { return display.presentedFrames; }
 

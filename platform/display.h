@@ -94,8 +94,15 @@ const char* PlatformError();
 void ClosePlatform();
 
 // Called once by start-up with 800, 600, 16 (or 15 for the 5-5-5 packing). Logs each step;
-// a failing step logs, shows its error box and returns 0.
+// a failing step logs and returns 0, leaving its error box to the caller (LastDisplayFailure).
 int InitDisplay(int width, int height, int bitsPerPixel);
+
+// The caption and text of the box for InitDisplay's last failure.
+struct DisplayFailure {
+    const char* caption;
+    const char* text;
+};
+DisplayFailure LastDisplayFailure();
 
 // Called once by start-up with the back buffer and the screen rectangle.
 Clipper* AttachClipper(Surface* surface, int count, const ClipRect* rects);
@@ -153,6 +160,11 @@ int ShowGdiSurface();
 
 // Frames presented since start-up; scripts count frames by it.
 int64_t PresentedFrameCount();
+
+// Run after each presented picture with the count of pictures so far: set by a script as it
+// starts, which the display itself knows nothing of.
+using AfterPresent = void (*)(int64_t presentedFrame);
+void SetAfterPresent(AfterPresent run);
 
 // Whether PresentFrame keeps to the display's rate. Off for a scripted run on the virtual
 // clock, which goes as fast as the machine allows.

@@ -8,18 +8,6 @@
 
 namespace {
 
-struct {
-    WindowProcedure procedure = nullptr;
-    bool quitPosted = false;
-    int exitCode = 0;
-} events; // whole run
-
-void Send(const WindowEvent& event) {
-    if (events.procedure != nullptr) {
-        events.procedure(event);
-    }
-}
-
 bool IsAltEnter(const SDL_KeyboardEvent& key) {
     return key.keysym.scancode == SDL_SCANCODE_RETURN && (key.keysym.mod & KMOD_ALT) != 0;
 }
@@ -55,19 +43,17 @@ void TellDialog(const SDL_Event& event, std::vector<UiEvent>* dialog) {
 
 } // namespace
 
-void SetWindowProcedure(WindowProcedure procedure) { events.procedure = procedure; }
-
 void PumpWindowEvents(std::vector<UiEvent>* dialogEvents) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
         case SDL_QUIT:
-            Send({WindowMessage::Destroy, 0, 0});
+            SendWindowEvent({WindowMessage::Destroy, 0, 0});
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
                 ShowPictureAgain();
-                Send({WindowMessage::Paint, 0, 0});
+                SendWindowEvent({WindowMessage::Paint, 0, 0});
             } else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
                 FitPictureToWindow();
                 ShowPictureAgain();
@@ -77,7 +63,7 @@ void PumpWindowEvents(std::vector<UiEvent>* dialogEvents) {
             if (!ScriptIsRunning()) {
                 int x = 0, y = 0;
                 WindowPointToScreen(event.motion.x, event.motion.y, &x, &y);
-                Send({WindowMessage::MouseMove, x, y});
+                SendWindowEvent({WindowMessage::MouseMove, x, y});
             }
             break;
         case SDL_KEYDOWN:
@@ -95,30 +81,4 @@ void PumpWindowEvents(std::vector<UiEvent>* dialogEvents) {
             break;
         }
     }
-}
-
-void CloseGameWindow() {
-    if (events.procedure == nullptr) {
-        PostQuitMessage(0);
-    }
-    Send({WindowMessage::Destroy, 0, 0});
-}
-
-void PostQuitMessage(int exitCode) {
-    if (!events.quitPosted) {
-        events.quitPosted = true;
-        events.exitCode = exitCode;
-    }
-}
-
-void ClearQuitMessage() {
-    events.quitPosted = false;
-    events.exitCode = 0;
-}
-
-bool QuitPosted(int* exitCode) {
-    if (events.quitPosted && exitCode != nullptr) {
-        *exitCode = events.exitCode;
-    }
-    return events.quitPosted;
 }

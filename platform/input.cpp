@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "platform/keys.h"
-#include "platform/message_box.h"
 #include "platform/script.h"
 #include "platform/sdl_private.h"
 
@@ -47,7 +46,6 @@ int ScanCodeForUsbUsage(int usage) {
 
 int InitInput() {
     if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) {
-        ErrorBox("error", "Unable to create DirectINPUT object.");
         return 0;
     }
     input.inputStarted = true;

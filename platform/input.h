@@ -23,8 +23,8 @@ extern int32_t leftWasUp;  // the button was up when the previous frame ended, s
 extern int32_t rightWasUp; // a click fires once per press
 extern int32_t middleWasUp;
 
-// Called once each by start-up, in this order. InitInput shows "Unable to create DirectINPUT
-// object." under "error" when the input system cannot start.
+// Called once each by start-up, in this order. InitInput returns 0 when the input system cannot
+// start; start-up then shows "Unable to create DirectINPUT object." under "error".
 int InitInput();
 int InitMouse();
 int InitKeyboard();

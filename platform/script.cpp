@@ -11,9 +11,9 @@
 #include <unistd.h>
 
 #include "platform/display.h"
-#include "platform/events.h"
 #include "platform/keys.h"
 #include "platform/screenshot.h"
+#include "platform/window_messages.h"
 
 namespace {
 
@@ -294,6 +294,7 @@ void StartScript(std::vector<ScriptCommand> commands) {
     }
     UpdateRunning();
     script.played = script.running;
+    SetAfterPresent(RunScriptAfterPresent);
 }
 
 void AppendScript(std::vector<ScriptCommand> commands) {
@@ -308,6 +309,7 @@ void AppendScript(std::vector<ScriptCommand> commands) {
     }
     UpdateRunning();
     script.played = script.played || script.running;
+    SetAfterPresent(RunScriptAfterPresent);
 }
 
 void StopScript() {

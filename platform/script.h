@@ -68,7 +68,8 @@ const ScriptMouse& ScriptMouseState();
 // presses then also arrive as dialog events, in script order.
 void ListenForScriptUiEvents(std::vector<UiEvent>* events);
 
-// Called by the display after each presented picture: takes its screenshots, posts its quit.
+// Run by the display after each presented picture (StartScript hands it over): takes its
+// screenshots, posts its quit.
 void RunScriptAfterPresent(int64_t presentedFrame);
 
 // One line of the run's transcript on standard output, stamped with the frame.

@@ -1,5 +1,5 @@
-// The race card: the betting screen between races, the odds in their two written forms, and
-// the bets panel.
+// The race card: the betting screen between races and its bet dialog, the odds in their two
+// written forms, and the bets panel.
 #include "raceday/race_card.h"
 
 #include <cstdio>

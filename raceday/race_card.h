@@ -1,5 +1,5 @@
-// The race card: the betting screen between races, the odds in their two written forms, and
-// the bets panel shown on the card, the track and the results.
+// The race card: the betting screen between races and its bet dialog, the odds in their two
+// written forms, and the bets panel shown on the card, the track and the results.
 #pragma once
 
 #include <cstddef>

@@ -13,6 +13,7 @@
 #include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
+#include "platform/message_box.h"
 #include "platform/random.h"
 #include "platform/sound.h"
 #include "platform/text.h"
@@ -50,7 +51,9 @@ int Game_Init(StartupSeed seed) {
     const int displayUp = InitDisplay(kScreenWidth, kScreenHeight, DisplayBitsPerPixel());
     bugLog.Write("Initializing DirectDraw -- success");
     if (!displayUp) {
-        // Nothing can be drawn without a display: the game ends here (its box said why).
+        // Nothing can be drawn without a display: the game ends here, once its box says why.
+        const DisplayFailure failure = LastDisplayFailure();
+        ErrorBox(failure.caption, failure.text);
         return 0;
     }
 
@@ -101,7 +104,9 @@ void InitiateGame(StartupSeed seed) {
     }
 
     bugLog.Write("Initializing DirectInput");
-    InitInput();
+    if (!InitInput()) {
+        ErrorBox("error", "Unable to create DirectINPUT object.");
+    }
     bugLog.Write("Initializing DirecInput -- success");
     bugLog.Write("Initializing mouse and keyboard...");
     InitMouse();

@@ -37,7 +37,8 @@ target_compile_definitions(stridewell_tests PRIVATE
     STRIDEWELL_BINARY="$<TARGET_FILE:stridewell>"
     STRIDEWELL_BUILD_DATA="${STRIDEWELL_BUILD_DATA}"
     STRIDEWELL_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
-    STRIDEWELL_FUZZ_DATA="${CMAKE_SOURCE_DIR}/fuzz")
+    STRIDEWELL_FUZZ_DATA="${CMAKE_SOURCE_DIR}/fuzz"
+    STRIDEWELL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 # The tests play the game's own program on the data the build made.
 add_dependencies(stridewell_tests stridewell stridewell_game_data)
 include(GoogleTest)
