@@ -1,4 +1,12 @@
 // The screen codes and the one state machine they drive.
 #include "core/game_state.h"
 
-int32_t gameState = kStateIntro;
+namespace {
+
+int32_t screen = kStateIntro;
+
+} // namespace
+
+const int32_t& gameState = screen;
+
+void SwitchScreen(GameStateCode next) { screen = next; }

@@ -1,5 +1,5 @@
 // The screen codes: the game is one state machine, and every screen changes screens only by
-// writing gameState; the frame driver acts on it the next frame.
+// SwitchScreen; the frame driver acts on it the next frame.
 #pragma once
 
 #include <cstdint>
@@ -15,5 +15,8 @@ enum GameStateCode : int32_t {
     kStateCredits = 310,
 };
 
-// Lives for the whole run; starts at the intro.
-extern int32_t gameState;
+// The screen on show, read by everyone; whole run, starting at the intro.
+extern const int32_t& gameState;
+
+// The one way to change gameState.
+void SwitchScreen(GameStateCode screen);

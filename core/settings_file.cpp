@@ -359,7 +359,7 @@ int LoadSettings() {
 
 void PrepareNewGame() {
     bugLog.Write("Setting gameMode and mouseX=10");
-    mouseX = 10;
+    MoveCursor(10, input.mouseY);
     bugLog.Write("Success");
     if (!LoadSettings()) {
         bugLog.Write("Settings file doesn't exist, attempting to make one");

@@ -3,7 +3,9 @@
 
 #include "platform/input.h"
 
-bool PointerOver(const Sprite* sprite) { return SpriteHit(sprite, mouseX, mouseY) != 0; }
+bool PointerOver(const Sprite* sprite) {
+    return SpriteHit(sprite, input.mouseX, input.mouseY) != 0;
+}
 
 void ShowPointerOver(Sprite* button, ButtonLook look, bool over) {
     if (look.lights) {

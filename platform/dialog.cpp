@@ -672,7 +672,7 @@ int WaitForKey(int scanCode) {
         }
         PumpWindowEvents();
         ReadKeyboard();
-        if (keyState[scanCode & 0xFF]) {
+        if (input.keyState[scanCode & 0xFF]) {
             return 1;
         }
         PresentPrimary();
@@ -682,9 +682,9 @@ int WaitForKey(int scanCode) {
 
 int WaitForAnyPress() {
     uint8_t before[256];
-    std::memcpy(before, keyState, sizeof before);
-    uint8_t buttonsBefore[3] = {mouseState.buttons[0], mouseState.buttons[1],
-                                mouseState.buttons[2]};
+    std::memcpy(before, input.keyState, sizeof before);
+    uint8_t buttonsBefore[3] = {input.mouseState.buttons[0], input.mouseState.buttons[1],
+                                input.mouseState.buttons[2]};
     constexpr uint8_t kModifiers[] = {kKeyLeftCtrl,   kKeyRightCtrl, kKeyLeftShift,
                                       kKeyRightShift, kKeyLeftAlt,   kKeyRightAlt};
     int pressed = -1; // the key (or 256 + the button) that went down, until it comes up
@@ -696,26 +696,26 @@ int WaitForAnyPress() {
         PumpWindowEvents();
         ReadKeyboard();
         ReadMouse();
-        const bool alt = keyState[kKeyLeftAlt] || keyState[kKeyRightAlt];
+        const bool alt = input.keyState[kKeyLeftAlt] || input.keyState[kKeyRightAlt];
         for (int code = 0; code < 256 && pressed < 0; ++code) {
             const bool modifier = std::find(std::begin(kModifiers), std::end(kModifiers), code) !=
                                   std::end(kModifiers);
-            if (keyState[code] && !before[code] && !modifier && !alt) {
+            if (input.keyState[code] && !before[code] && !modifier && !alt) {
                 pressed = code;
             }
         }
         for (int b = 0; b < 3 && pressed < 0; ++b) {
-            if (mouseState.buttons[b] && !buttonsBefore[b]) {
+            if (input.mouseState.buttons[b] && !buttonsBefore[b]) {
                 pressed = 256 + b;
             }
         }
-        if (pressed >= 0 &&
-            (pressed < 256 ? keyState[pressed] : mouseState.buttons[pressed - 256]) == 0) {
+        if (pressed >= 0 && (pressed < 256 ? input.keyState[pressed]
+                                           : input.mouseState.buttons[pressed - 256]) == 0) {
             return 1;
         }
-        std::memcpy(before, keyState, sizeof before);
+        std::memcpy(before, input.keyState, sizeof before);
         for (int b = 0; b < 3; ++b) {
-            buttonsBefore[b] = mouseState.buttons[b];
+            buttonsBefore[b] = input.mouseState.buttons[b];
         }
         PresentPrimary();
     }

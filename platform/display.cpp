@@ -44,7 +44,7 @@ struct {
     bool showAgain = true; // the window lost or moved its picture: hand it over whatever it is
 } display;                 // whole run; ReleaseDisplay puts it back
 
-DisplayFailure failure = {"", ""}; // whole run
+DisplayFailure failure = {"", ""}; // whole run; ResetDisplayHooks puts it back
 
 bool InitFailed(const char* logLine, const char* caption, const char* text) {
     bugLog.Write(logLine);
@@ -161,7 +161,7 @@ void LeaveFullscreen() {
 }
 
 // Whole run: what a playing script does after each picture. Kept when the display is released,
-// as a script may start before the display does.
+// as a script may start before the display does; ResetDisplayHooks puts it back.
 AfterPresent afterPresent = nullptr;
 
 } // namespace
@@ -456,6 +456,11 @@ void ShowPictureAgain() {
 DisplayFailure LastDisplayFailure() { return failure; }
 
 void SetAfterPresent(AfterPresent run) { afterPresent = run; }
+
+void ResetDisplayHooks() {
+    afterPresent = nullptr;
+    failure = {"", ""};
+}
 
 int64_t PresentedFrameCount() { return display.presentedFrames; }
 

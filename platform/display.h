@@ -166,6 +166,9 @@ int64_t PresentedFrameCount();
 using AfterPresent = void (*)(int64_t presentedFrame);
 void SetAfterPresent(AfterPresent run);
 
+// No after-present hook and no failure on record, as a run starts: what ReleaseDisplay keeps.
+void ResetDisplayHooks();
+
 // Whether PresentFrame keeps to the display's rate. Off for a scripted run on the virtual
 // clock, which goes as fast as the machine allows.
 void SetFramePacing(bool on);

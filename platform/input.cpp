@@ -8,13 +8,7 @@
 #include "platform/script.h"
 #include "platform/sdl_private.h"
 
-uint8_t keyState[256];
-MouseState mouseState;
-int32_t mouseX;
-int32_t mouseY;
-int32_t leftWasUp = 1;
-int32_t rightWasUp = 1;
-int32_t middleWasUp = 1;
+InputState input;
 
 namespace {
 
@@ -22,7 +16,7 @@ struct {
     bool inputStarted = false;
     bool mouseDevice = false;
     bool keyboardDevice = false;
-} input; // whole run; the Release calls put it back
+} devices; // whole run; the Release calls put it back
 
 constexpr uint8_t kDown = 0x80;
 
@@ -48,28 +42,28 @@ int InitInput() {
     if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) {
         return 0;
     }
-    input.inputStarted = true;
+    devices.inputStarted = true;
     return 1;
 }
 
 int InitMouse() {
-    input.mouseDevice = input.inputStarted;
-    return input.mouseDevice ? 1 : 0;
+    devices.mouseDevice = devices.inputStarted;
+    return devices.mouseDevice ? 1 : 0;
 }
 
 int InitKeyboard() {
-    input.keyboardDevice = input.inputStarted;
-    return input.keyboardDevice ? 1 : 0;
+    devices.keyboardDevice = devices.inputStarted;
+    return devices.keyboardDevice ? 1 : 0;
 }
 
 int ReadKeyboard() {
     if (ScriptIsRunning()) {
         ApplyScriptInput();
-        std::memcpy(keyState, ScriptKeyState(), sizeof keyState);
+        std::memcpy(input.keyState, ScriptKeyState(), sizeof input.keyState);
         return 1;
     }
-    std::memset(keyState, 0, sizeof keyState);
-    if (!input.keyboardDevice) {
+    std::memset(input.keyState, 0, sizeof input.keyState);
+    if (!devices.keyboardDevice) {
         return 0;
     }
     SDL_PumpEvents();
@@ -78,54 +72,61 @@ int ReadKeyboard() {
     for (int usage = 0; usage < count && usage < kUsageCount; ++usage) {
         const int code = ScanCodeForUsbUsage(usage);
         if (sdlKeys[usage] && code >= 0) {
-            keyState[code] = kDown;
+            input.keyState[code] = kDown;
         }
     }
     return 1;
 }
 
 int ReadMouse() {
-    mouseState = {};
+    input.mouseState = {};
     if (ScriptIsRunning()) {
         ApplyScriptInput();
         const ScriptMouse& mouse = ScriptMouseState();
         for (int b = 0; b < 3; ++b) {
-            mouseState.buttons[b] = mouse.buttons[b] ? kDown : 0;
+            input.mouseState.buttons[b] = mouse.buttons[b] ? kDown : 0;
         }
-        mouseX = mouse.x;
-        mouseY = mouse.y;
+        input.mouseX = mouse.x;
+        input.mouseY = mouse.y;
         return 1;
     }
-    if (!input.mouseDevice) {
+    if (!devices.mouseDevice) {
         return 0;
     }
     const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
-    mouseState.buttons[0] = (buttons & SDL_BUTTON_LMASK) ? kDown : 0;
-    mouseState.buttons[1] = (buttons & SDL_BUTTON_RMASK) ? kDown : 0;
-    mouseState.buttons[2] = (buttons & SDL_BUTTON_MMASK) ? kDown : 0;
+    input.mouseState.buttons[0] = (buttons & SDL_BUTTON_LMASK) ? kDown : 0;
+    input.mouseState.buttons[1] = (buttons & SDL_BUTTON_RMASK) ? kDown : 0;
+    input.mouseState.buttons[2] = (buttons & SDL_BUTTON_MMASK) ? kDown : 0;
     return 1;
 }
 
 int ReleaseMouse() {
-    input.mouseDevice = false;
+    devices.mouseDevice = false;
     return 1;
 }
 
 int ReleaseKeyboard() {
-    input.keyboardDevice = false;
+    devices.keyboardDevice = false;
     return 1;
 }
 
-void ClearInputState() {
-    std::memset(keyState, 0, sizeof keyState);
-    mouseState = {};
-    mouseX = mouseY = 0;
+void ClearInputState() { input = {}; }
+
+void MoveCursor(int32_t x, int32_t y) {
+    input.mouseX = x;
+    input.mouseY = y;
+}
+
+void NoteButtonsAtFrameEnd() {
+    input.leftWasUp = input.mouseState.buttons[0] == 0;
+    input.rightWasUp = input.mouseState.buttons[1] == 0;
+    input.middleWasUp = input.mouseState.buttons[2] == 0;
 }
 
 int ReleaseInput() {
-    if (input.inputStarted) {
+    if (devices.inputStarted) {
         SDL_QuitSubSystem(SDL_INIT_EVENTS);
-        input.inputStarted = false;
+        devices.inputStarted = false;
     }
     return 1;
 }

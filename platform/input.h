@@ -3,25 +3,31 @@
 
 #include <cstdint>
 
-// Key bytes by scan code (platform/keys.h); 0x80 while the key is down.
-extern uint8_t keyState[256];
-
 struct MouseState {
     int32_t x, y, z;    // relative motion; the game never reads it and it stays 0
     uint8_t buttons[4]; // 0 left, 1 right, 2 middle; 0x80 while down
 };
-extern MouseState mouseState;
 
-// The cursor in 800 x 600 screen coordinates, whatever the window's size. The window
-// procedure writes it from mouse-motion events; a script writes it in its stead.
-extern int32_t mouseX;
-extern int32_t mouseY;
+// What every screen reads of the keyboard and mouse; whole run, ClearInputState puts it back.
+struct InputState {
+    uint8_t keyState[256] = {}; // by scan code (platform/keys.h); 0x80 while the key is down
+    MouseState mouseState = {};
+    // The cursor in 800 x 600 screen coordinates, whatever the window's size: from mouse-motion
+    // events through MoveCursor, or from a playing script.
+    int32_t mouseX = 0;
+    int32_t mouseY = 0;
+    // The button was up when the previous frame ended, so that a click fires once per press.
+    int32_t leftWasUp = 1;
+    int32_t rightWasUp = 1;
+    int32_t middleWasUp = 1;
+};
+extern InputState input;
 
-// Whole run: the frame driver writes them at the end of every frame, ResetFrameDriver puts
-// them back.
-extern int32_t leftWasUp;  // the button was up when the previous frame ended, so that
-extern int32_t rightWasUp; // a click fires once per press
-extern int32_t middleWasUp;
+// The window's mouse-motion events move the cursor.
+void MoveCursor(int32_t x, int32_t y);
+
+// Called by the frame driver as every frame ends: the buttons as they are become "was up".
+void NoteButtonsAtFrameEnd();
 
 // Called once each by start-up, in this order. InitInput returns 0 when the input system cannot
 // start; start-up then shows "Unable to create DirectINPUT object." under "error".

@@ -67,7 +67,7 @@ void SetCaptionsOn(bool on) { captions.on = on; }
 void ResetCaptions() { captions = {false, true}; }
 
 void ReadCaptionsKey() {
-    const bool down = keyState[kKeyT] != 0;
+    const bool down = input.keyState[kKeyT] != 0;
     if (down && captions.keyWasUp) {
         captions.on = !captions.on;
     }

@@ -63,7 +63,7 @@ void PostTimeEvents() {
         PlaySoundSlot(postcallSound, 0);
     }
     if (postTimeMinutes == 0 && postTimeSeconds >= 4 && postTimeSeconds <= 5) {
-        gameState = kStateTrack;
+        SwitchScreen(kStateTrack);
         SetSpritePosition(&sBetsBoard, 343, 45);
         Call(postTimeSounds);
     }
@@ -75,7 +75,7 @@ void PostTimeEvents() {
 
 void StartRace() {
     SetSpriteFrame(&sStartingGate, 1);
-    gameState = kStateTrack;
+    SwitchScreen(kStateTrack);
     SetSpritePosition(&sBetsBoard, 343, 45);
     raceState.raceRunning = 1;
     raceState.boardVisible = 0;

@@ -59,7 +59,7 @@ constexpr Tab kTabs[kMaxPlayers] = {{180, 105, 5}, {215, 105, 7}, {260, 105, 8},
 constexpr const char* kRoundLines[4] = {"Round %i/4   Race %i/10", "Round %i/4   Race %i/4",
                                         "Round %i/4   Race %i/2", "Round %i/4   Race %i/1"};
 
-bool Clicked() { return mouseState.buttons[0] && leftWasUp; }
+bool Clicked() { return input.mouseState.buttons[0] && input.leftWasUp; }
 
 void DrawRows() {
     char line[100];
@@ -116,7 +116,7 @@ void RunGoButton() {
     DrawHint("Go out to the track!");
     if (Clicked()) {
         PlaySoundSlot(click1Sound, 0);
-        gameState = kStateTrack;
+        SwitchScreen(kStateTrack);
         SetSpritePosition(&sBetsBoard, 343, 45);
         raceState.raceRunning = 0;
         raceState.boardVisible = 0;

@@ -282,8 +282,8 @@ void DrawCloser() {
 }
 
 void ReadArrowKeys() {
-    const bool left = keyState[kKeyLeftArrow] != 0;
-    const bool right = keyState[kKeyRightArrow] != 0;
+    const bool left = input.keyState[kKeyLeftArrow] != 0;
+    const bool right = input.keyState[kKeyRightArrow] != 0;
     if (raceSim.arrowsArmed) {
         if (left) {
             raceState.followedPlace = std::min(raceState.followedPlace + 1, kFieldSize);

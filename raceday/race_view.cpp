@@ -173,7 +173,7 @@ void PlaceProgressMarker() {
     }
 }
 
-bool Clicked() { return mouseState.buttons[0] && leftWasUp; }
+bool Clicked() { return input.mouseState.buttons[0] && input.leftWasUp; }
 
 void RunLeaderPanel() {
     if (raceState.raceDistance <= kLeaderPanelAbove || !raceState.boardVisible) {

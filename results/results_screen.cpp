@@ -86,7 +86,7 @@ bool RunContinueButton() {
     if (raceOfDay != 10) {
         DrawSprite(&sBack);
     }
-    if (hovered && mouseState.buttons[0] && leftWasUp) {
+    if (hovered && input.mouseState.buttons[0] && input.leftWasUp) {
         PlaySoundSlot(click2Sound, 0);
         LeaveResults();
         return true;
@@ -314,7 +314,7 @@ void LeaveResults() {
     DestroySprite(&sResults);
     MarkEliminated();
     PayBets();
-    gameState = kStateRaceCard;
+    SwitchScreen(kStateRaceCard);
     if (stakesRound == 4) {
         ShowStakesChampion();
     }

@@ -60,8 +60,8 @@ void RunBackButton() {
     }
     // The pointer is tested against the button at rest, not where it sank last frame.
     SetSpritePosition(&sBack, 135, 540);
-    if (HoverButton(&sBack, Sinks(135, 540)) && mouseState.buttons[0] && leftWasUp) {
-        gameState = kStateRaceCard;
+    if (HoverButton(&sBack, Sinks(135, 540)) && input.mouseState.buttons[0] && input.leftWasUp) {
+        SwitchScreen(kStateRaceCard);
         PlaySoundSlot(click2Sound, 0);
     }
     DrawSprite(&sBack);

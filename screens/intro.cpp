@@ -103,12 +103,12 @@ void IntroFrame() {
 
     if (sIntroA.x + 10 >= kArrivalX && SoundStatus(introSound) != 1) {
         bugLog.Write("getting out");
-        gameState = kStateMainMenu;
+        SwitchScreen(kStateMainMenu);
         EndIntroSound();
     }
     ReadKeyboard();
-    if (keyState[kKeyS]) {
-        gameState = kStateMainMenu;
+    if (input.keyState[kKeyS]) {
+        SwitchScreen(kStateMainMenu);
         bugLog.Write("point2");
         EndIntroSound();
     }

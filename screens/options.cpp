@@ -151,7 +151,8 @@ void RunOption(const Option& option) {
     DrawSurfaceText(text, kValueX, static_cast<int>(option.button->y), kValueColour, backBuffer,
                     fontArial20);
     if (!HoverButton(option.button, Sinks(option.restX, option.restY), [&option] {
-            option.rule(mouseState.buttons[0] && leftWasUp, mouseState.buttons[1] && rightWasUp);
+            option.rule(input.mouseState.buttons[0] && input.leftWasUp,
+                        input.mouseState.buttons[1] && input.rightWasUp);
         })) {
         return;
     }
@@ -166,10 +167,10 @@ void RunOption(const Option& option) {
 }
 
 void RunBackButton() {
-    if (HoverButton(&sBack, Sinks(525, 540)) && mouseState.buttons[0] && leftWasUp) {
+    if (HoverButton(&sBack, Sinks(525, 540)) && input.mouseState.buttons[0] && input.leftWasUp) {
         PlaySoundSlot(click1Sound, 0);
         SaveSettings();
-        gameState = kStateRaceCard;
+        SwitchScreen(kStateRaceCard);
     }
 }
 

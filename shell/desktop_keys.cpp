@@ -24,7 +24,7 @@ struct {
 
 // A key that went down since the last frame.
 bool Pressed(uint8_t code, bool* wasDown) {
-    const bool down = keyState[code] != 0;
+    const bool down = input.keyState[code] != 0;
     const bool pressed = down && !*wasDown;
     *wasDown = down;
     return pressed;

@@ -75,7 +75,7 @@ void StartGame(Dialog* dialog) {
     numPlayers = namesDialogPlayers;
     raceDay.currentPlayer = 1;
     loadedRace = 0;
-    gameState = kStateRaceCard;
+    SwitchScreen(kStateRaceCard);
     EndDialog(dialog, 1);
 }
 

@@ -41,7 +41,7 @@ namespace {
 
 constexpr double kOddsTimerStep = 0.03;
 
-bool CtrlIsDown() { return keyState[kKeyLeftCtrl] || keyState[kKeyRightCtrl]; }
+bool CtrlIsDown() { return input.keyState[kKeyLeftCtrl] || input.keyState[kKeyRightCtrl]; }
 
 // The cursor position and the frame rate, while Ctrl is held; placed clear of each screen, on a
 // plate that keeps them readable over whatever lies there.
@@ -58,7 +58,7 @@ void DrawDebugOverlay() {
                           : gameState == kStateResults ? kResults
                                                        : kMenus;
     char line[100];
-    std::snprintf(line, sizeof line, "%i, %i", mouseX, mouseY);
+    std::snprintf(line, sizeof line, "%i, %i", input.mouseX, input.mouseY);
     const int width = std::max(TextWidth(fontComic14, line), TextWidth(fontComic14, fpsText));
     const int height = at.fpsY - at.cursorY + FontCellHeight(fontComic14);
     FillBackBufferRect(8, at.cursorY - 1, width + 4, height + 2, at.plate);
@@ -132,8 +132,8 @@ void RunWaitingTrack() {
         DrawSurfaceText(line, 10, 10, 0x323232, backBuffer, fontComic17);
         DrawSurfaceText("Press B to return to bet menu.", 10, 26, 0x323264, backBuffer,
                         fontComic14);
-        if (keyState[kKeyB]) {
-            gameState = kStateRaceCard;
+        if (input.keyState[kKeyB]) {
+            SwitchScreen(kStateRaceCard);
         }
         MillAtGate();
     }
@@ -173,7 +173,7 @@ void CheckRaceOverflow() {
 }
 
 void PauseIfAsked() {
-    if (keyState[kKeyP]) {
+    if (input.keyState[kKeyP]) {
         HoldFrameRate();
         ShowGdiSurface();
         ErrorBox("Paused", "Game Paused; Press OK to continue...");
@@ -214,7 +214,7 @@ int Game_Main() {
     if (gameState == kStateTrack) {
         CopyRatingsForTheRace();
         if (RunRaceFrame()) {
-            gameState = kStateResults;
+            SwitchScreen(kStateResults);
         }
     }
     if (gameState == kStateTrack || gameState == kStateRaceCard) {
@@ -241,7 +241,7 @@ int Game_Main() {
         DrawDebugOverlay();
     }
     DrawScreenNote();
-    const bool help = keyState[kKeyF1] != 0;
+    const bool help = input.keyState[kKeyF1] != 0;
     if (help) {
         DrawHelp();
     }
@@ -252,9 +252,7 @@ int Game_Main() {
     }
 
     ApplyHeldFrameRate();
-    leftWasUp = mouseState.buttons[0] == 0;
-    rightWasUp = mouseState.buttons[1] == 0;
-    middleWasUp = mouseState.buttons[2] == 0;
+    NoteButtonsAtFrameEnd();
     MeasureFrameTime(timeGetTime());
     if (CtrlIsDown()) {
         std::snprintf(fpsText, sizeof fpsText, "FPS: %d", frameTiming.framesPerSecond);
@@ -267,8 +265,7 @@ int Game_Main() {
 }
 
 void ResetFrameDriver() {
-    gameState = kStateIntro;
-    leftWasUp = rightWasUp = middleWasUp = 1;
+    SwitchScreen(kStateIntro);
     fpsText[0] = '\0';
     ClearScreenNote();
 }

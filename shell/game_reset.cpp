@@ -46,6 +46,7 @@ void ResetGameState() {
     ReleaseKeyboard();
     ReleaseInput();
 
+    ResetDisplayHooks();
     ClearInputState();
     ClearQuitMessage();
     SetWindowProcedure(nullptr);

@@ -37,7 +37,7 @@ constexpr const char* kVersionFormat = "Version %.2f";
 constexpr double kVersion = 1.05;
 constexpr int kTopPlayersWidth = 140; // the dark column left of the window
 
-bool Clicked() { return mouseState.buttons[0] && leftWasUp; }
+bool Clicked() { return input.mouseState.buttons[0] && input.leftWasUp; }
 
 bool FieldLoaded() { return raceField[0].horseNumber != 0; }
 
@@ -66,7 +66,7 @@ void StartNewGame() {
             return;
         }
     }
-    gameState = kStatePlayers;
+    SwitchScreen(kStatePlayers);
     PrepareNewGame();
     PlaceRaceCardSprites();
 }
@@ -108,11 +108,11 @@ void RunMainMenu() {
 
     // "Game settings" reacts to the button held down, not only to a fresh click.
     if (FieldLoaded() && HoverButton(&sSettings, kLights, [] {
-            if (mouseState.buttons[0] && gameState != kStateOptions &&
+            if (input.mouseState.buttons[0] && gameState != kStateOptions &&
                 raceState.postTimeHold == 0) {
                 PlaySoundSlot(click2Sound, 0);
                 LeaveResultsIfShown();
-                gameState = kStateOptions;
+                SwitchScreen(kStateOptions);
             }
         })) {
         DrawHint("Game settings");
@@ -122,7 +122,7 @@ void RunMainMenu() {
                 PlaySoundSlot(click2Sound, 0);
                 creditsPosition = kCreditsStart;
                 LeaveResultsIfShown();
-                gameState = kStateCredits;
+                SwitchScreen(kStateCredits);
             }
         })) {
         DrawHint("Corvane developers and other credits");

@@ -30,7 +30,7 @@ void PlayIntro() {
         PumpWindowEvents();
         IntroFrame();
     }
-    gameState = kStateMainMenu;
+    SwitchScreen(kStateMainMenu);
     DestroyIntro();
     bugLog.Write("Finished intro...");
 }

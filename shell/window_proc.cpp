@@ -16,8 +16,7 @@ void ResetWindowProc() { windowClosed = false; }
 int WindowProc(const WindowEvent& event) {
     switch (event.message) {
     case WindowMessage::MouseMove:
-        mouseX = event.x;
-        mouseY = event.y;
+        MoveCursor(event.x, event.y);
         break;
     case WindowMessage::Destroy:
         windowClosed = true;

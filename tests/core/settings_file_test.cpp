@@ -320,10 +320,10 @@ TEST(SettingsFile, AFullDiskNeverReplacesAGoodFile) {
 TEST(PrepareNewGame, WithoutAFileMakesOneWithANewGamesCalendar) {
     StableFolder game;
     timeBetweenRaces = 3;
-    mouseX = 400;
+    input.mouseX = 400;
     PrepareNewGame();
     PlaceRaceCardSprites();
-    EXPECT_EQ(mouseX, 10);
+    EXPECT_EQ(input.mouseX, 10);
     EXPECT_EQ(currentDay, 1);
     EXPECT_EQ(currentMonth, 1);
     EXPECT_EQ(currentYear, 2002);

@@ -54,12 +54,12 @@ TEST(ScanCodes, EveryNamedKeyIsOneKeyOfTheKeyboard) {
 }
 
 TEST(Input, WithoutDevicesNothingIsDown) {
-    keyState[kKeyP] = 0x80;
-    mouseState.buttons[0] = 0x80;
+    input.keyState[kKeyP] = 0x80;
+    input.mouseState.buttons[0] = 0x80;
     EXPECT_EQ(ReadKeyboard(), 0);
     EXPECT_EQ(ReadMouse(), 0);
-    EXPECT_EQ(keyState[kKeyP], 0);
-    EXPECT_EQ(mouseState.buttons[0], 0);
+    EXPECT_EQ(input.keyState[kKeyP], 0);
+    EXPECT_EQ(input.mouseState.buttons[0], 0);
 }
 
 TEST(Input, AScriptIsWhatTheGameReads) {
@@ -70,12 +70,12 @@ TEST(Input, AScriptIsWhatTheGameReads) {
     StartScript(commands);
     EXPECT_EQ(ReadKeyboard(), 1);
     EXPECT_EQ(ReadMouse(), 1);
-    EXPECT_EQ(keyState[kKeyP], 0x80);
-    EXPECT_EQ(keyState[kKeyS], 0);
-    EXPECT_EQ(mouseState.buttons[1], 0x80);
-    EXPECT_EQ(mouseState.buttons[0], 0);
-    EXPECT_EQ(mouseX, 320);
-    EXPECT_EQ(mouseY, 200);
+    EXPECT_EQ(input.keyState[kKeyP], 0x80);
+    EXPECT_EQ(input.keyState[kKeyS], 0);
+    EXPECT_EQ(input.mouseState.buttons[1], 0x80);
+    EXPECT_EQ(input.mouseState.buttons[0], 0);
+    EXPECT_EQ(input.mouseX, 320);
+    EXPECT_EQ(input.mouseY, 200);
     StopScript();
 }
 

@@ -48,7 +48,7 @@ class AnnouncerTest : public ::testing::Test {
         started.clear();
         playing.clear();
         frameTiming.frameFactor = 1.0f;
-        gameState = kStateTrack;
+        SwitchScreen(kStateTrack);
         raceState.raceRunning = 1;
     }
     void TearDown() override {

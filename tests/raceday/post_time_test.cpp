@@ -19,7 +19,7 @@ class PostTimeTest : public ::testing::Test {
     void SetUp() override {
         ResetGameState();
         frameTiming.frameFactor = 1.0f;
-        gameState = kStateRaceCard;
+        SwitchScreen(kStateRaceCard);
         raceState.postTimeHold = 0;
     }
     void TearDown() override { ResetGameState(); }

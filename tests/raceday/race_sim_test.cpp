@@ -449,25 +449,25 @@ TEST_F(RaceSimTest, ThePhotoFinishPausesOnceARaceFromTheFirstRaceOn) {
 
 TEST_F(RaceSimTest, AnArrowActsOnceUntilBothAreUpAndThePlaceStaysWithinTheField) {
     raceState.raceDistance = 3000;
-    keyState[kKeyLeftArrow] = 0x80;
+    input.keyState[kKeyLeftArrow] = 0x80;
     for (int frame = 0; frame < 5; ++frame) {
         SteerCamera();
     }
     EXPECT_EQ(raceState.followedPlace, 2);
-    keyState[kKeyLeftArrow] = 0;
+    input.keyState[kKeyLeftArrow] = 0;
     SteerCamera();
     for (int press = 0; press < 12; ++press) {
-        keyState[kKeyLeftArrow] = 0x80;
+        input.keyState[kKeyLeftArrow] = 0x80;
         SteerCamera();
-        keyState[kKeyLeftArrow] = 0;
+        input.keyState[kKeyLeftArrow] = 0;
         SteerCamera();
     }
     EXPECT_EQ(raceState.followedPlace, 10);
-    keyState[kKeyRightArrow] = 0x80;
+    input.keyState[kKeyRightArrow] = 0x80;
     SteerCamera();
-    keyState[kKeyLeftArrow] = 0x80; // the other arrow joins: nothing until both are up
+    input.keyState[kKeyLeftArrow] = 0x80; // the other arrow joins: nothing until both are up
     SteerCamera();
-    keyState[kKeyRightArrow] = 0;
+    input.keyState[kKeyRightArrow] = 0;
     SteerCamera();
     EXPECT_EQ(raceState.followedPlace, 9);
 }

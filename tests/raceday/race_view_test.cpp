@@ -43,13 +43,13 @@ class RaceViewTest : public ::testing::Test {
             runner.curAcceleration = runner.curSpeed = runner.curClosing = 1.0f;
         }
         SetFrameRate(60);
-        gameState = kStateTrack;
+        SwitchScreen(kStateTrack);
         InitClock(60);
         SetFramePacing(false); // the virtual clock's pause runs as fast as it can
     }
     void TearDown() override {
-        std::memset(&mouseState, 0, sizeof mouseState);
-        mouseX = mouseY = 0;
+        std::memset(&input.mouseState, 0, sizeof input.mouseState);
+        input.mouseX = input.mouseY = 0;
         SetFramePacing(true);
         ResetGameState();
     }
@@ -211,8 +211,8 @@ TEST_F(RaceViewTest, TheGallopKeepsItsSixtyFramePaceAboveEighty) {
 TEST_F(RaceViewTest, ALeaderButtonLiftsOnePixelUnderTheMouseAndAClickFollowsItsPlace) {
     RunnersSpreadOut();
     raceState.followedPlace = 3;
-    mouseX = 645; // over place 1's button at (620, 530)
-    mouseY = 545;
+    input.mouseX = 645; // over place 1's button at (620, 530)
+    input.mouseY = 545;
     for (int frame = 0; frame < 5; ++frame) {
         RunRaceFrame();
     }
@@ -221,12 +221,12 @@ TEST_F(RaceViewTest, ALeaderButtonLiftsOnePixelUnderTheMouseAndAClickFollowsItsP
     EXPECT_STREQ(raceView.leaderNames[0], "Runner 1");
     EXPECT_STREQ(raceView.leaderNames[3], "Runner 4");
     EXPECT_EQ(raceState.followedPlace, 3);
-    mouseState.buttons[0] = 0x80;
-    leftWasUp = 1;
+    input.mouseState.buttons[0] = 0x80;
+    input.leftWasUp = 1;
     RunRaceFrame();
     EXPECT_EQ(raceState.followedPlace, 1);
-    mouseState.buttons[0] = 0;
-    mouseX = 0;
+    input.mouseState.buttons[0] = 0;
+    input.mouseX = 0;
     RunRaceFrame();
     EXPECT_EQ(sLeaderButton[0].x, 620.0f);
     EXPECT_EQ(sLeaderButton[0].y, 530.0f);
@@ -236,8 +236,8 @@ TEST_F(RaceViewTest, AButtonWhoseRunnerStandsLevelStaysWhereItWas) {
     RunnersSpreadOut();
     raceSim.runnerX[2] = raceSim.runnerX[3]; // places 3 and 4 level: both 4th, nobody 3rd
     sLeaderButton[3].x = 25.0f;
-    mouseX = 45;
-    mouseY = 545;
+    input.mouseX = 45;
+    input.mouseY = 545;
     RunRaceFrame();
     EXPECT_EQ(sLeaderButton[3].x, 25.0f);
 }

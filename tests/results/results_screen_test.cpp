@@ -45,7 +45,7 @@ class ResultsTest : public ::testing::Test {
         for (PlayerRecord& player : raceDay.players) {
             ClearBet(player);
         }
-        gameState = kStateResults;
+        SwitchScreen(kStateResults);
     }
     void TearDown() override { ResetGameState(); }
     ScratchFolder folder;
@@ -71,7 +71,7 @@ class ResultsScreenTest : public ResultsTest {
             player.betType = kBetWin;
             player.betAmount = 100;
         }
-        mouseState = {};
+        input.mouseState = {};
         postTimeMinutes = 2;
         postTimeSeconds = 0;
         raceState.postTimeHold = 0;
@@ -80,11 +80,11 @@ class ResultsScreenTest : public ResultsTest {
         sBack.height = 28;
     }
     void ClickContinue() {
-        mouseX = 400;
-        mouseY = 540;
-        mouseState.buttons[0] = 0x80;
+        input.mouseX = 400;
+        input.mouseY = 540;
+        input.mouseState.buttons[0] = 0x80;
         ResultsScreen();
-        leftWasUp = 0;
+        input.leftWasUp = 0;
     }
 };
 

@@ -15,7 +15,7 @@ namespace {
 class IntroTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        gameState = kStateIntro;
+        SwitchScreen(kStateIntro);
         introSound = -1; // no fanfare: the intro ends when its title arrives
         PrepareIntro();
     }

@@ -19,7 +19,7 @@ class OptionsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetGameState();
-        gameState = kStateOptions;
+        SwitchScreen(kStateOptions);
         frameTiming.frameFactor = 1.0f;
         postTimeMinutes = 2;
         // Buttons at their rest positions, each the size of its picture.
@@ -37,13 +37,13 @@ class OptionsTest : public ::testing::Test {
     // One frame with the cursor on a button and the mouse buttons as given; the was-up flags
     // follow the buttons as the frame driver keeps them.
     void Frame(const Sprite& button, bool left, bool right) {
-        mouseX = static_cast<int>(button.x) + 10;
-        mouseY = static_cast<int>(button.y) + 5;
-        mouseState.buttons[0] = left ? 0x80 : 0;
-        mouseState.buttons[1] = right ? 0x80 : 0;
+        input.mouseX = static_cast<int>(button.x) + 10;
+        input.mouseY = static_cast<int>(button.y) + 5;
+        input.mouseState.buttons[0] = left ? 0x80 : 0;
+        input.mouseState.buttons[1] = right ? 0x80 : 0;
         RunOptionsScreen();
-        leftWasUp = !left;
-        rightWasUp = !right;
+        input.leftWasUp = !left;
+        input.rightWasUp = !right;
     }
     void Click(const Sprite& button, bool left, int times = 1) {
         for (int i = 0; i < times; ++i) {

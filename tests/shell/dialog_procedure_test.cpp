@@ -28,7 +28,7 @@ class DialogProcedureTest : public ::testing::Test {
         currentYear = 2002;
         raceOfDay = 2;
         daysToStakes = 4;
-        gameState = kStatePlayers;
+        SwitchScreen(kStatePlayers);
         PrepareGameDataFolder(folder.path());
         inFolder = std::make_unique<WorkingDirectory>(folder.path());
         ASSERT_EQ(OpenGameWindow("Stridewell", true), 1);
@@ -116,7 +116,7 @@ TEST_F(DialogProcedureTest, ANameIsTakenAsTypedOrRefusedWithItsReason) {
                          "(U+10FFFD). Please leave it out."},
     };
     for (const auto& name : kNames) {
-        gameState = kStatePlayers;
+        SwitchScreen(kStatePlayers);
         Player(1).name[0] = '\0';
         const std::string said = Answer(std::string("1 type ") + name.typed + "\n2 key Enter\n" +
                                             (name.refusal != nullptr ? "3 key Escape\n" : ""),
