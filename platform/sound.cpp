@@ -25,8 +25,7 @@ struct SoundBuffer {
     int volume = 0;         // the clip's own mixer volume, before the master volume and mute
 };
 
-SoundSlot soundSlots[kSoundSlotCount];
-int32_t soundEnabled = 0;
+SoundState sound;
 
 namespace {
 
@@ -97,10 +96,10 @@ void CloseAudioDevice() {
 
 // The clip in a slot, or null for -1, an index out of range, an empty slot or sound off.
 SoundBuffer* ClipIn(int index) {
-    if (soundEnabled == 0 || index < 0 || index >= kSoundSlotCount) {
+    if (sound.soundEnabled == 0 || index < 0 || index >= kSoundSlotCount) {
         return nullptr;
     }
-    return soundSlots[index].buffer;
+    return sound.soundSlots[index].buffer;
 }
 
 void ReleaseClip(int index) {
@@ -109,12 +108,12 @@ void ReleaseClip(int index) {
         Mix_FreeChunk(clip.chunk); // halts its channel before the samples go
     }
     clip = SoundBuffer{};
-    soundSlots[index] = {nullptr, 0, 0, 0, index};
+    sound.soundSlots[index] = {nullptr, 0, 0, 0, index};
 }
 
 int FirstFreeSlot() {
     for (int i = 0; i < kSoundSlotCount; ++i) {
-        if (soundSlots[i].state == 0) {
+        if (sound.soundSlots[i].state == 0) {
             return i;
         }
     }
@@ -174,8 +173,8 @@ bool MakeClip(int index, WaveClip* wave, int frequency) {
         ReleaseClip(index);
         return false;
     }
-    soundSlots[index] = {&clip, 1, static_cast<int32_t>(wave->format.samplesPerSec),
-                         static_cast<int32_t>(clip.samples.size()), index};
+    sound.soundSlots[index] = {&clip, 1, static_cast<int32_t>(wave->format.samplesPerSec),
+                               static_cast<int32_t>(clip.samples.size()), index};
     clip.volume = MIX_MAX_VOLUME;
     ApplyVolume(index);
     return true;
@@ -206,10 +205,10 @@ int VirtualStatus(const SoundBuffer& clip) {
 
 int InitSound() {
     bugLog.Write("Initializing DirectSound...");
-    soundEnabled = 1;
+    sound.soundEnabled = 1;
     if (!audio.open && !OpenAudioDevice()) {
         bugLog.Write("Error creating DirectSound object.");
-        soundEnabled = 0;
+        sound.soundEnabled = 0;
         return 0;
     }
     for (int i = 0; i < kSoundSlotCount; ++i) {
@@ -220,7 +219,7 @@ int InitSound() {
 }
 
 int LoadSound(const char* path, int frequency, [[maybe_unused]] int caps) {
-    if (soundEnabled == 0) {
+    if (sound.soundEnabled == 0) {
         return -1;
     }
     const int index = FirstFreeSlot();
@@ -335,7 +334,7 @@ int ShutdownSound() {
         ReleaseClip(i);
     }
     CloseAudioDevice();
-    soundEnabled = 0;
+    sound.soundEnabled = 0;
     return 1;
 }
 

@@ -16,14 +16,17 @@ struct SoundSlot {
 
 constexpr int kSoundSlotCount = 1000;
 
-// Where clips live. A clip is named by its slot index; -1 names no clip, and -1, any index
-// outside 0..999 and an empty slot are harmless to every operation below.
-// Whole run: filled at start-up; InitSound and ShutdownSound put every slot back to empty.
-extern SoundSlot soundSlots[kSoundSlotCount];
-
-// 1 once sound has started, 0 (the start value) when no audio device could be opened or after
-// ShutdownSound. While it is 0 every request below does nothing.
-extern int32_t soundEnabled;
+// The game's clips, whole run: filled at start-up; InitSound and ShutdownSound put every slot
+// back to empty.
+struct SoundState {
+    // Where clips live. A clip is named by its slot index; -1 names no clip, and -1, any index
+    // outside 0..999 and an empty slot are harmless to every operation below.
+    SoundSlot soundSlots[kSoundSlotCount] = {};
+    // 1 once sound has started, 0 (the start value) when no audio device could be opened or
+    // after ShutdownSound. While it is 0 every request below does nothing.
+    int32_t soundEnabled = 0;
+};
+extern SoundState sound;
 
 // PlaySoundSlot's flag that repeats the clip until it is stopped; the game always plays once.
 constexpr int32_t kPlayLooping = 1;

@@ -35,9 +35,9 @@
 #include "stable/odds.h"
 #include "stable/stakes.h"
 
-char fpsText[32] = "";
-
 namespace {
+
+char fpsText[32] = ""; // "FPS: %d", refreshed while Ctrl is down; whole run
 
 constexpr double kOddsTimerStep = 0.03;
 

@@ -3,10 +3,8 @@
 
 #include <cstdint>
 
-// Whole run; ResetFrameDriver puts it back.
-extern char fpsText[32]; // "FPS: %d", refreshed while Ctrl is down
-
 // Called once per pass of the main loop; returns 1.
 int Game_Main();
 
+// The screen back at the intro, no frame rate read out and no note on show.
 void ResetFrameDriver();

@@ -69,7 +69,7 @@ int Game_Init(StartupSeed seed) {
     InitiateGame(seed);
 
     PrepareIntro();
-    if (soundEnabled) {
+    if (sound.soundEnabled) {
         introSound = LoadSound("sounds/intro.wav", 8000, 0xE0);
         PlayIntro();
     }
@@ -95,7 +95,7 @@ void InitiateGame(StartupSeed seed) {
     bugLog.Write("Initializing DirectSound");
     InitSound();
     bugLog.Write("Initializing DirectSound -- success");
-    if (soundEnabled) {
+    if (sound.soundEnabled) {
         bugLog.Write("Loading game sounds");
         LoadGameSounds();
         bugLog.Write("Loading game sounds -- success");

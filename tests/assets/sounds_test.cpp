@@ -80,8 +80,8 @@ TEST_F(GeneratedSounds, TheGamesLoaderTakesEveryClip) {
     for (const std::string& path : ClipPaths()) {
         const int slot = LoadSound(path.c_str(), 8000, 0xE0);
         ASSERT_GE(slot, 0) << path;
-        EXPECT_EQ(soundSlots[slot].rate, 8000) << path;
-        EXPECT_GT(soundSlots[slot].size, 0) << path;
+        EXPECT_EQ(sound.soundSlots[slot].rate, 8000) << path;
+        EXPECT_GT(sound.soundSlots[slot].size, 0) << path;
     }
     ShutdownSound();
 }

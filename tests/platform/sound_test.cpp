@@ -57,16 +57,16 @@ class SoundTest : public ::testing::Test {
 
 TEST_F(SoundTest, InitSoundLogsItsLinesAndEmptiesTheTable) {
     ASSERT_EQ(InitSound(), 1);
-    EXPECT_EQ(soundEnabled, 1);
+    EXPECT_EQ(sound.soundEnabled, 1);
     const std::vector<std::string> lines = ReadLines("buglog.txt");
     const auto first = std::find(lines.begin(), lines.end(), "Initializing DirectSound...");
     ASSERT_NE(first, lines.end());
     ASSERT_NE(first + 1, lines.end());
     EXPECT_EQ(first[1], "DirectSound initialized successfully.");
     for (int i = 0; i < kSoundSlotCount; ++i) {
-        EXPECT_EQ(soundSlots[i].state, 0);
-        EXPECT_EQ(soundSlots[i].id, i);
-        EXPECT_EQ(soundSlots[i].buffer, nullptr);
+        EXPECT_EQ(sound.soundSlots[i].state, 0);
+        EXPECT_EQ(sound.soundSlots[i].id, i);
+        EXPECT_EQ(sound.soundSlots[i].buffer, nullptr);
     }
     EXPECT_GT(SoundDeviceRate(), 0);
 }
@@ -77,7 +77,7 @@ TEST_F(SoundTest, InitSoundAgainReleasesEveryClip) {
     ASSERT_EQ(PlaySoundSlot(slot, 0), 1);
     ASSERT_EQ(InitSound(), 1);
     EXPECT_EQ(SoundStatus(slot), -1);
-    EXPECT_EQ(soundSlots[slot].state, 0);
+    EXPECT_EQ(sound.soundSlots[slot].state, 0);
 }
 
 TEST_F(SoundTest, WithoutAnAudioDeviceSoundIsOffAndEveryRequestDoesNothing) {
@@ -97,7 +97,7 @@ TEST_F(SoundTest, WithoutAnAudioDeviceSoundIsOffAndEveryRequestDoesNothing) {
     }
 
     EXPECT_EQ(started, 0);
-    EXPECT_EQ(soundEnabled, 0);
+    EXPECT_EQ(sound.soundEnabled, 0);
     EXPECT_TRUE(Logged("Initializing DirectSound..."));
     EXPECT_TRUE(Logged("Error creating DirectSound object."));
     EXPECT_FALSE(Logged("DirectSound initialized successfully."));
@@ -117,12 +117,12 @@ TEST_F(SoundTest, ALoadTakesTheFirstFreeSlotAndKeepsTheFileRate) {
     ASSERT_EQ(InitSound(), 1);
     EXPECT_EQ(Load(300, 22050), 0);
     EXPECT_EQ(Load(500), 1);
-    EXPECT_EQ(soundSlots[0].state, 1);
-    EXPECT_EQ(soundSlots[0].rate, 22050);
-    EXPECT_EQ(soundSlots[0].size, 300);
-    EXPECT_EQ(soundSlots[0].id, 0);
-    EXPECT_NE(soundSlots[0].buffer, nullptr);
-    EXPECT_EQ(soundSlots[1].size, 500);
+    EXPECT_EQ(sound.soundSlots[0].state, 1);
+    EXPECT_EQ(sound.soundSlots[0].rate, 22050);
+    EXPECT_EQ(sound.soundSlots[0].size, 300);
+    EXPECT_EQ(sound.soundSlots[0].id, 0);
+    EXPECT_NE(sound.soundSlots[0].buffer, nullptr);
+    EXPECT_EQ(sound.soundSlots[1].size, 500);
     EXPECT_EQ(SoundStatus(0), 0);
     EXPECT_EQ(SetSoundVolume(0, 15), 1);
     EXPECT_EQ(SetSoundVolume(2, 15), 0);
@@ -155,15 +155,15 @@ TEST_F(SoundTest, FailedLoadsShowTheMessageAndLeaveTheSlotFree) {
         const std::string message = "Unable to load sound file: " + path;
         EXPECT_NE(Boxes().find("box \"error\": " + message), std::string::npos) << path;
         EXPECT_TRUE(Logged(message));
-        EXPECT_EQ(soundSlots[0].state, 0);
-        EXPECT_EQ(soundSlots[0].buffer, nullptr);
+        EXPECT_EQ(sound.soundSlots[0].state, 0);
+        EXPECT_EQ(sound.soundSlots[0].buffer, nullptr);
     }
     EXPECT_EQ(Load(100), 0);
 }
 
 TEST_F(SoundTest, AFullTableRefusesTheLoad) {
     ASSERT_EQ(InitSound(), 1);
-    for (SoundSlot& slot : soundSlots) {
+    for (SoundSlot& slot : sound.soundSlots) {
         slot.state = 1;
     }
     WatchBoxes();
@@ -178,10 +178,10 @@ TEST_F(SoundTest, DeleteSoundEmptiesTheSlotForTheNextLoad) {
     ASSERT_EQ(PlaySoundSlot(0, 0), 1);
     EXPECT_EQ(DeleteSound(0), 1);
     EXPECT_EQ(SoundStatus(0), -1);
-    EXPECT_EQ(soundSlots[0].state, 0);
-    EXPECT_EQ(soundSlots[0].buffer, nullptr);
+    EXPECT_EQ(sound.soundSlots[0].state, 0);
+    EXPECT_EQ(sound.soundSlots[0].buffer, nullptr);
     EXPECT_EQ(Load(200), 0);
-    EXPECT_EQ(soundSlots[0].size, 200);
+    EXPECT_EQ(sound.soundSlots[0].size, 200);
 }
 
 TEST_F(SoundTest, NoClipAndIndexesOutOfRangeAreHarmless) {
@@ -196,7 +196,7 @@ TEST_F(SoundTest, NoClipAndIndexesOutOfRangeAreHarmless) {
         EXPECT_EQ(DeleteSound(index), 1) << index;
         EXPECT_EQ(SoundDeviceFrames(index), 0) << index;
     }
-    EXPECT_EQ(soundSlots[0].state, 1);
+    EXPECT_EQ(sound.soundSlots[0].state, 1);
 }
 
 TEST_F(SoundTest, ShutdownReleasesEverythingAndSoundCanStartAgain) {
@@ -204,8 +204,8 @@ TEST_F(SoundTest, ShutdownReleasesEverythingAndSoundCanStartAgain) {
     ASSERT_EQ(Load(kGameRate), 0);
     ASSERT_EQ(PlaySoundSlot(0, 0), 1);
     EXPECT_EQ(ShutdownSound(), 1);
-    EXPECT_EQ(soundEnabled, 0);
-    EXPECT_EQ(soundSlots[0].buffer, nullptr);
+    EXPECT_EQ(sound.soundEnabled, 0);
+    EXPECT_EQ(sound.soundSlots[0].buffer, nullptr);
     EXPECT_EQ(SoundDeviceRate(), 0);
     ASSERT_EQ(InitSound(), 1);
     EXPECT_EQ(Load(100), 0);
