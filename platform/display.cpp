@@ -344,6 +344,8 @@ Clipper* AttachClipper(Surface* surface, int count, const ClipRect* rects) {
     return clipper;
 }
 
+void ClipBackBuffer(const ClipRect& rect) { backClipper = AttachClipper(backBuffer, 1, &rect); }
+
 Surface* CreateOffscreenSurface(int width, int height, uint32_t, uint32_t keyValue, int useKey) {
     SDL_Surface* sdl = nullptr;
     if (width > 0 && height > 0) {

@@ -106,6 +106,8 @@ DisplayFailure LastDisplayFailure();
 
 // Called once by start-up with the back buffer and the screen rectangle.
 Clipper* AttachClipper(Surface* surface, int count, const ClipRect* rects);
+// Cuts every blit to the back buffer to the rectangle: backClipper.
+void ClipBackBuffer(const ClipRect& rect);
 
 // The clip list of the given rectangles with its bounding rectangle.
 ClipList BuildClipList(int count, const ClipRect* rects);

@@ -133,7 +133,7 @@ void RunPlayerTabs() {
             Text(Player(p + 1).name, static_cast<int>(tab.x), static_cast<int>(tab.y) - 15,
                  0x0A960A, fontComic14);
             if (Clicked()) {
-                raceDay.currentPlayer = p + 1;
+                SetCurrentPlayer(p + 1);
             }
         }
     }

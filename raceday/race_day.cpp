@@ -2,6 +2,7 @@
 #include "raceday/race_day.h"
 
 #include "core/settings_file.h"
+#include "stable/horse_record.h"
 
 RaceDay raceDay;
 RaceState raceState;
@@ -26,3 +27,21 @@ void ResetRaceDay() {
     raceDay = {};
     raceState = {};
 }
+
+void SetCurrentPlayer(int number) { raceDay.currentPlayer = number; }
+
+void SetFastPostTime(bool on) { raceDay.fastPostTime = on ? 1 : 0; }
+
+void CopyRatingsForTheRace() {
+    if (!raceState.copyRatingsPending) {
+        return;
+    }
+    for (HorseRecord& runner : raceField) {
+        runner.curSpeed = runner.speed;
+        runner.curClosing = runner.closing;
+        runner.curAcceleration = runner.acceleration;
+    }
+    raceState.copyRatingsPending = 0;
+}
+
+void StopRaceRunning() { raceState.raceRunning = 0; }

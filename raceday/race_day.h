@@ -59,4 +59,12 @@ bool BetIsOnCurrentRace(const PlayerRecord& player);
 // Clears a player's bet so that it matches no race.
 void ClearBet(PlayerRecord& player);
 
+void SetCurrentPlayer(int number);
+void SetFastPostTime(bool on);
+
+// At the off the runners' working ratings start from their ratings, once a race.
+void CopyRatingsForTheRace();
+// On the card no race runs.
+void StopRaceRunning();
+
 void ResetRaceDay();

@@ -499,7 +499,17 @@ void ResetRaceForNextRace() {
     // The stretch raised the gallop; the next field parades at its usual volume.
     SetSoundVolume(gallopSound, kGallopVolume);
     raceState.postTimeHold = kPostTimeHold;
-    fieldOdds.oddsTimer = kOddsTimerStart;
+    RestartOddsTimer();
 }
 
 void ResetRaceView() { raceView = {.crowdVolume = 30, .leaderNames = {}, .drawOrder = {}}; }
+
+void KeepCrowdQuiet() {
+    if (raceView.crowdVolume != 5) {
+        raceView.crowdVolume = 5;
+        SetSoundVolume(crowdSound, 5);
+        SetSoundVolume(mainCrowdSound, 5);
+    }
+    PlaySoundSlot(crowdSound, 0);
+    PlaySoundSlot(mainCrowdSound, 0);
+}

@@ -55,4 +55,7 @@ int GallopTicks(int rate, int slot);
 // first frames and the odds timer full. Called by the results' reset after the bets are paid.
 void ResetRaceForNextRace();
 
+// The crowd under the results: both loops playing, quietened to 5 once.
+void KeepCrowdQuiet();
+
 void ResetRaceView();

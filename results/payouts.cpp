@@ -117,3 +117,15 @@ void ResetPlayerResults() {
         result = {};
     }
 }
+
+int32_t RecordBetWinnings(int number, bool inPlay) {
+    PlayerResult& result = playerResults[(number - 1) & 3];
+    result.betWinnings = inPlay ? PlayerBetWinnings(Player(number)) : 0;
+    return result.betWinnings;
+}
+
+int32_t RecordPayout(int number, bool inPlay) {
+    PlayerResult& result = playerResults[(number - 1) & 3];
+    result.payout = inPlay ? PayoutFor(Player(number)) : 0;
+    return result.payout;
+}

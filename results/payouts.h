@@ -41,4 +41,9 @@ void AddMoney(PlayerRecord& player, int32_t amount);
 // ties broken by the toss of a coin, numbered 1..10. Returns 1 when it changed anything.
 int SettleFinishingOrder();
 
+// Records what the player's bet returns on this race, 0 when it is not in play; returns it.
+int32_t RecordBetWinnings(int number, bool inPlay);
+// Records what leaving the results pays the player, 0 when not in play; returns it.
+int32_t RecordPayout(int number, bool inPlay);
+
 void ResetPlayerResults();

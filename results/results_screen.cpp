@@ -53,16 +53,6 @@ constexpr int kOrderRoom = 215;
 constexpr uint32_t kPlacedColour = 0x006060;
 constexpr uint32_t kNoteRed = 0x0000C8;
 
-void KeepCrowdQuiet() {
-    if (raceView.crowdVolume != 5) {
-        raceView.crowdVolume = 5;
-        SetSoundVolume(crowdSound, 5);
-        SetSoundVolume(mainCrowdSound, 5);
-    }
-    PlaySoundSlot(crowdSound, 0);
-    PlaySoundSlot(mainCrowdSound, 0);
-}
-
 void DrawBoard() {
     DrawSprite(&sResults);
     if (sBetsBoard.y > 10) {
@@ -172,8 +162,7 @@ void DrawReturns() {
     for (int p = 1; p <= numPlayers && p <= kMaxPlayers; ++p) {
         const PlayerRecord& player = Player(p);
         if (BetIsOnCurrentRace(player)) {
-            playerResults[p - 1].betWinnings = PlayerBetWinnings(player);
-            std::snprintf(line, sizeof line, "$%i", playerResults[p - 1].betWinnings);
+            std::snprintf(line, sizeof line, "$%i", RecordBetWinnings(p, true));
             Text(line, 615, kPlayerY[p - 1], kMoneyColour, fontComic17);
         } else {
             Text("No Bets", 610, kPlayerY[p - 1], kMoneyColour, fontComic17);
@@ -194,9 +183,8 @@ void PayBets() {
     for (int p = 1; p <= kMaxPlayers; ++p) {
         PlayerRecord& player = Player(p);
         const bool inPlay = p <= numPlayers && BetIsOnCurrentRace(player);
-        playerResults[p - 1].betWinnings = inPlay ? PlayerBetWinnings(player) : 0;
-        playerResults[p - 1].payout = inPlay ? PayoutFor(player) : 0;
-        AddMoney(player, playerResults[p - 1].payout);
+        RecordBetWinnings(p, inPlay);
+        AddMoney(player, RecordPayout(p, inPlay));
     }
 }
 

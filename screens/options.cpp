@@ -79,10 +79,10 @@ const Option kOptions[] = {
      [](bool left, bool right) {
          // Each button toggles, so both in one frame cancel out.
          if (left) {
-             raceDay.fastPostTime = !raceDay.fastPostTime;
+             SetFastPostTime(!raceDay.fastPostTime);
          }
          if (right) {
-             raceDay.fastPostTime = !raceDay.fastPostTime;
+             SetFastPostTime(!raceDay.fastPostTime);
          }
      },
      [](char* text, int size) { FormatOnOff(text, size, raceDay.fastPostTime); }},

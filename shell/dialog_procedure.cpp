@@ -73,7 +73,7 @@ void StartGame(Dialog* dialog) {
         MakePlayerTabs(namesDialogPlayers);
     }
     numPlayers = namesDialogPlayers;
-    raceDay.currentPlayer = 1;
+    SetCurrentPlayer(1);
     loadedRace = 0;
     SwitchScreen(kStateRaceCard);
     EndDialog(dialog, 1);

@@ -39,8 +39,6 @@ namespace {
 
 char fpsText[32] = ""; // "FPS: %d", refreshed while Ctrl is down; whole run
 
-constexpr double kOddsTimerStep = 0.03;
-
 bool CtrlIsDown() { return input.keyState[kKeyLeftCtrl] || input.keyState[kKeyRightCtrl]; }
 
 // The cursor position and the frame rate, while Ctrl is held; placed clear of each screen, on a
@@ -101,26 +99,14 @@ void ShowStakesNotices() {
         {kNoticeRound2, "images/stakesinfo_rnd2.bmp", "Error loading stakesinfo_rnd2.bmp"},
     };
     for (const Notice& notice : kNotices) {
-        if (stakesNoticeDue[notice.flag]) {
+        if (StakesNoticeIsDue(notice.flag)) {
             if (notice.flag == kNoticeSeriesStart) {
-                raceDay.fastPostTime = 0;
+                SetFastPostTime(false);
             }
             ShowStakesNotice(notice.picture, notice.failure);
-            stakesNoticeDue[notice.flag] = 0;
+            StakesNoticeSeen(notice.flag);
         }
     }
-}
-
-void CopyRatingsForTheRace() {
-    if (!raceState.copyRatingsPending) {
-        return;
-    }
-    for (HorseRecord& runner : raceField) {
-        runner.curSpeed = runner.speed;
-        runner.curClosing = runner.closing;
-        runner.curAcceleration = runner.acceleration;
-    }
-    raceState.copyRatingsPending = 0;
 }
 
 // The field waits at the gate under the clock; B goes back to the card before the off.
@@ -140,20 +126,6 @@ void RunWaitingTrack() {
     if (raceState.raceRunning && raceOfDay == 1 && raceState.raceDistance > 700) {
         DrawSurfaceText("Press P at any time to pause the game.", 10, 26, 0x323264, backBuffer,
                         fontComic14);
-    }
-}
-
-void TickOddsTimer() {
-    if (raceState.raceRunning) {
-        return;
-    }
-    fieldOdds.oddsTimer =
-        static_cast<float>(fieldOdds.oddsTimer - frameTiming.frameFactor * kOddsTimerStep);
-    if (fieldOdds.oddsTimer <= 0) {
-        for (int slot = 0; slot < kFieldSize; ++slot) {
-            RateRunner(slot);
-        }
-        fieldOdds.oddsTimer = kOddsTimerStart;
     }
 }
 
@@ -206,7 +178,7 @@ int Game_Main() {
     ShowStakesNotices();
     if (gameState == kStateRaceCard) {
         ApplyFieldReloadRule();
-        raceState.raceRunning = 0;
+        StopRaceRunning();
     }
     if (gameState == kStatePlayers) {
         RunPlayersScreen();
@@ -221,7 +193,10 @@ int Game_Main() {
         if (gameState == kStateTrack) {
             RunWaitingTrack();
         }
-        TickOddsTimer();
+        // The odds stand still while the race runs.
+        if (!raceState.raceRunning) {
+            TickOddsTimer();
+        }
     }
     if (gameState == kStateTrack || gameState == kStateRaceCard || gameState == kStateResults) {
         PostTimeEvents();

@@ -120,7 +120,7 @@ void RunMainMenu() {
     if (HoverButton(&sCredits, kLights, [] {
             if (Clicked()) {
                 PlaySoundSlot(click2Sound, 0);
-                creditsPosition = kCreditsStart;
+                ResetCredits();
                 LeaveResultsIfShown();
                 SwitchScreen(kStateCredits);
             }

@@ -58,7 +58,7 @@ int Game_Init(StartupSeed seed) {
     }
 
     bugLog.Write("Attaching DirectDraw Clipper");
-    backClipper = AttachClipper(backBuffer, 1, &kScreenRect);
+    ClipBackBuffer(kScreenRect);
     bugLog.Write("Attaching DirectDraw Clipper -- success");
 
     // The fonts are not made yet: "Loading..." falls back to the plain face.

@@ -1,7 +1,14 @@
 // The odds: each runner's mean rating and the odds its rank among the ten earns.
 #include "stable/odds.h"
 
+#include "core/frame_timing.h"
 #include "platform/random.h"
+
+namespace {
+
+constexpr double kOddsTimerStep = 0.03;
+
+} // namespace
 
 FieldOdds fieldOdds;
 
@@ -20,3 +27,16 @@ void RateRunner(int slot) {
 }
 
 void ResetOdds() { fieldOdds = {}; }
+
+void TickOddsTimer() {
+    fieldOdds.oddsTimer =
+        static_cast<float>(fieldOdds.oddsTimer - frameTiming.frameFactor * kOddsTimerStep);
+    if (fieldOdds.oddsTimer <= 0) {
+        for (int slot = 0; slot < kFieldSize; ++slot) {
+            RateRunner(slot);
+        }
+        RestartOddsTimer();
+    }
+}
+
+void RestartOddsTimer() { fieldOdds.oddsTimer = kOddsTimerStart; }

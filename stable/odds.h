@@ -37,4 +37,10 @@ extern FieldOdds fieldOdds;
 // share the better band.
 void RateRunner(int slot);
 
+// Every frame off the track: the timer runs down by the frame factor, and when it has run out
+// all ten are rated again and it starts afresh.
+void TickOddsTimer();
+// The timer full again, as every race is made ready.
+void RestartOddsTimer();
+
 void ResetOdds();

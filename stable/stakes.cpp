@@ -152,3 +152,7 @@ void ResetStakesNotices() {
         due = 0;
     }
 }
+
+bool StakesNoticeIsDue(int notice) { return stakesNoticeDue[notice] != 0; }
+
+void StakesNoticeSeen(int notice) { stakesNoticeDue[notice] = 0; }

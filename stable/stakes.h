@@ -40,4 +40,8 @@ void PromoteQualifiers();
 // countdown starts again; raceOfDay is 0, so the following NextRace makes it race 1.
 void CloseStakesSeries();
 
+// Whether the notice is due, and the notice seen: no longer due.
+bool StakesNoticeIsDue(int notice);
+void StakesNoticeSeen(int notice);
+
 void ResetStakesNotices();
