@@ -1,8 +1,8 @@
-// Sound clips on the dummy audio driver: loading, slots, play and status on the real mixer and
-// on the virtual clock, volume, and running without an audio device.
+// Sound clips on the dummy audio driver: the slot table, play and status on the real mixer and
+// on the virtual clock, volume, and running without an audio device. The start-up log lines are
+// checked by the golden start-up logs.
 #include "platform/sound.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -20,11 +20,6 @@ namespace {
 
 constexpr int kGameRate = 8000;
 constexpr int kGameCaps = 0xE0;
-
-bool Logged(const std::string& line) {
-    const std::vector<std::string> lines = ReadLines("buglog.txt");
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
 
 class SoundTest : public ::testing::Test {
   protected:
@@ -55,77 +50,57 @@ class SoundTest : public ::testing::Test {
     WorkingDirectory inFolder{folder.path()};
 };
 
-TEST_F(SoundTest, InitSoundLogsItsLinesAndEmptiesTheTable) {
-    ASSERT_EQ(InitSound(), 1);
-    EXPECT_EQ(sound.soundEnabled, 1);
-    const std::vector<std::string> lines = ReadLines("buglog.txt");
-    const auto first = std::find(lines.begin(), lines.end(), "Initializing DirectSound...");
-    ASSERT_NE(first, lines.end());
-    ASSERT_NE(first + 1, lines.end());
-    EXPECT_EQ(first[1], "DirectSound initialized successfully.");
-    for (int i = 0; i < kSoundSlotCount; ++i) {
-        EXPECT_EQ(sound.soundSlots[i].state, 0);
-        EXPECT_EQ(sound.soundSlots[i].id, i);
-        EXPECT_EQ(sound.soundSlots[i].buffer, nullptr);
-    }
-    EXPECT_GT(SoundDeviceRate(), 0);
-}
-
-TEST_F(SoundTest, InitSoundAgainReleasesEveryClip) {
-    ASSERT_EQ(InitSound(), 1);
-    const int slot = Load(800);
-    ASSERT_EQ(PlaySoundSlot(slot, 0), 1);
-    ASSERT_EQ(InitSound(), 1);
-    EXPECT_EQ(SoundStatus(slot), -1);
-    EXPECT_EQ(sound.soundSlots[slot].state, 0);
-}
-
 TEST_F(SoundTest, WithoutAnAudioDeviceSoundIsOffAndEveryRequestDoesNothing) {
     const char* driver = std::getenv("SDL_AUDIODRIVER");
-    const bool hadDriver = driver != nullptr;
-    const std::string previous = hadDriver ? driver : "";
+    const std::string previous = driver != nullptr ? driver : "dummy";
     setenv("SDL_AUDIODRIVER", "nonexistent", 1);
     WatchBoxes();
     const int started = InitSound();
-    const std::string clip = Clip("clip.wav", MakeWave(Saw(100)));
-    const int slot = LoadSound(clip.c_str(), kGameRate, kGameCaps);
-    const std::string boxes = Boxes();
-    if (hadDriver) {
-        setenv("SDL_AUDIODRIVER", previous.c_str(), 1);
-    } else {
-        unsetenv("SDL_AUDIODRIVER");
-    }
+    const int slot = LoadSound(Clip("clip.wav", MakeWave(Saw(100))).c_str(), kGameRate, kGameCaps);
+    EXPECT_EQ(Boxes(), "");
+    setenv("SDL_AUDIODRIVER", previous.c_str(), 1);
 
     EXPECT_EQ(started, 0);
     EXPECT_EQ(sound.soundEnabled, 0);
-    EXPECT_TRUE(Logged("Initializing DirectSound..."));
-    EXPECT_TRUE(Logged("Error creating DirectSound object."));
-    EXPECT_FALSE(Logged("DirectSound initialized successfully."));
     EXPECT_EQ(slot, -1);
-    EXPECT_FALSE(Logged("Unable to load sound file: " + clip));
-    EXPECT_EQ(boxes, "");
     EXPECT_EQ(PlaySoundSlot(0, 0), 0);
     EXPECT_EQ(SoundStatus(0), -1);
     EXPECT_EQ(SetSoundVolume(0, 50), 0);
     EXPECT_EQ(SetSoundFrequency(0, 8000), 0);
-    EXPECT_EQ(StopSoundSlot(0), 1);
-    EXPECT_EQ(DeleteSound(0), 1);
     EXPECT_EQ(SoundDeviceRate(), 0);
 }
 
-TEST_F(SoundTest, ALoadTakesTheFirstFreeSlotAndKeepsTheFileRate) {
+// Loads take the first free slot; deleting, starting again and shutting down empty slots.
+TEST_F(SoundTest, SlotsAreTakenFirstFreeAndEmptiedByDeleteInitAndShutdown) {
     ASSERT_EQ(InitSound(), 1);
     EXPECT_EQ(Load(300, 22050), 0);
     EXPECT_EQ(Load(500), 1);
-    EXPECT_EQ(sound.soundSlots[0].state, 1);
     EXPECT_EQ(sound.soundSlots[0].rate, 22050);
     EXPECT_EQ(sound.soundSlots[0].size, 300);
-    EXPECT_EQ(sound.soundSlots[0].id, 0);
-    EXPECT_NE(sound.soundSlots[0].buffer, nullptr);
     EXPECT_EQ(sound.soundSlots[1].size, 500);
     EXPECT_EQ(SoundStatus(0), 0);
-    EXPECT_EQ(SetSoundVolume(0, 15), 1);
-    EXPECT_EQ(SetSoundVolume(2, 15), 0);
+    ASSERT_EQ(PlaySoundSlot(0, 0), 1);
+    EXPECT_EQ(DeleteSound(0), 1);
+    EXPECT_EQ(SoundStatus(0), -1);
+    EXPECT_EQ(sound.soundSlots[0].buffer, nullptr);
+    EXPECT_EQ(Load(200), 0);
+    EXPECT_EQ(sound.soundSlots[0].size, 200);
+
+    ASSERT_EQ(PlaySoundSlot(1, 0), 1);
+    ASSERT_EQ(InitSound(), 1);
+    EXPECT_EQ(SoundStatus(1), -1);
+    EXPECT_EQ(sound.soundSlots[1].state, 0);
+    EXPECT_EQ(sound.soundSlots[1].id, 1);
+
+    ASSERT_EQ(Load(kGameRate), 0);
+    ASSERT_EQ(PlaySoundSlot(0, 0), 1);
+    EXPECT_EQ(ShutdownSound(), 1);
+    EXPECT_EQ(sound.soundEnabled, 0);
+    EXPECT_EQ(sound.soundSlots[0].buffer, nullptr);
+    EXPECT_EQ(SoundDeviceRate(), 0);
+    ASSERT_EQ(InitSound(), 1);
+    EXPECT_EQ(Load(100), 0);
+    EXPECT_EQ(PlaySoundSlot(0, 0), 1);
 }
 
 TEST_F(SoundTest, AClipPlaysAtTheAskedRateWhateverTheFileSays) {
@@ -154,15 +129,11 @@ TEST_F(SoundTest, FailedLoadsShowTheMessageAndLeaveTheSlotFree) {
         EXPECT_EQ(LoadSound(path.c_str(), kGameRate, kGameCaps), -1);
         const std::string message = "Unable to load sound file: " + path;
         EXPECT_NE(Boxes().find("box \"error\": " + message), std::string::npos) << path;
-        EXPECT_TRUE(Logged(message));
         EXPECT_EQ(sound.soundSlots[0].state, 0);
         EXPECT_EQ(sound.soundSlots[0].buffer, nullptr);
     }
     EXPECT_EQ(Load(100), 0);
-}
-
-TEST_F(SoundTest, AFullTableRefusesTheLoad) {
-    ASSERT_EQ(InitSound(), 1);
+    // A full table refuses the load the same way.
     for (SoundSlot& slot : sound.soundSlots) {
         slot.state = 1;
     }
@@ -171,23 +142,10 @@ TEST_F(SoundTest, AFullTableRefusesTheLoad) {
     EXPECT_NE(Boxes().find("Unable to load sound file: "), std::string::npos);
 }
 
-TEST_F(SoundTest, DeleteSoundEmptiesTheSlotForTheNextLoad) {
-    ASSERT_EQ(InitSound(), 1);
-    ASSERT_EQ(Load(100), 0);
-    ASSERT_EQ(Load(100), 1);
-    ASSERT_EQ(PlaySoundSlot(0, 0), 1);
-    EXPECT_EQ(DeleteSound(0), 1);
-    EXPECT_EQ(SoundStatus(0), -1);
-    EXPECT_EQ(sound.soundSlots[0].state, 0);
-    EXPECT_EQ(sound.soundSlots[0].buffer, nullptr);
-    EXPECT_EQ(Load(200), 0);
-    EXPECT_EQ(sound.soundSlots[0].size, 200);
-}
-
 TEST_F(SoundTest, NoClipAndIndexesOutOfRangeAreHarmless) {
     ASSERT_EQ(InitSound(), 1);
     ASSERT_EQ(Load(100), 0);
-    for (int index : {-1, -1000, 1000, 5000, 7}) {
+    for (int index : {-1, 1000, 7}) {
         EXPECT_EQ(PlaySoundSlot(index, 0), 0) << index;
         EXPECT_EQ(SoundStatus(index), -1) << index;
         EXPECT_EQ(StopSoundSlot(index), 1) << index;
@@ -195,42 +153,20 @@ TEST_F(SoundTest, NoClipAndIndexesOutOfRangeAreHarmless) {
         EXPECT_EQ(SetSoundFrequency(index, 8000), 0) << index;
         EXPECT_EQ(DeleteSound(index), 1) << index;
         EXPECT_EQ(SoundDeviceFrames(index), 0) << index;
+        EXPECT_EQ(MixerVolume(index), -1) << index;
     }
     EXPECT_EQ(sound.soundSlots[0].state, 1);
 }
 
-TEST_F(SoundTest, ShutdownReleasesEverythingAndSoundCanStartAgain) {
-    ASSERT_EQ(InitSound(), 1);
-    ASSERT_EQ(Load(kGameRate), 0);
-    ASSERT_EQ(PlaySoundSlot(0, 0), 1);
-    EXPECT_EQ(ShutdownSound(), 1);
-    EXPECT_EQ(sound.soundEnabled, 0);
-    EXPECT_EQ(sound.soundSlots[0].buffer, nullptr);
-    EXPECT_EQ(SoundDeviceRate(), 0);
-    ASSERT_EQ(InitSound(), 1);
-    EXPECT_EQ(Load(100), 0);
-    EXPECT_EQ(PlaySoundSlot(0, 0), 1);
-}
-
 // The real mixer, paced by the dummy driver in real time.
-TEST_F(SoundTest, OnTheMixerAClipPlaysStopsAndPlaysAgain) {
-    ASSERT_EQ(InitSound(), 1);
-    const int slot = Load(4 * kGameRate);
-    ASSERT_EQ(PlaySoundSlot(slot, 0), 1);
-    EXPECT_EQ(SoundStatus(slot), 1);
-    EXPECT_EQ(PlaySoundSlot(slot, 0), 1);
-    EXPECT_EQ(StopSoundSlot(slot), 1);
-    EXPECT_EQ(SoundStatus(slot), 0);
-    ASSERT_EQ(PlaySoundSlot(slot, 0), 1);
-    EXPECT_EQ(SoundStatus(slot), 1);
-    StopAllSounds();
-    EXPECT_EQ(SoundStatus(slot), 0);
-}
-
-TEST_F(SoundTest, OnTheMixerAClipEndsByItselfUnlessItLoops) {
+TEST_F(SoundTest, OnTheMixerAClipPlaysStopsAndEndsByItselfUnlessItLoops) {
     ASSERT_EQ(InitSound(), 1);
     const int once = Load(kGameRate / 20);
     const int looped = Load(kGameRate / 20);
+    ASSERT_EQ(PlaySoundSlot(once, 0), 1);
+    EXPECT_EQ(SoundStatus(once), 1);
+    EXPECT_EQ(StopSoundSlot(once), 1);
+    EXPECT_EQ(SoundStatus(once), 0);
     ASSERT_EQ(PlaySoundSlot(once, 0), 1);
     ASSERT_EQ(PlaySoundSlot(looped, kPlayLooping), 1);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -239,7 +175,7 @@ TEST_F(SoundTest, OnTheMixerAClipEndsByItselfUnlessItLoops) {
     }
     EXPECT_EQ(SoundStatus(once), 0);
     EXPECT_EQ(SoundStatus(looped), 5);
-    StopSoundSlot(looped);
+    StopAllSounds();
     EXPECT_EQ(SoundStatus(looped), 0);
 }
 
@@ -249,8 +185,7 @@ TEST_F(SoundTest, OnTheVirtualClockAClipAskedEveryFrameRestartsOnlyWhenItHasEnde
     InitClock(kFps);
     ASSERT_EQ(InitSound(), 1);
     const int slot = Load(kSamples);
-    const int lengthMs = static_cast<int>(kSamples * 1000 / kGameRate);
-    const int framesPerPlay = (lengthMs * kFps + 999) / 1000;
+    const int framesPerPlay = (kSamples * 1000 / kGameRate * kFps + 999) / 1000;
     std::vector<int> starts;
     for (int frame = 0; frame < 5 * framesPerPlay; ++frame) {
         if (SoundStatus(slot) != 1) {
@@ -266,6 +201,7 @@ TEST_F(SoundTest, OnTheVirtualClockAClipAskedEveryFrameRestartsOnlyWhenItHasEnde
     }
 }
 
+// The virtual clock alone decides, not the mixer playing in real time beside it.
 TEST_F(SoundTest, OnTheVirtualClockAClipLastsItsSamplesOverItsRate) {
     InitClock(1000); // one millisecond a frame
     ASSERT_EQ(InitSound(), 1);
@@ -273,6 +209,7 @@ TEST_F(SoundTest, OnTheVirtualClockAClipLastsItsSamplesOverItsRate) {
     for (int rate : {kGameRate, 2 * kGameRate}) {
         ASSERT_EQ(SetSoundFrequency(slot, rate), 1);
         ASSERT_EQ(PlaySoundSlot(slot, 0), 1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
         int frames = 0;
         while (SoundStatus(slot) == 1 && frames < 10000) {
             AdvanceFrameClock();
@@ -280,18 +217,6 @@ TEST_F(SoundTest, OnTheVirtualClockAClipLastsItsSamplesOverItsRate) {
         }
         EXPECT_EQ(frames, 800 * 1000 / rate) << rate;
     }
-}
-
-TEST_F(SoundTest, OnTheVirtualClockTheMixerDoesNotDecide) {
-    InitClock(60);
-    ASSERT_EQ(InitSound(), 1);
-    const int slot = Load(kGameRate / 50); // 20 ms
-    ASSERT_EQ(PlaySoundSlot(slot, 0), 1);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_EQ(SoundStatus(slot), 1);
-    AdvanceFrameClock();
-    AdvanceFrameClock();
-    EXPECT_EQ(SoundStatus(slot), 0);
     ASSERT_EQ(PlaySoundSlot(slot, 0), 1);
     StopSoundSlot(slot);
     EXPECT_EQ(SoundStatus(slot), 0);
@@ -300,7 +225,6 @@ TEST_F(SoundTest, OnTheVirtualClockTheMixerDoesNotDecide) {
 TEST_F(SoundTest, TheMasterVolumeAndMuteReachTheMixerForEveryClipLoadedBeforeOrAfter) {
     ASSERT_EQ(InitSound(), 1);
     const int early = Load(800);
-    ASSERT_EQ(SetSoundVolume(early, 50), 1); // the game's own step: 23 of 128
     // Master volume, muted, the clip's own step (100 for none), what the mixer gets.
     const struct {
         int master;
@@ -316,10 +240,8 @@ TEST_F(SoundTest, TheMasterVolumeAndMuteReachTheMixerForEveryClipLoadedBeforeOrA
         const int late = Load(800);
         if (row.step != 100) {
             SetSoundVolume(late, row.step);
-            SetSoundVolume(early, row.step);
-        } else {
-            SetSoundVolume(early, 100);
         }
+        SetSoundVolume(early, row.step);
         EXPECT_EQ(MixerVolume(late), row.mixer) << row.master << " " << row.muted;
         EXPECT_EQ(MixerVolume(early), row.mixer) << row.master << " " << row.muted;
         DeleteSound(late);
@@ -329,26 +251,14 @@ TEST_F(SoundTest, TheMasterVolumeAndMuteReachTheMixerForEveryClipLoadedBeforeOrA
     EXPECT_EQ(MixerVolume(early), 7); // the clip's own step of 15 is all that is left
 }
 
-TEST(SoundVolume, AttenuationIsThirtyHundredthsOfADecibelPerStepBelowFull) {
-    EXPECT_EQ(SoundAttenuation(100), 0);
+TEST(SoundVolume, ThirtyHundredthsOfADecibelPerStepBelowFullAndTheMixerFollows) {
     EXPECT_EQ(SoundAttenuation(5), -2850);
-    EXPECT_EQ(SoundAttenuation(0), -3000);
-    EXPECT_EQ(SoundAttenuation(-40), SoundAttenuation(0));
-    EXPECT_EQ(SoundAttenuation(250), SoundAttenuation(100));
-}
-
-TEST(SoundVolume, TheMixerVolumeFollowsTheDecibels) {
+    EXPECT_EQ(SoundAttenuation(-40), -3000);
+    EXPECT_EQ(SoundAttenuation(250), 0);
     const struct { int volume, mixer; } table[] = {{15, 7}, {45, 19}, {50, 23}, {100, 128}};
     for (const auto& row : table) {
         EXPECT_EQ(MixerVolumeFromAttenuation(SoundAttenuation(row.volume)), row.mixer)
             << row.volume;
-    }
-    int previous = 0;
-    for (int volume = 0; volume <= 100; ++volume) {
-        const int mixer = MixerVolumeFromAttenuation(SoundAttenuation(volume));
-        EXPECT_GE(mixer, previous);
-        EXPECT_LE(mixer, 128);
-        previous = mixer;
     }
     EXPECT_EQ(MixerVolumeFromAttenuation(5000), 128);
 }
