@@ -29,41 +29,31 @@ class BitmapTest : public ::testing::Test {
 const std::vector<Rgb> kTwoRows = {{255, 0, 0},     {0, 255, 0}, {0, 0, 255},
                                    {255, 255, 255}, {8, 4, 16},  {0, 0, 0}};
 
-TEST_F(BitmapTest, PacksFiveSixFiveWithTheTopRowFirst) {
-    SetDisplayDepth(16);
-    ASSERT_EQ(LoadBytes(&bmp, MakeBmp(3, 2, kTwoRows)), 1);
-    EXPECT_EQ(bmp.infoHeader.bitCount, 16);
-    EXPECT_EQ(PixelAt(bmp, 0, 0), 31 * 2048);
-    // A 5-bit green lands in bits 6..10; bit 5 stays clear.
-    EXPECT_EQ(PixelAt(bmp, 1, 0), 31 * 64);
-    EXPECT_EQ(PixelAt(bmp, 2, 0), 31);
-    EXPECT_EQ(PixelAt(bmp, 0, 1), 31 * 2048 + 31 * 64 + 31);
-    EXPECT_EQ(PixelAt(bmp, 1, 1), 1 * 2048 + 0 * 64 + 2);
-    EXPECT_EQ(PixelAt(bmp, 2, 1), 0);
-}
-
-TEST_F(BitmapTest, PacksFiveFiveFiveOnAFifteenBitDisplay) {
-    SetDisplayDepth(15);
-    ASSERT_EQ(LoadBytes(&bmp, MakeBmp(3, 2, kTwoRows)), 1);
-    EXPECT_EQ(PixelAt(bmp, 0, 0), 31 * 1024);
-    EXPECT_EQ(PixelAt(bmp, 1, 0), 31 * 32);
-    EXPECT_EQ(PixelAt(bmp, 2, 0), 31);
-    EXPECT_EQ(PixelAt(bmp, 0, 1), 0x7FFF);
-}
-
-TEST_F(BitmapTest, TopDownFilesKeepTheirRowOrder) {
-    ASSERT_EQ(LoadBytes(&bmp, MakeBmp(3, 2, kTwoRows, false)), 1);
-    EXPECT_EQ(PixelAt(bmp, 0, 0), 31 * 2048);
-    EXPECT_EQ(PixelAt(bmp, 0, 1), 0xFFDF);
-}
-
-TEST_F(BitmapTest, TheBitOffsetIsHonoured) {
-    std::vector<uint8_t> bytes = MakeBmp(3, 2, kTwoRows);
-    bytes.insert(bytes.begin() + 54, 10, 0xEE); // a gap before the rows
-    Put32(bytes, 10, 64);
-    ASSERT_EQ(LoadBytes(&bmp, bytes), 1);
-    EXPECT_EQ(PixelAt(bmp, 0, 0), 31 * 2048);
-    EXPECT_EQ(PixelAt(bmp, 2, 1), 0);
+TEST_F(BitmapTest, PacksTheDisplaysDepthWithTheTopRowFirst) {
+    std::vector<uint8_t> gap = MakeBmp(3, 2, kTwoRows);
+    gap.insert(gap.begin() + 54, 10, 0xEE); // a gap before the rows, which the offset skips
+    Put32(gap, 10, 64);
+    // A 5-bit green lands in bits 6..10 at 16 bits; bit 5 stays clear.
+    const std::vector<uint16_t> fiveSixFive = {31 * 2048, 31 * 64, 31, 0xFFDF, 2048 + 2, 0};
+    const struct {
+        const char* why;
+        int depth;
+        std::vector<uint8_t> bytes;
+        std::vector<uint16_t> pixels;
+    } cases[] = {
+        {"5-6-5", 16, MakeBmp(3, 2, kTwoRows), fiveSixFive},
+        {"5-5-5", 15, MakeBmp(3, 2, kTwoRows), {31 * 1024, 31 * 32, 31, 0x7FFF, 1024 + 2, 0}},
+        {"top-down", 16, MakeBmp(3, 2, kTwoRows, false), fiveSixFive},
+        {"bit offset", 16, gap, fiveSixFive},
+    };
+    for (const auto& c : cases) {
+        SetDisplayDepth(c.depth);
+        ASSERT_EQ(LoadBytes(&bmp, c.bytes), 1) << c.why;
+        EXPECT_EQ(bmp.infoHeader.bitCount, 16) << c.why;
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_EQ(PixelAt(bmp, i % 3, i / 3), c.pixels[i]) << c.why << " pixel " << i;
+        }
+    }
 }
 
 TEST_F(BitmapTest, EightBitPalettesAreStoredRedFirst) {
@@ -123,13 +113,6 @@ TEST_F(BitmapTest, MissingFilesAreRefused) {
     EXPECT_EQ(LoadBitmapFile(&bmp, folder.File("good.bmp").c_str()), 1);
     EXPECT_EQ(UnloadBitmapFile(&bmp), 1);
     EXPECT_TRUE(bmp.pixels.empty());
-}
-
-TEST(FlipBitmapRows, ReversesRowsInPlace) {
-    uint8_t rows[] = {1, 2, 3, 4, 5, 6};
-    ASSERT_EQ(FlipBitmapRows(rows, 2, 3), 1);
-    EXPECT_EQ(std::vector<uint8_t>(rows, rows + 6), (std::vector<uint8_t>{5, 6, 3, 4, 1, 2}));
-    EXPECT_EQ(FlipBitmapRows(nullptr, 2, 3), 0);
 }
 
 } // namespace

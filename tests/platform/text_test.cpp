@@ -52,10 +52,7 @@ TEST_F(TextTest, EachFontHasTheCellHeightItWasAskedFor) {
         const char* face;
         const char* style;
     } kFonts[] = {
-        {18, "Comic Sans MS", "r"}, {14, "Comic Sans MS", "r"}, {17, "Comic Sans MS", "r"},
-        {20, "Arial", "i"},         {21, "Arial", "i"},         {22, "Arial", "r"},
-        {25, "Arial", "i"},         {30, "Arial", "i"},         {40, "Arial", "i"},
-        {50, "Arial", "i"},         {20, "Arial", "b"}};
+        {14, "Comic Sans MS", "r"}, {22, "Arial", "r"}, {50, "Arial", "i"}, {20, "Arial", "b"}};
     for (const auto& font : kFonts) {
         const Font* made = MakeFont(font.height, font.face, font.style);
         ASSERT_NE(made, nullptr) << font.face << " " << font.height;
