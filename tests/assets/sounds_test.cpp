@@ -1,5 +1,5 @@
 // The generated clips: every clip of the manifest and the intro is an 8-bit mono WAVE file at
-// 8000 Hz that the game's own loader takes, of a sensible length; the mix keeps its families'
+// 8000 Hz that the game's own reader takes, of a sensible length; the mix keeps its families'
 // loudness, loops are seamless, nothing carries a DC offset and the announcer's wordings differ.
 #include <gtest/gtest.h>
 
@@ -13,9 +13,7 @@
 #include "assets/sound_report.h"
 #include "assets/sounds.h"
 #include "platform/asset_manifest.h"
-#include "platform/sound.h"
 #include "platform/wave_file.h"
-#include "tests/assets/generated_data.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -47,14 +45,9 @@ double Loudness(const WaveClip& w) {
     return std::sqrt(sum / w.samples.size());
 }
 
-std::string Data(const std::string& path) { return GeneratedDataFolder() + "/" + path; }
+std::string Data(const std::string& path) { return (GeneratedGameData() / path).string(); }
 
-class GeneratedSounds : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_FALSE(GeneratedDataFolder().empty()); }
-};
-
-TEST_F(GeneratedSounds, EveryClipIsAn8BitMonoPcmWaveAt8000HzOfASensibleLength) {
+TEST(GeneratedSounds, EveryClipIsAn8BitMonoPcmWaveAt8000HzOfASensibleLength) {
     const std::vector<std::string> paths = ClipPaths();
     ASSERT_EQ(paths.size(), 263u);
     for (const std::string& path : paths) {
@@ -72,21 +65,11 @@ TEST_F(GeneratedSounds, EveryClipIsAn8BitMonoPcmWaveAt8000HzOfASensibleLength) {
         // No clip is silence.
         EXPECT_GT(Loudness(w), 3.0) << path;
     }
+    // The intro's last pictures settle near frame 380 at 60 frames a second.
+    EXPECT_GE(Seconds(ReadWave(Data("sounds/intro.wav"))), 7.0);
 }
 
-TEST_F(GeneratedSounds, TheGamesLoaderTakesEveryClip) {
-    WorkingDirectory inData(GeneratedDataFolder());
-    ASSERT_EQ(InitSound(), 1);
-    for (const std::string& path : ClipPaths()) {
-        const int slot = LoadSound(path.c_str(), 8000, 0xE0);
-        ASSERT_GE(slot, 0) << path;
-        EXPECT_EQ(sound.soundSlots[slot].rate, 8000) << path;
-        EXPECT_GT(sound.soundSlots[slot].size, 0) << path;
-    }
-    ShutdownSound();
-}
-
-TEST_F(GeneratedSounds, TheMixHoldsItsRules) {
+TEST(GeneratedSounds, TheMixHoldsItsRules) {
     // Every clip the game plays is one the generator makes, and so comes under these rules.
     std::set<std::string> made;
     for (const SoundClip& clip : SoundClips()) {
@@ -129,12 +112,7 @@ TEST_F(GeneratedSounds, TheMixHoldsItsRules) {
     EXPECT_LE(bugle, median[SoundFamily::PostTimeCalls] + 1.0);
 }
 
-TEST_F(GeneratedSounds, TheIntroFanfareOutlastsTheIntroPictures) {
-    // The intro's last pictures settle near frame 380 at 60 frames a second.
-    EXPECT_GE(Seconds(ReadWave(Data("sounds/intro.wav"))), 7.0);
-}
-
-TEST_F(GeneratedSounds, EveryFamilyOfCallsHasDifferentClips) {
+TEST(GeneratedSounds, EveryFamilyOfCallsHasDifferentClips) {
     const std::string a = "sounds/announcer/";
     auto distinct = [&](const std::vector<std::string>& files) {
         std::set<std::string> seen;
@@ -144,35 +122,26 @@ TEST_F(GeneratedSounds, EveryFamilyOfCallsHasDifferentClips) {
         }
         return seen.size();
     };
-    for (const char* family :
-         {"generic_calm", "generic_med", "generic_ex", "generic_phrase", "theiroff"}) {
-        const int count = std::string(family) == "generic_phrase" ? 10
-                          : std::string(family) == "theiroff"     ? 7
-                                                                  : 30;
+    // A family's files are named prefix, number, suffix; a runner's clips name it.
+    const struct {
+        std::string prefix, suffix;
+        int count;
+    } families[] = {
+        {a + "generic_calm", "", 30},   {a + "generic_med", "", 30}, {a + "generic_ex", "", 30},
+        {a + "generic_phrase", "", 10}, {a + "theiroff", "", 7},     {a, "UpFront_calm", 10},
+        {a, "UpFront_ex3", 10},         {a, "goodstart", 10},        {a, "struggling2", 10},
+        {"sounds/1minute", "", 3},      {"sounds/30seconds", "", 3}, {"sounds/posttime", "", 3}};
+    for (const auto& family : families) {
         std::vector<std::string> files;
-        for (int n = 1; n <= count; ++n) {
-            files.push_back(a + family + std::to_string(n) + ".wav");
+        for (int n = 1; n <= family.count; ++n) {
+            files.push_back(family.prefix + std::to_string(n) + family.suffix + ".wav");
         }
-        EXPECT_EQ(distinct(files), static_cast<size_t>(count)) << family;
-    }
-    // A runner's clips name it: the ten numbers of one family all differ.
-    for (const char* family : {"UpFront_calm", "UpFront_ex3", "goodstart", "struggling2"}) {
-        std::vector<std::string> files;
-        for (int n = 1; n <= 10; ++n) {
-            files.push_back(a + std::to_string(n) + family + ".wav");
-        }
-        EXPECT_EQ(distinct(files), 10u) << family;
-    }
-    for (const char* call : {"1minute", "30seconds", "posttime"}) {
-        std::vector<std::string> files;
-        for (int n = 1; n <= 3; ++n) {
-            files.push_back(std::string("sounds/") + call + std::to_string(n) + ".wav");
-        }
-        EXPECT_EQ(distinct(files), 3u) << call;
+        EXPECT_EQ(distinct(files), static_cast<size_t>(family.count))
+            << family.prefix << family.suffix;
     }
 }
 
-TEST_F(GeneratedSounds, TheAnnouncerGetsLouderFromCalmToExcitedCalls) {
+TEST(GeneratedSounds, TheAnnouncerGetsLouderFromCalmToExcitedCalls) {
     auto mean = [&](const char* family) {
         double sum = 0;
         for (int n = 1; n <= 30; ++n) {
