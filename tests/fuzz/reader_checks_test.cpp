@@ -42,7 +42,10 @@ int Replay(const ReaderCheck& reader, const fs::path& file, int* accepted) {
 
 } // namespace
 
-TEST(FuzzReplay, EverySeedIsAWholeFileOfItsFormatThatKeepsEveryRule) {
+// Seeds are whole files of their format that the reader takes; regressions need only keep the
+// rules. Every regression folder belongs to a reader, so none is left out of the replay.
+TEST(FuzzReplay, EverySeedAndEveryInputThatEverCrashedAReaderKeepsEveryRule) {
+    size_t regressions = 0;
     for (const ReaderCheck& reader : kReaderChecks) {
         const std::vector<fs::path> seeds = FilesIn(kFuzzFolder / "corpus" / reader.name);
         EXPECT_FALSE(seeds.empty()) << reader.name << " has no seed corpus";
@@ -51,26 +54,19 @@ TEST(FuzzReplay, EverySeedIsAWholeFileOfItsFormatThatKeepsEveryRule) {
             EXPECT_EQ(Replay(reader, seed, &accepted), 1) << seed;
             EXPECT_EQ(accepted, 1) << seed << " is not taken by its reader";
         }
-    }
-}
-
-TEST(FuzzReplay, EveryInputThatEverCrashedAReaderNowKeepsEveryRule) {
-    size_t replayed = 0;
-    for (const ReaderCheck& reader : kReaderChecks) {
         for (const fs::path& input : FilesIn(kFuzzFolder / "regressions" / reader.name)) {
             int accepted = 0;
             EXPECT_EQ(Replay(reader, input, &accepted), 1) << input;
-            replayed += 1;
+            regressions += 1;
         }
     }
-    // Every regression folder belongs to a reader, so none is left out of the replay.
     for (const fs::directory_entry& folder : fs::directory_iterator(kFuzzFolder / "regressions")) {
         const std::string name = folder.path().filename().string();
         const bool known = std::any_of(std::begin(kReaderChecks), std::end(kReaderChecks),
                                        [&](const ReaderCheck& r) { return name == r.name; });
         EXPECT_TRUE(known) << folder.path() << " is no reader's regression folder";
     }
-    EXPECT_GT(replayed, 0u);
+    EXPECT_GT(regressions, 0u);
 }
 
 // The horse target reads from memory: that must be the game's own reader, byte for byte.
