@@ -159,23 +159,4 @@ TEST_F(GeneratedPictures, TheTrackTilesAndRailStripsJoinWithoutASeam) {
     EXPECT_LE(stripSeam, stripInside * 1.5 + 0.5);
 }
 
-TEST_F(GeneratedPictures, TheProgressMapsCoursePassesThroughEveryMarkerCentre) {
-    Load("sprites2.bmp");
-    // The marker positions of the race view, the map at (500, 15), the marker's centre +(11, 9).
-    const int markers[][2] = {{626, 126}, {665, 125}, {703, 115}, {727, 101}, {749, 76}, {738, 46},
-                              {708, 29},  {660, 16},  {632, 14},  {595, 17},  {562, 23}, {532, 37},
-                              {508, 67},  {517, 92},  {540, 109}, {581, 124}};
-    const int mapX = 1, mapY = 231; // the map's cell in the sheet
-    auto at = [&](int screenX, int screenY) {
-        return SheetPixel(sheet, mapX + screenX - 500, mapY + screenY - 15);
-    };
-    const uint16_t course = at(markers[0][0] + 11, markers[0][1] + 9);
-    EXPECT_NE(course, 0);
-    for (const auto& m : markers) {
-        EXPECT_EQ(at(m[0] + 11, m[1] + 9), course) << m[0] << ", " << m[1];
-    }
-    // Well inside the oval lies the infield, not the course.
-    EXPECT_NE(at(640, 80), course);
-}
-
 } // namespace
