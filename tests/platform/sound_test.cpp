@@ -1,10 +1,9 @@
 // Sound clips on the dummy audio driver: the slot table, play and status on the real mixer and
-// on the virtual clock, volume, and running without an audio device. The start-up log lines are
-// checked by the golden start-up logs.
+// on the virtual clock, and volume. The start-up log lines and running without an audio device
+// are the golden start-up logs' (tests/shell/startup_test.cpp).
 #include "platform/sound.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 #include <thread>
@@ -49,26 +48,6 @@ class SoundTest : public ::testing::Test {
     ScratchFolder folder;
     WorkingDirectory inFolder{folder.path()};
 };
-
-TEST_F(SoundTest, WithoutAnAudioDeviceSoundIsOffAndEveryRequestDoesNothing) {
-    const char* driver = std::getenv("SDL_AUDIODRIVER");
-    const std::string previous = driver != nullptr ? driver : "dummy";
-    setenv("SDL_AUDIODRIVER", "nonexistent", 1);
-    WatchBoxes();
-    const int started = InitSound();
-    const int slot = LoadSound(Clip("clip.wav", MakeWave(Saw(100))).c_str(), kGameRate, kGameCaps);
-    EXPECT_EQ(Boxes(), "");
-    setenv("SDL_AUDIODRIVER", previous.c_str(), 1);
-
-    EXPECT_EQ(started, 0);
-    EXPECT_EQ(sound.soundEnabled, 0);
-    EXPECT_EQ(slot, -1);
-    EXPECT_EQ(PlaySoundSlot(0, 0), 0);
-    EXPECT_EQ(SoundStatus(0), -1);
-    EXPECT_EQ(SetSoundVolume(0, 50), 0);
-    EXPECT_EQ(SetSoundFrequency(0, 8000), 0);
-    EXPECT_EQ(SoundDeviceRate(), 0);
-}
 
 // Loads take the first free slot; deleting, starting again and shutting down empty slots.
 TEST_F(SoundTest, SlotsAreTakenFirstFreeAndEmptiedByDeleteInitAndShutdown) {
