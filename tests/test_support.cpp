@@ -1,4 +1,5 @@
-// Helpers the tests share: a scratch folder and .bmp files built byte by byte.
+// Helpers the tests share: scratch folders, .bmp files built byte by byte, the generated data
+// and runs of the game's own program.
 #include "tests/test_support.h"
 
 #include "platform/display.h"
@@ -7,13 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <sstream>
-#include <stdexcept>
-#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

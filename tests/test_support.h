@@ -1,4 +1,5 @@
-// Helpers the tests share: a scratch folder and .bmp files built byte by byte.
+// Helpers the tests share: scratch folders, .bmp files built byte by byte, the generated data
+// and runs of the game's own program.
 #pragma once
 
 #include <cstdint>
@@ -41,7 +42,8 @@ std::vector<uint8_t> MakeBmp(int width, int height, const std::vector<Rgb>& topD
 void Put16(std::vector<uint8_t>& bytes, size_t at, uint16_t value);
 void Put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value);
 
-// The game's generated pictures, sounds and starting horses, as the build made them.
+// The game's generated pictures, sounds and starting horses, as the build made them (its
+// share/stridewell folder); the one place every test finds the generated data.
 const std::filesystem::path& GeneratedGameData();
 
 // Fills a data folder for one game: the generated pictures and sounds, and a fresh copy of the

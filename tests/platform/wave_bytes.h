@@ -11,7 +11,6 @@
 // Byte offsets in a file made by MakeWave.
 constexpr size_t kRiffSizeAt = 4;
 constexpr size_t kFormatSizeAt = 16;
-constexpr size_t kFormatTagAt = 20;
 constexpr size_t kDataSizeAt = 40; // with a 16-byte format chunk
 
 struct WaveShape {
