@@ -1,31 +1,21 @@
 // Whole races run headless: a seed replays its race, every race ends with places the results
 // can settle, and the frame rate changes neither how long a race lasts nor who wins it.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 
-#include "core/frame_timing.h"
-#include "core/settings_file.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/game_sprites.h"
 #include "platform/sprite.h"
-#include "platform/text.h"
-#include "raceday/race_day.h"
-#include "raceday/race_sim.h"
-#include "raceday/race_view.h"
-#include "shell/game_reset.h"
-#include "tests/test_support.h"
+#include "tests/raceday/race_fixture.h"
 #include "tools/racesim/clip_clock.h"
-#include "tools/racesim/headless_race.h"
 
 namespace {
 
-class RaceOutcomeTest : public ::testing::Test {
+class RaceOutcomeTest : public RaceFixture {
   protected:
     void SetUp() override {
-        PrepareHeadlessRaces();
+        RaceFixture::SetUp();
         InitClock(60); // a photo finish's pause runs on the virtual clock, unpaced
         SetFramePacing(false);
     }
@@ -33,7 +23,7 @@ class RaceOutcomeTest : public ::testing::Test {
         SetFramePacing(true);
         DestroySprite(&sResults);
         RemoveClipClock();
-        ResetGameState();
+        RaceFixture::TearDown();
     }
     const WorkingDirectory inData{GeneratedGameData()};
 };
