@@ -13,8 +13,6 @@
 #include "platform/display.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
-#include "platform/script.h"
-#include "raceday/race_day.h"
 #include "results/end_of_day.h"
 #include "results/payouts.h"
 #include "shell/game_reset.h"

@@ -1,12 +1,9 @@
 // A whole stakes series played by the autoplayer through the game's own screens, from a day
 // before it to the champion and the stable's reset.
 #include <gtest/gtest.h>
-
-#include <filesystem>
 #include <set>
 
 #include "core/settings_file.h"
-#include "stable/horse_record.h"
 #include "tests/test_support.h"
 #include "tools/autoplay/autoplayer.h"
 
