@@ -2,24 +2,14 @@
 // read earlier calls, and whole races called on a clip clock.
 #include "raceday/announcer.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <set>
 #include <vector>
 
-#include "core/frame_timing.h"
-#include "core/game_state.h"
-#include "core/settings_file.h"
 #include "platform/game_sounds.h"
 #include "platform/random.h"
-#include "raceday/race_day.h"
-#include "raceday/race_sim.h"
-#include "raceday/race_view.h"
-#include "shell/game_reset.h"
-#include "tests/test_support.h"
+#include "tests/raceday/race_fixture.h"
 #include "tools/racesim/clip_clock.h"
-#include "tools/racesim/headless_race.h"
 
 namespace {
 
@@ -37,23 +27,20 @@ int RecordedPlay(int slot, int32_t) {
     return 1;
 }
 
-class AnnouncerTest : public ::testing::Test {
+class AnnouncerTest : public RaceFixture {
   protected:
     void SetUp() override {
-        ResetGameState();
-        PrepareHeadlessRaces();
-        ResetRaceForNextRace();
+        RaceFixture::SetUp();
         InstallClipClock(60); // every family gets slots of its own
         announcerClips = {RecordedStatus, RecordedPlay};
         started.clear();
         playing.clear();
-        frameTiming.frameFactor = 1.0f;
         SwitchScreen(kStateTrack);
         raceState.raceRunning = 1;
     }
     void TearDown() override {
         RemoveClipClock();
-        ResetGameState();
+        RaceFixture::TearDown();
     }
     static bool Started(int slot) {
         return std::find(started.begin(), started.end(), slot) != started.end();

@@ -1,12 +1,8 @@
 // Announcer captions: every spoken clip the game loads has its words, and showing them changes
 // nothing of a race.
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cctype>
-#include <filesystem>
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
 
 #include "platform/asset_manifest.h"
 #include "platform/game_sounds.h"

@@ -1,28 +1,19 @@
 // The post-time clock: the hold, the minute roll-over, its pace and its events.
 #include "raceday/post_time.h"
 
-#include <gtest/gtest.h>
-
-#include "core/frame_timing.h"
-#include "core/game_state.h"
-#include "core/settings_file.h"
 #include "platform/game_sprites.h"
 #include "platform/random.h"
-#include "raceday/race_day.h"
-#include "shell/game_reset.h"
-#include "stable/horse_record.h"
+#include "tests/raceday/race_fixture.h"
 
 namespace {
 
-class PostTimeTest : public ::testing::Test {
+class PostTimeTest : public RaceFixture {
   protected:
     void SetUp() override {
-        ResetGameState();
-        frameTiming.frameFactor = 1.0f;
+        RaceFixture::SetUp();
         SwitchScreen(kStateRaceCard);
         raceState.postTimeHold = 0;
     }
-    void TearDown() override { ResetGameState(); }
 };
 
 TEST_F(PostTimeTest, TheHoldKeepsTheClockStillUntilItsHundredthCall) {

@@ -1,11 +1,7 @@
-// The race card's texts: odds in both forms, and the overflow of the races per day.
+// The race card's odds, in both forms.
 #include "raceday/race_card.h"
 
 #include <gtest/gtest.h>
-
-#include "core/settings_file.h"
-#include "raceday/race_day.h"
-#include "stable/calendar.h"
 
 namespace {
 

@@ -1,56 +1,38 @@
 // The race simulation's rules, one at a time, on fields set up by hand.
 #include "raceday/race_sim.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
-#include "core/frame_timing.h"
-#include "core/game_state.h"
-#include "core/settings_file.h"
-#include "platform/debug_log.h"
-#include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "platform/keys.h"
 #include "platform/random.h"
-#include "raceday/race_day.h"
-#include "raceday/race_view.h"
-#include "shell/game_reset.h"
-#include "tests/test_support.h"
-#include "tools/racesim/headless_race.h"
+#include "tests/raceday/race_fixture.h"
 
 namespace {
 
 constexpr float kWidth = 106.0f; // every runner's frame, as the manifest makes it
 
-class RaceSimTest : public ::testing::Test {
+// Every rating and working value 10, endurance 5, bursts far off, the race under way.
+class RaceSimTest : public RaceFixture {
   protected:
     void SetUp() override {
-        ResetGameState();
-        PrepareHeadlessRaces();
-        ResetRaceForNextRace();
+        RaceFixture::SetUp();
         for (HorseRecord& runner : raceField) {
             runner.acceleration = runner.speed = runner.closing = 10.0f;
             runner.endurance = 5.0f;
             runner.curAcceleration = runner.curSpeed = runner.curClosing = 10.0f;
             runner.phaseTimer = 100;
         }
-        SetFrameRate(60);
         raceState.raceRunning = 1;
         SeedRand(7);
     }
-    void TearDown() override { ResetGameState(); }
-    static void SetFrameRate(int fps) {
-        frameTiming.framesPerSecond = fps;
-        frameTiming.frameFactor = static_cast<float>(60.0 / fps);
-    }
-    // Runners not named stand far behind, out of every test's way.
     static void Place(int slot, float x, float y) {
         raceSim.runnerX[slot] = x;
         raceSim.runnerY[slot] = y;
     }
+    // Runners not named stand far behind, out of every test's way.
     static void ClearTheField() {
         for (int i = 0; i < kFieldSize; ++i) {
             Place(i, -2000.0f - 300.0f * i, 301.0f + 15.0f * i);
@@ -443,8 +425,6 @@ TEST_F(RaceSimTest, ThePhotoFinishPausesOnceARaceFromTheFirstRaceOn) {
     raceField[0].trackPos += 0.5f;
     raceField[1].trackPos += 0.5f;
     EXPECT_EQ(TestPhotoFinish(), PhotoFinishCall::None);
-    ResetRaceForNextRace();
-    EXPECT_EQ(raceSim.iPhotoFinishVar, kPhotoFinishPending);
 }
 
 TEST_F(RaceSimTest, AnArrowActsOnceUntilBothAreUpAndThePlaceStaysWithinTheField) {

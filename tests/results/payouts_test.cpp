@@ -7,7 +7,6 @@
 #include <set>
 
 #include "platform/random.h"
-#include "stable/horse_record.h"
 #include "stable/odds.h"
 
 namespace {

@@ -2,6 +2,7 @@
 // day: today's champion, Restart, and the box that comes back after Escape.
 #include "results/results_screen.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -12,12 +13,8 @@
 #include "platform/display.h"
 #include "platform/game_sprites.h"
 #include "platform/input.h"
-#include "platform/script.h"
-#include "platform/text.h"
-#include "raceday/race_day.h"
 #include "results/end_of_day.h"
 #include "results/payouts.h"
-#include "shell/frame_driver.h"
 #include "shell/game_reset.h"
 #include "stable/field_draw.h"
 #include "stable/odds.h"
@@ -177,6 +174,26 @@ TEST_F(EndOfDayTest, RestartGivesEveryoneAThousandAndKeepsTheTable) {
     EXPECT_EQ(topPlayers[0].money, 9000);
     EXPECT_EQ(gameState, kStateRaceCard);
     EXPECT_EQ(currentDay, 2);
+}
+
+// "Save/Continue" at the day's end: every player goes into the table, the next day is saved.
+TEST_F(EndOfDayTest, SaveAndContinueEntersEveryPlayerInTheTableAndSavesTheNextDay) {
+    numPlayers = 2;
+    std::snprintf(Player(1).name, sizeof Player(1).name, "Ann");
+    Player(1).money = 700;
+    std::snprintf(Player(2).name, sizeof Player(2).name, "Bo");
+    Player(2).money = 1500;
+    InitClock(60); // the champion's hold runs on the virtual clock
+    SaveAndContinue();
+    SettingsBlock saved{};
+    ASSERT_EQ(DecodeSettingsFile(ReadBytes("settings.stn"), &saved), kSettingsBlockSize);
+    EXPECT_STREQ(saved.topPlayers[0].name, "Bo");
+    EXPECT_EQ(saved.topPlayers[0].money, 1500);
+    EXPECT_STREQ(saved.topPlayers[1].name, "Ann");
+    EXPECT_EQ(saved.topPlayers[1].money, 700);
+    EXPECT_EQ(saved.currentDay, 2);
+    EXPECT_EQ(saved.raceOfDay, 1);
+    EXPECT_EQ(saved.daysToStakes, 9);
 }
 
 TEST_F(EndOfDayTest, EscapeClosesTheBoxAndItComesBackElevenFramesLater) {

@@ -1,12 +1,9 @@
 // A whole stakes series played by the autoplayer through the game's own screens, from a day
 // before it to the champion and the stable's reset.
 #include <gtest/gtest.h>
-
-#include <filesystem>
 #include <set>
 
 #include "core/settings_file.h"
-#include "stable/horse_record.h"
 #include "tests/test_support.h"
 #include "tools/autoplay/autoplayer.h"
 
@@ -39,21 +36,6 @@ std::vector<int32_t> Horses(const StakesEntry* table, int count) {
     return horses;
 }
 
-// What the run said, less the presses meant for boxes that were not open.
-std::string Unignored(const std::string& said) {
-    std::string kept;
-    size_t start = 0;
-    while (start < said.size()) {
-        const size_t end = std::min(said.find('\n', start), said.size());
-        const std::string line = said.substr(start, end - start);
-        if (line.find("ignored") == std::string::npos) {
-            kept += line + "\n";
-        }
-        start = end + 1;
-    }
-    return kept;
-}
-
 TEST(StakesSeriesEnd, AWholeSeriesEndsWithAChampionAndAFreshStable) {
     ScratchFolder folder;
     PrepareGameDataFolder(folder.path());
@@ -65,8 +47,8 @@ TEST(StakesSeriesEnd, AWholeSeriesEndsWithAChampionAndAFreshStable) {
     StartAutoplay({.players = 1, .seed = 9, .races = 3 + 10 + 4 + 2 + 1, .stake = 10});
     testing::internal::CaptureStdout();
     ASSERT_EQ(RunAutoplayedGame(folder.path().string(), 33, 20), 0);
-    const std::string said = testing::internal::GetCapturedStdout();
-    ASSERT_EQ(AutoplaySoFar().racesFinished, 3 + 10 + 4 + 2 + 1) << Unignored(said);
+    testing::internal::GetCapturedStdout();
+    ASSERT_EQ(AutoplaySoFar().racesFinished, 3 + 10 + 4 + 2 + 1);
 
     SettingsBlock saved{};
     ASSERT_EQ(DecodeSettingsFile(ReadBytes(folder.File("settings.stn")), &saved),

@@ -2,9 +2,6 @@
 // nothing else; a headless run whose script has ended is not left in it.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "platform/display.h"
 #include "platform/events.h"
 #include "shell/main_loop.h"

@@ -6,7 +6,6 @@
 #include "core/game_state.h"
 #include "platform/game_sounds.h"
 #include "platform/game_sprites.h"
-#include "platform/input.h"
 #include "platform/keys.h"
 #include "platform/script.h"
 

@@ -9,7 +9,6 @@
 #include "platform/game_sprites.h"
 #include "platform/input.h"
 #include "raceday/race_day.h"
-#include "shell/frame_driver.h"
 #include "shell/game_reset.h"
 #include "tests/test_support.h"
 
