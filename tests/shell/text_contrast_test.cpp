@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -68,32 +69,18 @@ constexpr const char* kHorseNames[] = {"Wandering Midnight Wolf", "Mighty Warrio
                                        "WWWWWWWWWWWWWWWWWWWWWWW", "Marvellous Mawkish Mare",
                                        "Moonwalk Of Wimbledon W"};
 
+// A 24-bit, bottom-up 800 x 600 screenshot as the game writes it.
 struct Shot {
-    std::vector<uint8_t> rgb; // rows top to bottom
-    const uint8_t* At(int x, int y) const { return &rgb[3 * (y * 800 + x)]; }
+    std::vector<uint8_t> bmp;
+    // The pixel's red, green and blue.
+    std::array<uint8_t, 3> At(int x, int y) const {
+        const uint8_t* p = &bmp[54 + (599 - y) * 2400 + 3 * x];
+        return {p[2], p[1], p[0]};
+    }
 };
 
-// A 24-bit, bottom-up 800 x 600 screenshot as the game writes it.
-Shot ReadShot(const std::string& path) {
-    const std::vector<uint8_t> bmp = ReadBytes(path);
-    Shot shot;
-    if (bmp.size() != 54u + 800u * 600u * 3u) {
-        return shot;
-    }
-    shot.rgb.resize(800 * 600 * 3);
-    for (int y = 0; y < 600; ++y) {
-        const uint8_t* row = &bmp[54 + (599 - y) * 2400];
-        for (int x = 0; x < 800; ++x) {
-            for (int c = 0; c < 3; ++c) {
-                shot.rgb[3 * (y * 800 + x) + c] = row[3 * x + 2 - c];
-            }
-        }
-    }
-    return shot;
-}
-
 // WCAG's relative luminance of an sRGB colour.
-double Luminance(const uint8_t* rgb) {
+double Luminance(const std::array<uint8_t, 3>& rgb) {
     double sum = 0;
     constexpr double kWeights[3] = {0.2126, 0.7152, 0.0722};
     for (int c = 0; c < 3; ++c) {
@@ -108,7 +95,7 @@ double ContrastRatio(double a, double b) {
 }
 
 // A 0x00BBGGRR colour as a 5-6-5 picture shows it.
-std::vector<uint8_t> OnScreen(uint32_t colour) {
+std::array<uint8_t, 3> OnScreen(uint32_t colour) {
     auto widen = [](int value, int bits) {
         return (value << (8 - bits)) | (value >> (2 * bits - 8));
     };
@@ -128,11 +115,11 @@ struct Measure {
 // edges). The contrast is the colour's to the worst twentieth of that, so a stripe or a picture
 // that runs behind part of a line counts.
 Measure MeasureText(const Shot& shot, const TextRegion& region) {
-    const std::vector<uint8_t> colour = OnScreen(region.colour);
+    const std::array<uint8_t, 3> colour = OnScreen(region.colour);
     int left = 800, top = 600, right = -1, bottom = -1, letterPixels = 0;
     for (int y = region.y; y < region.y + region.height; ++y) {
         for (int x = region.x; x < region.x + region.width; ++x) {
-            const uint8_t* p = shot.At(x, y);
+            const std::array<uint8_t, 3> p = shot.At(x, y);
             int distance = 0;
             for (int c = 0; c < 3; ++c) {
                 distance = std::max(distance, std::abs(p[c] - colour[c]));
@@ -156,7 +143,7 @@ Measure MeasureText(const Shot& shot, const TextRegion& region) {
             light[y * w + x] = Luminance(shot.At(left + x, top + y));
         }
     }
-    const double text = Luminance(colour.data());
+    const double text = Luminance(colour);
     std::vector<double> byDistance = light;
     std::nth_element(
         byDistance.begin(), byDistance.begin() + light.size() * 3 / 4, byDistance.end(),
@@ -316,8 +303,8 @@ TEST(TextContrast, EveryTextOnTheWorstCaseScreensStandsOutFromWhatIsBehindIt) {
     std::map<std::string, Shot> shots;
     for (const TextRegion& region : kRegions) {
         if (shots.count(region.shot) == 0) {
-            shots[region.shot] = ReadShot(folder.File(std::string(region.shot) + ".bmp"));
-            ASSERT_FALSE(shots[region.shot].rgb.empty()) << region.shot;
+            shots[region.shot].bmp = ReadBytes(folder.File(std::string(region.shot) + ".bmp"));
+            ASSERT_EQ(shots[region.shot].bmp.size(), 54u + 800u * 600u * 3u) << region.shot;
         }
         const Measure measure = MeasureText(shots[region.shot], region);
         EXPECT_GE(measure.letterPixels, 6) << region.text << " is not on " << region.shot;
