@@ -315,25 +315,40 @@ TEST(SettingsFile, AFullDiskNeverReplacesAGoodFile) {
     EXPECT_FALSE(std::filesystem::exists("settings.stn.tmp"));
 }
 
+// Without a file a new game's calendar starts, and is saved if it can be: one that cannot be
+// still leaves a playable game.
 TEST(PrepareNewGame, WithoutAFileMakesOneWithANewGamesCalendar) {
-    StableFolder game;
-    timeBetweenRaces = 3;
-    input.mouseX = 400;
-    PrepareNewGame();
-    EXPECT_EQ(input.mouseX, 10);
-    EXPECT_EQ(currentDay, 1);
-    EXPECT_EQ(currentMonth, 1);
-    EXPECT_EQ(currentYear, 2002);
-    EXPECT_EQ(raceOfDay, 1);
-    EXPECT_EQ(daysToStakes, 10);
-    EXPECT_EQ(postTimeMinutes, 3);
-    EXPECT_EQ(announcingOn, 1);
-    EXPECT_EQ(treesOn, 1);
-    EXPECT_EQ(game.LogCount("Success creating settings.stn"), 1);
-    const SettingsBlock made = settingsBlock;
-    settingsBlock = SettingsBlock{};
-    ASSERT_EQ(LoadSettings(), 1);
-    EXPECT_EQ(EncodeSettingsFile(settingsBlock), EncodeSettingsFile(made));
+    for (const bool blocked : {false, true}) {
+        StableFolder game;
+        if (blocked) {
+            std::filesystem::create_directory("settings.stn.tmp");
+        }
+        timeBetweenRaces = 3;
+        input.mouseX = 400;
+        BoxCapture boxes;
+        PrepareNewGame();
+        EXPECT_EQ(boxes.Boxes(),
+                  blocked ? std::vector<std::string>{"error: Unable to save the initial settings "
+                                                     "to disk."}
+                          : std::vector<std::string>{});
+        EXPECT_EQ(input.mouseX, 10);
+        EXPECT_EQ(currentDay, 1);
+        EXPECT_EQ(currentMonth, 1);
+        EXPECT_EQ(currentYear, 2002);
+        EXPECT_EQ(raceOfDay, 1);
+        EXPECT_EQ(daysToStakes, 10);
+        EXPECT_EQ(postTimeMinutes, 3);
+        EXPECT_EQ(announcingOn, 1);
+        EXPECT_EQ(treesOn, 1);
+        EXPECT_EQ(game.LogCount("Success creating settings.stn"), blocked ? 0 : 1);
+        EXPECT_EQ(std::filesystem::exists("settings.stn"), !blocked);
+        if (!blocked) {
+            const SettingsBlock made = settingsBlock;
+            settingsBlock = SettingsBlock{};
+            ASSERT_EQ(LoadSettings(), 1);
+            EXPECT_EQ(EncodeSettingsFile(settingsBlock), EncodeSettingsFile(made));
+        }
+    }
 }
 
 TEST(PrepareNewGame, WithAFileContinuesTheSavedGame) {
@@ -349,21 +364,6 @@ TEST(PrepareNewGame, WithAFileContinuesTheSavedGame) {
     EXPECT_EQ(stakesRound, 2);
     EXPECT_EQ(stakesRace, 3);
     EXPECT_EQ(game.LogCount("Settings file doesn't exist"), 0);
-}
-
-TEST(PrepareNewGame, AFileThatCannotBeMadeStillLeavesAPlayableGame) {
-    StableFolder game;
-    std::filesystem::create_directory("settings.stn.tmp");
-    BoxCapture boxes;
-    PrepareNewGame();
-    EXPECT_EQ(boxes.Boxes(),
-              std::vector<std::string>{"error: Unable to save the initial settings to disk."});
-    EXPECT_FALSE(std::filesystem::exists("settings.stn"));
-    EXPECT_EQ(currentDay, 1);
-    EXPECT_EQ(currentMonth, 1);
-    EXPECT_EQ(raceOfDay, 1);
-    EXPECT_EQ(daysToStakes, 10);
-    EXPECT_EQ(game.LogCount("Success creating settings.stn"), 0);
 }
 
 } // namespace
