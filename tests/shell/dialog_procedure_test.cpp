@@ -95,6 +95,8 @@ TEST_F(DialogProcedureTest, BadNamesKeepTheDialogOpenAndCancelChangesNothing) {
 }
 
 TEST_F(DialogProcedureTest, ANameIsTakenAsTypedOrRefusedWithItsReason) {
+    const char* const kTooLong = "Player1's name is too long to be saved (27 bytes at most; "
+                                 "letters such as é or 王 take 2 to 4 bytes each).";
     const struct {
         const char* typed;
         const char* refusal; // null when taken
@@ -106,11 +108,8 @@ TEST_F(DialogProcedureTest, ANameIsTakenAsTypedOrRefusedWithItsReason) {
         {"王", nullptr},
         {"🐎Zo", nullptr},
         {"王語語語語語語語語", nullptr}, // 27 bytes, the room a name has in the saved game
-        {"王語語語語語語語語語語",
-         "Player1's name is too long to be saved (27 bytes at most; letters "
-         "such as é or 王 take 2 to 4 bytes each)."},
-        {"🐎🐎🐎🐎🐎🐎🐎", "Player1's name is too long to be saved (27 bytes at most; letters "
-                    "such as é or 王 take 2 to 4 bytes each)."},
+        {"王語語語語語語語語語語", kTooLong},
+        {"🐎🐎🐎🐎🐎🐎🐎", kTooLong},
         {"Bartholomew1", "Player1's name must be between 1 and 11 characters."},
         {"Zo\U0010FFFD", "Player1's name has a character that no installed font can show "
                          "(U+10FFFD). Please leave it out."},

@@ -1,9 +1,13 @@
 // Start-up and shutdown as a player meets them: every log line in order, written out by hand
-// in tests/data/startup, for a full start, a start with files missing and one without sound.
+// in tests/data/startup for a full start; a start with files missing and one without sound are
+// told by where their logs differ from it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/test_support.h"
 
@@ -13,6 +17,17 @@ std::string Golden(const char* name) {
     const std::vector<uint8_t> bytes =
         ReadBytes(std::string(STRIDEWELL_TEST_DATA) + "/startup/" + name);
     return std::string(bytes.begin(), bytes.end());
+}
+
+// The full start's log with each passage replaced as given.
+std::string FullStartWith(const std::vector<std::pair<std::string, std::string>>& edits) {
+    std::string log = Golden("all_present_skip_intro_exit.log");
+    for (const auto& [passage, replacement] : edits) {
+        const size_t at = log.find(passage);
+        EXPECT_NE(at, std::string::npos) << passage;
+        log.replace(std::min(at, log.size()), passage.size(), replacement);
+    }
+    return log;
 }
 
 class StartupTest : public ::testing::Test {
@@ -65,7 +80,13 @@ TEST_F(StartupTest, MissingFilesShowTheirBoxesAndTheGameGoesOn) {
                           "frame 1: box \"error\": Unable to load sound file: sounds/click2.wav\n"
                           "frame 3: box \"Error\": Error loading intro.bmp\n"
                           "frame 5: box \"error\": Unable to load sound file: sounds/intro.wav\n");
-    EXPECT_EQ(Log(), Golden("missing_pictures_and_clips_exit.log"));
+    // The intro without its picture and fanfare runs until its title would have arrived.
+    EXPECT_EQ(Log(), FullStartWith(
+                         {{"Loading game sounds\n",
+                           "Loading game sounds\nUnable to load sound file: sounds/click2.wav\n"},
+                          {"Doing intro...\n",
+                           "Unable to load sound file: sounds/intro.wav\nDoing intro...\n"},
+                          {"point2\n", Golden("missing_files_intro.log")}}));
 }
 
 TEST_F(StartupTest, APictureTooSmallForItsCellsShowsOneBoxAndTheGameGoesOn) {
@@ -83,7 +104,13 @@ TEST_F(StartupTest, APictureTooSmallForItsCellsShowsOneBoxAndTheGameGoesOn) {
 TEST_F(StartupTest, WithoutSoundThereIsNoIntroAndTheMenuComesAtOnce) {
     const GameRun run = Play(kSkipAndExit, "nonexistent");
     ASSERT_EQ(run.status, 0) << run.output;
-    EXPECT_EQ(Log(), Golden("no_audio_device_exit.log"));
+    EXPECT_EQ(
+        Log(),
+        FullStartWith(
+            {{"DirectSound initialized successfully.", "Error creating DirectSound object."},
+             {"Loading game sounds\nLoading game sounds -- success", "Skipping loading sounds..."},
+             {"Doing intro...\npoint1\npoint2\npoint5\npoint7\npoint8\nFinished intro...\n", ""},
+             {"released: 68", "released: 72"}}));
 }
 
 TEST_F(StartupTest, AClosedWindowDuringTheIntroEndsTheGame) {

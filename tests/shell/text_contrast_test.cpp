@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -68,32 +69,18 @@ constexpr const char* kHorseNames[] = {"Wandering Midnight Wolf", "Mighty Warrio
                                        "WWWWWWWWWWWWWWWWWWWWWWW", "Marvellous Mawkish Mare",
                                        "Moonwalk Of Wimbledon W"};
 
+// A 24-bit, bottom-up 800 x 600 screenshot as the game writes it.
 struct Shot {
-    std::vector<uint8_t> rgb; // rows top to bottom
-    const uint8_t* At(int x, int y) const { return &rgb[3 * (y * 800 + x)]; }
+    std::vector<uint8_t> bmp;
+    // The pixel's red, green and blue.
+    std::array<uint8_t, 3> At(int x, int y) const {
+        const uint8_t* p = &bmp[54 + (599 - y) * 2400 + 3 * x];
+        return {p[2], p[1], p[0]};
+    }
 };
 
-// A 24-bit, bottom-up 800 x 600 screenshot as the game writes it.
-Shot ReadShot(const std::string& path) {
-    const std::vector<uint8_t> bmp = ReadBytes(path);
-    Shot shot;
-    if (bmp.size() != 54u + 800u * 600u * 3u) {
-        return shot;
-    }
-    shot.rgb.resize(800 * 600 * 3);
-    for (int y = 0; y < 600; ++y) {
-        const uint8_t* row = &bmp[54 + (599 - y) * 2400];
-        for (int x = 0; x < 800; ++x) {
-            for (int c = 0; c < 3; ++c) {
-                shot.rgb[3 * (y * 800 + x) + c] = row[3 * x + 2 - c];
-            }
-        }
-    }
-    return shot;
-}
-
 // WCAG's relative luminance of an sRGB colour.
-double Luminance(const uint8_t* rgb) {
+double Luminance(const std::array<uint8_t, 3>& rgb) {
     double sum = 0;
     constexpr double kWeights[3] = {0.2126, 0.7152, 0.0722};
     for (int c = 0; c < 3; ++c) {
@@ -108,7 +95,7 @@ double ContrastRatio(double a, double b) {
 }
 
 // A 0x00BBGGRR colour as a 5-6-5 picture shows it.
-std::vector<uint8_t> OnScreen(uint32_t colour) {
+std::array<uint8_t, 3> OnScreen(uint32_t colour) {
     auto widen = [](int value, int bits) {
         return (value << (8 - bits)) | (value >> (2 * bits - 8));
     };
@@ -128,11 +115,11 @@ struct Measure {
 // edges). The contrast is the colour's to the worst twentieth of that, so a stripe or a picture
 // that runs behind part of a line counts.
 Measure MeasureText(const Shot& shot, const TextRegion& region) {
-    const std::vector<uint8_t> colour = OnScreen(region.colour);
+    const std::array<uint8_t, 3> colour = OnScreen(region.colour);
     int left = 800, top = 600, right = -1, bottom = -1, letterPixels = 0;
     for (int y = region.y; y < region.y + region.height; ++y) {
         for (int x = region.x; x < region.x + region.width; ++x) {
-            const uint8_t* p = shot.At(x, y);
+            const std::array<uint8_t, 3> p = shot.At(x, y);
             int distance = 0;
             for (int c = 0; c < 3; ++c) {
                 distance = std::max(distance, std::abs(p[c] - colour[c]));
@@ -156,7 +143,7 @@ Measure MeasureText(const Shot& shot, const TextRegion& region) {
             light[y * w + x] = Luminance(shot.At(left + x, top + y));
         }
     }
-    const double text = Luminance(colour.data());
+    const double text = Luminance(colour);
     std::vector<double> byDistance = light;
     std::nth_element(
         byDistance.begin(), byDistance.begin() + light.size() * 3 / 4, byDistance.end(),
@@ -221,85 +208,30 @@ void SaveRichestTopPlayers(const std::string& path) {
 }
 
 // At ten frames a second: the menu with Ctrl held; four players name themselves and bet their
-// all (the fourth $555); the card, with and without Ctrl; the credits; the options with the Sim
-// Mode hint, where Sim Mode goes on to bring post time sooner; the race with the leaders; the
-// results, with and without Ctrl.
-std::string WorstCaseScript(const std::string& shots) {
-    std::string script;
-    auto at = [&script](int frame, const std::string& command) {
-        script += std::to_string(frame) + " " + command + "\n";
-    };
-    auto shot = [&](int frame, const char* name) {
-        at(frame, "screenshot " + shots + "/" + name + ".bmp");
-    };
-    at(2, "keydown S");
-    at(4, "keyup S");
-    at(6, "move 400 300");
-    at(8, "keydown LeftCtrl");
-    shot(100, "menu");
-    at(101, "keyup LeftCtrl");
-    at(102, "move 47 210");
-    at(102, "click");
-    at(105, "move 417 488");
-    at(105, "click");
-    for (int p = 0; p < 4; ++p) {
-        at(107 + p, std::string("type ") + kPlayerNames[p]);
-        at(107 + p, p < 3 ? "key Tab" : "key Enter");
-    }
-    const struct {
-        int tabX, row, kind;
-        const char* amount;
-    } bets[4] = {{0, 10, 3001, "1000"},
-                 {232, 9, 3000, "1000"},
-                 {277, 3, 3002, "1000"},
-                 {317, 1, 3000, "555"}};
-    int f = 112;
-    for (const auto& bet : bets) {
-        if (bet.tabX != 0) {
-            at(f, "move " + std::to_string(bet.tabX) + " 130");
-            at(f, "click");
-            f += 2;
-        }
-        at(f, "move 160 " + std::to_string(bet.row == 10 ? 505 : 254 + 28 * (bet.row - 1)));
-        at(f, "click");
-        at(f + 2, "button " + std::to_string(bet.kind));
-        at(f + 2, std::string("type ") + bet.amount);
-        at(f + 3, "key Enter");
-        f += 5;
-    }
-    at(f, "move 700 400");
-    shot(f + 3, "card");
-    at(f + 4, "keydown LeftCtrl");
-    shot(f + 6, "card-ctrl");
-    at(f + 7, "keyup LeftCtrl");
-    f += 8;
-    at(f, "move 50 310");
-    at(f, "click");
-    at(f + 2, "move 700 400");
-    shot(f + 100, "credits");
-    f += 102;
-    at(f, "move 170 553");
-    at(f, "click");
+// all (the fourth $555) by their tab, a runner's row, the type and the amount; the card, with
+// and without Ctrl; the credits; the options with the Sim Mode hint, where Sim Mode goes on to
+// bring post time sooner; the race with the leaders; the results, with and without Ctrl.
+constexpr const char* kWorstCaseScript =
+    "2 keydown S\n4 keyup S\n6 move 400 300\n8 keydown LeftCtrl\n100 screenshot SHOTS/menu.bmp\n"
+    "101 keyup LeftCtrl\n102 move 47 210\n102 click\n105 move 417 488\n105 click\n"
+    "107 type WWWWWWWWWWW\n107 key Tab\n108 type MMMMMMMMMMM\n108 key Tab\n"
+    "109 type WWWWWWWWWWM\n109 key Tab\n110 type WMWMWMWMWMW\n110 key Enter\n"
+    "112 move 160 505\n112 click\n114 button 3001\n114 type 1000\n115 key Enter\n"
+    "117 move 232 130\n117 click\n119 move 160 478\n119 click\n"
+    "121 button 3000\n121 type 1000\n122 key Enter\n"
+    "124 move 277 130\n124 click\n126 move 160 310\n126 click\n"
+    "128 button 3002\n128 type 1000\n129 key Enter\n"
+    "131 move 317 130\n131 click\n133 move 160 254\n133 click\n"
+    "135 button 3000\n135 type 555\n136 key Enter\n"
+    "138 move 700 400\n141 screenshot SHOTS/card.bmp\n"
+    "142 keydown LeftCtrl\n144 screenshot SHOTS/card-ctrl.bmp\n145 keyup LeftCtrl\n"
+    "146 move 50 310\n146 click\n148 move 700 400\n246 screenshot SHOTS/credits.bmp\n"
     // "Game settings" opens once the post-time clock runs.
-    at(f + 2, "move 40 262");
-    at(f + 102, "press left");
-    at(f + 103, "release left");
-    at(f + 105, "move 190 410");
-    shot(f + 107, "options");
-    at(f + 108, "click");
-    f += 110;
-    at(f, "move 560 553");
-    at(f, "click");
-    at(f + 2, "move 727 555");
-    at(f + 2, "click");
-    at(f + 4, "move 700 300");
-    shot(1000, "race");
-    shot(1690, "results");
-    at(1692, "keydown LeftCtrl");
-    shot(1694, "results-ctrl");
-    at(1695, "quit");
-    return script;
-}
+    "248 move 170 553\n248 click\n250 move 40 262\n350 press left\n351 release left\n"
+    "353 move 190 410\n355 screenshot SHOTS/options.bmp\n356 click\n"
+    "358 move 560 553\n358 click\n360 move 727 555\n360 click\n362 move 700 300\n"
+    "1000 screenshot SHOTS/race.bmp\n1690 screenshot SHOTS/results.bmp\n"
+    "1692 keydown LeftCtrl\n1694 screenshot SHOTS/results-ctrl.bmp\n1695 quit\n";
 
 TEST(TextContrast, EveryTextOnTheWorstCaseScreensStandsOutFromWhatIsBehindIt) {
     ScratchFolder folder;
@@ -307,7 +239,10 @@ TEST(TextContrast, EveryTextOnTheWorstCaseScreensStandsOutFromWhatIsBehindIt) {
     PrepareGameDataFolder(data);
     NameEveryHorseLong(data / "horses");
     SaveRichestTopPlayers((data / "settings.stn").string());
-    const std::string script = WorstCaseScript(folder.path().string());
+    std::string script = kWorstCaseScript;
+    for (size_t at; (at = script.find("SHOTS")) != std::string::npos;) {
+        script.replace(at, 5, folder.path().string());
+    }
     WriteBytes(folder.File("play.txt"), std::vector<uint8_t>(script.begin(), script.end()));
     const GameRun run = RunGameBinary("--windowed --seed 7 --fixed-fps 10 --data " + data.string() +
                                       " --script " + folder.File("play.txt"));
@@ -316,8 +251,8 @@ TEST(TextContrast, EveryTextOnTheWorstCaseScreensStandsOutFromWhatIsBehindIt) {
     std::map<std::string, Shot> shots;
     for (const TextRegion& region : kRegions) {
         if (shots.count(region.shot) == 0) {
-            shots[region.shot] = ReadShot(folder.File(std::string(region.shot) + ".bmp"));
-            ASSERT_FALSE(shots[region.shot].rgb.empty()) << region.shot;
+            shots[region.shot].bmp = ReadBytes(folder.File(std::string(region.shot) + ".bmp"));
+            ASSERT_EQ(shots[region.shot].bmp.size(), 54u + 800u * 600u * 3u) << region.shot;
         }
         const Measure measure = MeasureText(shots[region.shot], region);
         EXPECT_GE(measure.letterPixels, 6) << region.text << " is not on " << region.shot;

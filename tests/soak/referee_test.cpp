@@ -41,107 +41,88 @@ TEST(Soak, AShortSoakKeepsEveryInvariant) {
 }
 
 // One race seen by the referee on a prepared state: player 1 has $50 on runner 1 to win, and
-// runner 1 wins. The damage is done between the moments the referee looks.
-class RefereeTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetGameState();
-        PrepareGameDataFolder(folder.path());
-        here = std::make_unique<WorkingDirectory>(folder.path());
-        currentDay = currentMonth = 1;
-        currentYear = 2002;
-        raceOfDay = 1;
-        numPlayers = 1;
-        WriteBytes("settings.stn", EncodeSettingsFile(settingsBlock));
-        for (int i = 0; i < kFieldSize; ++i) {
-            raceField[i] = HorseRecord{};
-            raceField[i].horseNumber = i + 1;
-            raceField[i].loaded = 1;
-            raceField[i].finishPlace = i + 1;
-            fieldOdds.oddsCode[i] = 400; // 3-1
-        }
-        PlayerRecord& player = Player(1);
-        player.money = kStartingMoney - 50;
-        player.betAmount = 50;
-        player.betRunner = 1;
-        player.betType = kBetWin;
-        player.betRace = raceOfDay;
-        player.betDay = currentDay;
-        player.betMonth = currentMonth;
-        player.betYear = currentYear;
-    }
-
-    // The race as the game runs it, with the damage done at the results or after the payout.
-    std::string Race(
-        void (*atResults)() = [] {}, void (*afterPayout)() = [] {}) {
-        StartReferee();
-        atResults();
-        RefereeResultsShown();
-        AddMoney(Player(1), PayoutFor(Player(1)));
-        ClearBet(Player(1));
-        raceOfDay = 2;
-        afterPayout();
-        RefereeRaceLeft();
-        return RefereeFailure();
-    }
-
+// runner 1 wins. The damage is done at the results or after the payout, between the moments the
+// referee looks; it returns what the referee said.
+std::string RefereedRace(void (*atResults)(), void (*afterPayout)()) {
+    ResetGameState();
     ScratchFolder folder;
-    std::unique_ptr<WorkingDirectory> here;
-};
+    PrepareGameDataFolder(folder.path());
+    const WorkingDirectory here(folder.path());
+    currentDay = currentMonth = 1;
+    currentYear = 2002;
+    raceOfDay = 1;
+    numPlayers = 1;
+    WriteBytes("settings.stn", EncodeSettingsFile(settingsBlock));
+    for (int i = 0; i < kFieldSize; ++i) {
+        raceField[i] = HorseRecord{};
+        raceField[i].horseNumber = i + 1;
+        raceField[i].loaded = 1;
+        raceField[i].finishPlace = i + 1;
+        fieldOdds.oddsCode[i] = 400; // 3-1
+    }
+    PlayerRecord& player = Player(1);
+    player.money = kStartingMoney - 50;
+    player.betAmount = 50;
+    player.betRunner = 1;
+    player.betType = kBetWin;
+    player.betRace = raceOfDay;
+    player.betDay = currentDay;
+    player.betMonth = currentMonth;
+    player.betYear = currentYear;
 
-bool Names(const std::string& failure, const std::string& what) {
-    return failure.find(what) != std::string::npos;
+    StartReferee();
+    atResults();
+    RefereeResultsShown();
+    AddMoney(Player(1), PayoutFor(Player(1)));
+    ClearBet(Player(1));
+    raceOfDay = 2;
+    afterPayout();
+    RefereeRaceLeft();
+    return RefereeFailure();
 }
 
-TEST_F(RefereeTest, ARaceRunAndPaidRightPasses) {
-    EXPECT_EQ(Race(), "");
+void NoDamage() {}
+
+TEST(Referee, ARaceRunAndPaidRightPasses) {
+    EXPECT_EQ(RefereedRace(NoDamage, NoDamage), "");
     EXPECT_EQ(RefereeCount().races, 1);
     EXPECT_EQ(RefereeCount().bets, 1);
 }
 
-TEST_F(RefereeTest, MoneyThatStraysFromStakesAndPayoutsIsCaught) {
-    EXPECT_TRUE(Names(Race([] { Player(1).money += 50; }), "player 1 has $1000 at the results"));
-}
-
-TEST_F(RefereeTest, APayoutShortByADollarIsCaught) {
-    EXPECT_TRUE(Names(Race([] {}, [] { Player(1).money -= 1; }), "after the payout"));
-}
-
-TEST_F(RefereeTest, ARepeatedRunnerIsCaught) {
-    EXPECT_TRUE(Names(Race([] { raceField[9].horseNumber = 3; }), "9 distinct horses"));
-}
-
-TEST_F(RefereeTest, AShortStakesTableIsCaught) {
-    const std::string failure = Race([] {
-        stakesRound = 1;
-        for (int i = 0; i < kRound1Entries; ++i) {
-            stakesEntries1[i].horseNumber = i + 1;
-        }
-        stakesEntries1[50].horseNumber = 0;
-    });
-    EXPECT_TRUE(Names(failure, "stakes round 1 holds 99 distinct entrants, not 100")) << failure;
-}
-
-TEST_F(RefereeTest, AHorseFileOutsideItsLimitsIsCaught) {
-    const std::string failure =
-        Race([] {},
-             [] {
-                 WriteBytes("horses/7.txt",
-                            {'A', '~', '\n', '3', '0', '0', '0', '0', '0', '0', '0', '\n'});
-             });
-    EXPECT_TRUE(Names(failure, "horses/7.txt does not read back within its limits")) << failure;
-}
-
-TEST_F(RefereeTest, ASavedGameWrittenWhenNoSaveWasDueIsCaught) {
-    EXPECT_TRUE(Names(Race([] {},
-                           [] {
-                               WriteBytes("settings.stn", {1, 2, 3});
-                           }),
-                      "changed without a save being due"));
-}
-
-TEST_F(RefereeTest, ADayEndedWithoutASaveIsCaught) {
-    EXPECT_TRUE(Names(Race([] {}, [] { currentDay = 2; }), "does not read back"));
+TEST(Referee, EachKindOfDamageIsCaughtAndNamed) {
+    const struct {
+        void (*atResults)();
+        void (*afterPayout)();
+        const char* named;
+    } kDamage[] = {
+        {[] { Player(1).money += 50; }, NoDamage, "player 1 has $1000 at the results"},
+        {NoDamage, [] { Player(1).money -= 1; }, "after the payout"},
+        {[] { raceField[9].horseNumber = 3; }, NoDamage, "9 distinct horses"},
+        {[] {
+             stakesRound = 1;
+             for (int i = 0; i < kRound1Entries; ++i) {
+                 stakesEntries1[i].horseNumber = i + 1;
+             }
+             stakesEntries1[50].horseNumber = 0;
+         },
+         NoDamage, "stakes round 1 holds 99 distinct entrants, not 100"},
+        {NoDamage,
+         [] {
+             WriteBytes("horses/7.txt",
+                        {'A', '~', '\n', '3', '0', '0', '0', '0', '0', '0', '0', '\n'});
+         },
+         "horses/7.txt does not read back within its limits"},
+        {NoDamage,
+         [] {
+             WriteBytes("settings.stn", {1, 2, 3});
+         },
+         "changed without a save being due"},
+        {NoDamage, [] { currentDay = 2; }, "does not read back"}, // a day ended without a save
+    };
+    for (const auto& damage : kDamage) {
+        const std::string failure = RefereedRace(damage.atResults, damage.afterPayout);
+        EXPECT_NE(failure.find(damage.named), std::string::npos) << damage.named << ": " << failure;
+    }
 }
 
 } // namespace

@@ -64,7 +64,7 @@ TEST(FieldDraw, EveryFieldHoldsTenDifferentRatedHorses) {
     EXPECT_EQ(stakesRound, 0);
 }
 
-TEST(FieldDraw, TheToleranceWidensByOneAfterEveryElevenCandidates) {
+TEST(FieldDraw, TheToleranceWidensByOneAfterEveryElevenCandidatesUntilTheRaceReset) {
     StableFolder game;
     for (int number = 1; number <= kHorseCount; ++number) {
         WriteHorseOfClass(number, number); // every class different: many rejections
@@ -80,15 +80,7 @@ TEST(FieldDraw, TheToleranceWidensByOneAfterEveryElevenCandidates) {
         EXPECT_EQ(fieldDraw.classTolerance, kStartTolerance + candidates / 11);
         EXPECT_EQ(fieldDraw.tryCounter, candidates % 11);
     }
-}
-
-TEST(FieldDraw, TheWidenedToleranceCarriesOverUntilTheRaceReset) {
-    StableFolder game;
-    for (int number = 1; number <= kHorseCount; ++number) {
-        WriteHorseOfClass(number, number);
-    }
-    daysToStakes = 10;
-    ASSERT_EQ(LoadRaceField(), 1);
+    // The widened tolerance carries over to the next field.
     const int32_t widened = fieldDraw.classTolerance;
     ASSERT_GT(widened, kStartTolerance);
     ASSERT_EQ(LoadRaceField(), 1);

@@ -99,25 +99,7 @@ TEST(StakesRanking, TheDuplicateRepairStopsAtTheEndOfTheRanking) {
     EXPECT_EQ(numbers, (std::set<int32_t>{1, 2, 3}));
 }
 
-TEST(StakesField, RoundOneRaceThreeRunsEveryTenthRankedHorseFromTheThird) {
-    StableFolder game;
-    WriteStartingHorses();
-    stakesRound = 1;
-    stakesRace = 1;
-    ASSERT_EQ(BuildStakesField(), 1); // ranks first
-    EXPECT_EQ(FieldNumbers(),
-              EntryNumbers(stakesEntries1, {0, 10, 20, 30, 40, 50, 60, 70, 80, 90}));
-    stakesRace = 3;
-    ASSERT_EQ(BuildStakesField(), 1);
-    EXPECT_EQ(FieldNumbers(),
-              EntryNumbers(stakesEntries1, {2, 12, 22, 32, 42, 52, 62, 72, 82, 92}));
-    for (const HorseRecord& runner : raceField) {
-        EXPECT_EQ(std::string(runner.name), "Horse " + std::to_string(runner.horseNumber));
-        EXPECT_EQ(horseUsed[runner.horseNumber], 0);
-    }
-}
-
-TEST(StakesField, LaterRoundsTakeTheirRacesEntriesInRandomPostPositions) {
+TEST(StakesField, EachRaceRunsItsShareOfTheRoundsTableInRandomPostPositions) {
     StableFolder game;
     WriteStartingHorses();
     for (int i = 0; i < kRound3Entries; ++i) {
@@ -126,17 +108,27 @@ TEST(StakesField, LaterRoundsTakeTheirRacesEntriesInRandomPostPositions) {
     for (int i = 0; i < kRound4Entries; ++i) {
         stakesEntries4[i] = {0.0f, 50 + i, 0};
     }
-    stakesRound = 3;
-    stakesRace = 2;
-    ASSERT_EQ(BuildStakesField(), 1);
-    EXPECT_EQ(FieldNumbers(), EntryNumbers(stakesEntries3, {1, 3, 5, 7, 9, 11, 13, 15, 17, 19}));
-
-    stakesRound = 4;
-    stakesRace = 1;
+    const struct {
+        int32_t round, race;
+        const StakesEntry* table;
+        std::initializer_list<int> entries;
+    } kRaces[] = {{1, 1, stakesEntries1, {0, 10, 20, 30, 40, 50, 60, 70, 80, 90}}, // ranks first
+                  {1, 3, stakesEntries1, {2, 12, 22, 32, 42, 52, 62, 72, 82, 92}},
+                  {3, 2, stakesEntries3, {1, 3, 5, 7, 9, 11, 13, 15, 17, 19}},
+                  {4, 1, stakesEntries4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}}};
+    for (const auto& race : kRaces) {
+        stakesRound = race.round;
+        stakesRace = race.race;
+        ASSERT_EQ(BuildStakesField(), 1);
+        EXPECT_EQ(FieldNumbers(), EntryNumbers(race.table, race.entries)) << race.round;
+        for (const HorseRecord& runner : raceField) {
+            EXPECT_EQ(std::string(runner.name), "Horse " + std::to_string(runner.horseNumber));
+            EXPECT_EQ(horseUsed[runner.horseNumber], 0);
+        }
+    }
     std::set<int> slotsOfFirstEntrant;
     for (int final = 0; final < 20; ++final) {
         ASSERT_EQ(BuildStakesField(), 1);
-        EXPECT_EQ(FieldNumbers(), EntryNumbers(stakesEntries4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
         for (int slot = 0; slot < kFieldSize; ++slot) {
             if (raceField[slot].horseNumber == 50) {
                 slotsOfFirstEntrant.insert(slot);

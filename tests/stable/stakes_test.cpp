@@ -59,28 +59,30 @@ TEST(Stakes, ASeriesBeginsWhenTheCountdownReachesZero) {
 
 TEST(Stakes, FifthPlaceIsOutInRoundOneButThroughInRoundsTwoAndThree) {
     StableFolder game;
-    FillTable(stakesEntries1, kRound1Entries, 1);
-    stakesRound = 1;
-    RunField(stakesEntries1, {2, 12, 22, 32, 42, 52, 62, 72, 82, 92});
-    MarkEliminated();
-    EXPECT_EQ(stakesEntries1[32].eliminated, 0); // fourth
-    EXPECT_EQ(stakesEntries1[42].eliminated, 1); // fifth
-    EXPECT_EQ(stakesEntries1[92].eliminated, 1);
-    EXPECT_EQ(stakesEntries1[3].eliminated, 0); // ran no race yet
-
-    FillTable(stakesEntries2, kRound2Entries, 1);
-    stakesRound = 2;
-    RunField(stakesEntries2, {0, 4, 8, 12, 16, 20, 24, 28, 32, 36});
-    MarkEliminated();
-    EXPECT_EQ(stakesEntries2[16].eliminated, 0); // fifth
-    EXPECT_EQ(stakesEntries2[20].eliminated, 1); // sixth
-
-    FillTable(stakesEntries4, kRound4Entries, 1);
-    stakesRound = 4;
-    RunField(stakesEntries4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    MarkEliminated();
-    for (const StakesEntry& entry : stakesEntries4) {
-        EXPECT_EQ(entry.eliminated, 0);
+    const struct {
+        int32_t round;
+        StakesEntry* table;
+        int entries;
+        int lastThrough; // places up to this one stay in
+    } kRounds[] = {{1, stakesEntries1, kRound1Entries, 4},
+                   {2, stakesEntries2, kRound2Entries, 5},
+                   {3, stakesEntries3, kRound3Entries, 5},
+                   {4, stakesEntries4, kRound4Entries, kFieldSize}}; // nobody is out of the final
+    for (const auto& round : kRounds) {
+        FillTable(round.table, round.entries, 1);
+        stakesRound = round.round;
+        const int step = round.entries / kFieldSize;
+        int indices[kFieldSize];
+        for (int slot = 0; slot < kFieldSize; ++slot) {
+            indices[slot] = slot * step + step - 1; // entry 0 runs only in the final
+        }
+        RunField(round.table, indices);
+        MarkEliminated();
+        for (int slot = 0; slot < kFieldSize; ++slot) {
+            EXPECT_EQ(round.table[indices[slot]].eliminated, slot + 1 > round.lastThrough)
+                << "round " << round.round << " place " << slot + 1;
+        }
+        EXPECT_EQ(round.table[0].eliminated, 0) << round.round;
     }
 }
 
@@ -174,6 +176,16 @@ TEST(Stakes, RoundsChangeAfterTheirLastRaceWithANoticeAndANewDay) {
 
     AdvanceStakes(); // no series: nothing
     EXPECT_EQ(stakesRound, 0);
+    EXPECT_EQ(currentDay, 14);
+
+    // The champion's box closes the series on the final's day: ten days to the next one.
+    stakesRound = 4;
+    CloseStakesSeries();
+    AdvanceStakes();
+    EXPECT_EQ(daysToStakes, 10);
+    EXPECT_EQ(stakesRound, 0);
+    EXPECT_EQ(stakesRace, 1);
+    EXPECT_EQ(raceOfDay, 0);
     EXPECT_EQ(currentDay, 14);
 }
 
