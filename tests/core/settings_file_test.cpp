@@ -12,6 +12,7 @@
 #include <sys/resource.h>
 
 #include "platform/input.h"
+#include "shell/game_reset.h"
 #include "stable/stakes.h"
 #include "stable/stakes_field.h"
 #include "tests/stable/stable_support.h"
@@ -291,6 +292,26 @@ TEST(SettingsFile, AFailedSaveKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(boxes.Boxes(), std::vector<std::string>{"error: Unable to save game settings."});
     EXPECT_EQ(game.LogCount("UNABLE TO SAVE GAME SETTINGS"), 1);
     EXPECT_EQ(ReadBytes("settings.stn"), good);
+}
+
+// A settings.stn that cannot be read holds back every save for the rest of its run only: the
+// next run in the same process starts with nothing on record and saves.
+TEST(SettingsFile, AnUnreadableSavedGameHoldsBackSavesForItsRunOnly) {
+    StableFolder game;
+    {
+        BoxCapture boxes;
+        std::filesystem::create_directory("settings.stn");
+        EXPECT_EQ(LoadSettings(), 0);
+        std::filesystem::remove("settings.stn");
+        SetGameDate();
+        EXPECT_EQ(SaveSettings(), 0);
+    }
+    ResetGameState();
+    BoxCapture boxes;
+    SetGameDate();
+    EXPECT_EQ(SaveSettings(), 1);
+    EXPECT_TRUE(std::filesystem::exists("settings.stn"));
+    EXPECT_TRUE(boxes.Boxes().empty());
 }
 
 TEST(SettingsFile, AFullDiskNeverReplacesAGoodFile) {
