@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/bitmap.h"
 #include "platform/debug_log.h"
 #include "platform/screenshot.h"
 #include "tests/test_support.h"
@@ -90,6 +91,13 @@ TEST(Display, StartsAndPresentsWhatWasDrawn) {
     ASSERT_EQ(rgb.size(), 800u * 600u * 3u);
     EXPECT_EQ(rgb[0], 255);
     EXPECT_EQ(rgb[1], 0);
+    // A .bmp screenshot reads back whole through the game's own picture reader.
+    ASSERT_TRUE(SaveScreenshot(folder.File("shot.bmp").c_str()));
+    BitmapFile shot;
+    ASSERT_EQ(LoadBitmapFile(&shot, folder.File("shot.bmp").c_str()), 1);
+    EXPECT_EQ(shot.infoHeader.width, 800);
+    EXPECT_EQ(shot.infoHeader.height, 600);
+    UnloadBitmapFile(&shot);
 
     ReleaseDisplay();
     EXPECT_EQ(backBuffer, nullptr);
