@@ -67,15 +67,19 @@ class DialogTest : public ::testing::Test {
     }
 };
 
-TEST_F(DialogTest, NamesAreTypedIntoTheFocusedEditAndTabMovesOn) {
+TEST_F(DialogTest, NamesAreTypedIntoTheFocusedEditWhereTheCaretIsAndTabMovesOn) {
     StartScriptFromNextFrame("1 type Bob Smith\n"
                              "2 key Backspace\n"
                              "3 key Tab\n"
-                             "3 type Ann\n"
-                             "4 key Enter\n");
+                             "3 type nn\n"
+                             "4 key Home\n"
+                             "5 type A\n"
+                             "6 key End\n"
+                             "7 type e\n"
+                             "8 key Enter\n");
     EXPECT_EQ(RunDialog(kGet2NamesDialog, RecordingProcedure), 1);
     EXPECT_STREQ(seen.names[0], "Bob Smit");
-    EXPECT_STREQ(seen.names[1], "Ann");
+    EXPECT_STREQ(seen.names[1], "Anne");
     ASSERT_EQ(seen.count, 1);
     EXPECT_EQ(seen.commands[0], kIdStartGame); // Enter sends the default button
 }
