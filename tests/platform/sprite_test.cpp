@@ -111,6 +111,36 @@ TEST_F(SpriteSheetTest, CopiesCellsAndDrawsWithBlackTransparent) {
     EXPECT_EQ(ReadSurfacePixel(backBuffer, 3, 0), green);
 }
 
+// The menus' backdrop is kept composed over its fill: another frame or fill is composed afresh.
+TEST_F(SpriteSheetTest, AKeptBackdropFollowsItsFrameAndItsFill) {
+    std::vector<Rgb> pixels(1601 * 600, Rgb{255, 0, 0});
+    for (int y = 0; y < 600; ++y) {
+        for (int x = 800; x < 1601; ++x) {
+            pixels[y * 1601 + x] = x == 800 ? Rgb{0, 0, 0} : Rgb{0, 0, 255};
+        }
+    }
+    pixels[1601 + 1] = pixels[1601 + 802] = {0, 0, 0}; // a hole in each frame
+    const std::vector<uint8_t> bytes = MakeBmp(1601, 600, pixels);
+    BitmapFile screens{};
+    ASSERT_EQ(LoadBitmapFromMemory(&screens, bytes.data(), bytes.size()), 1);
+    ASSERT_EQ(CreateSprite(&sprite, 800, 600, 1, 0, 1), 1);
+    ASSERT_EQ(DDLoadImageBitmap(&sprite, 0, &screens, 0, 0, 1), 1);
+    ASSERT_EQ(DDLoadImageBitmap(&sprite, 1, &screens, 801, 0, 1), 1);
+    const uint16_t green = PackFillColour(0, 31, 0, 16);
+    const uint16_t white = PackFillColour(31, 31, 31, 16);
+    const struct {
+        int frame;
+        uint16_t fill, corner, hole;
+    } kDraws[] = {{0, green, 31 * 2048, green}, {1, green, 31, green}, {1, white, 31, white}};
+    for (const auto& draw : kDraws) {
+        SetSpriteFrame(&sprite, draw.frame);
+        ASSERT_EQ(FillAndDrawSprite(&sprite, draw.fill), 1);
+        EXPECT_EQ(ReadSurfacePixel(backBuffer, 0, 0), draw.corner) << draw.frame;
+        EXPECT_EQ(ReadSurfacePixel(backBuffer, 1, 1), draw.hole) << draw.frame;
+    }
+    UnloadBitmapFile(&screens);
+}
+
 TEST_F(SpriteSheetTest, SpritesHangingOffTheScreenAreClipped) {
     ASSERT_EQ(CreateSprite(&sprite, 4, 4, 0, 0, 0), 1);
     ASSERT_EQ(DDLoadImageBitmap(&sprite, 0, &sheet, 0, 0, 1), 1);
