@@ -2,8 +2,13 @@
 // whole, and the command line's choices for one run kept out of it.
 #include "shell/preferences.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
+#include "platform/sound.h"
+#include "raceday/captions.h"
+#include "shell/game_reset.h"
+#include "shell/kept_preferences.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -70,6 +75,29 @@ TEST(Preferences, OnlyWhatThePlayerChangesDuringARunIsKept) {
     EXPECT_TRUE(kept.fullScreen);
     TakeChanges(Preferences{true, 1024, 768, 80, false, false}, start, &kept);
     EXPECT_FALSE(kept.fullScreen);
+}
+
+// A run at the keyboard keeps in the file what the player changed, once the game ends.
+TEST(KeptPreferences, WhatARunChangesReachesTheFileAsItEnds) {
+    ScratchFolder folder;
+    ResetGameState();
+    const char* was = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = was != nullptr ? was : "";
+    setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+    ReadPlayersPreferences(false, false);
+    NotePreferencesSeen();
+    SetMasterVolume(40);
+    SetSoundMuted(true);
+    SetCaptionsOn(true);
+    KeepPreferences(true);
+    Preferences read;
+    std::vector<std::string> complaints;
+    ReadPreferences(PreferencesFile(folder.path().c_str(), "/home/p"), &read, &complaints);
+    EXPECT_EQ(read.volume, 40);
+    EXPECT_TRUE(read.muted);
+    EXPECT_TRUE(read.captions);
+    was != nullptr ? setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+    ResetGameState();
 }
 
 } // namespace
