@@ -1,17 +1,6 @@
-// The hint line at the foot of the screen, shared by the menu and the race card.
+// The hint line at the foot of the screen, shared by the menu, the race card and the options.
 #include "core/hint_line.h"
 
-#include <cstdint>
-
-#include "platform/display.h"
 #include "platform/text.h"
 
-namespace {
-
-constexpr uint32_t kHintColour = 0x0000C8;
-
-} // namespace
-
-void DrawHint(const char* text) {
-    DrawSurfaceText(text, 150, 575, kHintColour, backBuffer, fontComic17);
-}
+void DrawHint(const char* text) { Text(text, 150, 575, kHintColour, fontComic17); }

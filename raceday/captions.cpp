@@ -98,7 +98,7 @@ void DrawCaptions() {
     FillBackBufferRect(left + 2, top + 2, plateWidth - 4, plateHeight - 4, kGreen);
     int y = top + kPadY + (kLineHeight - FontCellHeight(fontArial20)) / 2;
     for (const std::string* line : lines) {
-        DrawSurfaceText(line->c_str(), left + kPadX, y, kCream, backBuffer, fontArial20);
+        Text(line->c_str(), left + kPadX, y, kCream, fontArial20);
         y += kLineHeight;
     }
 }

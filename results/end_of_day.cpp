@@ -95,7 +95,7 @@ void TodaysChampionScreen() {
         return;
     }
     DrawSprite(&sTodaysChamp);
-    DrawSurfaceText(Player(champion).name, 540, 400, 0x0000C8, backBuffer, fontArial30);
+    Text(Player(champion).name, 540, 400, 0x0000C8, fontArial30);
     PresentFrame();
     HoldPicture(kChampionHoldMs);
 }
@@ -111,7 +111,7 @@ void ShowStakesChampion() {
     DrawSprite(&sChampion);
     for (const HorseRecord& runner : raceField) {
         if (runner.finishPlace == 1) {
-            DrawSurfaceText(runner.name, 150, 265, 0xFFFFFF, backBuffer, fontArial50);
+            Text(runner.name, 150, 265, 0xFFFFFF, fontArial50);
         }
     }
     PresentFrame();

@@ -77,8 +77,8 @@ void RunCredits() {
         creditsPosition -= frameTiming.frameFactor;
     }
     for (const CreditLine& line : kCredits) {
-        DrawSurfaceText(line.text, line.x, static_cast<int>(creditsPosition + line.offset),
-                        line.colour, backBuffer, *line.font);
+        Text(line.text, line.x, static_cast<int>(creditsPosition + line.offset), line.colour,
+             *line.font);
     }
 }
 

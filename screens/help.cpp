@@ -75,18 +75,16 @@ void DrawExample(int y) {
     y += 6;
     char line[100];
     std::snprintf(line, sizeof line, "$%d on a horse at %d-1:", kStake, kOdds);
-    DrawSurfaceText(line, kLeft + 20, y, kGold, backBuffer, fontComic18);
-    DrawSurfaceText("the results show", kLeft + 20, y + kLineHeight, kCream, backBuffer,
-                    fontComic18);
-    DrawSurfaceText("you get back, stake and all", kLeft + 20, y + 2 * kLineHeight, kCream,
-                    backBuffer, fontComic18);
+    Text(line, kLeft + 20, y, kGold, fontComic18);
+    Text("the results show", kLeft + 20, y + kLineHeight, kCream, fontComic18);
+    Text("you get back, stake and all", kLeft + 20, y + 2 * kLineHeight, kCream, fontComic18);
     for (const Bet& bet : kBets) {
         const int32_t shown = BetWinnings(bet.type, kStake, kOdds, bet.place);
-        DrawSurfaceText(bet.name, bet.x, y, kGold, backBuffer, fontComic18);
+        Text(bet.name, bet.x, y, kGold, fontComic18);
         std::snprintf(line, sizeof line, "$%d", shown);
-        DrawSurfaceText(line, bet.x, y + kLineHeight, kCream, backBuffer, fontComic18);
+        Text(line, bet.x, y + kLineHeight, kCream, fontComic18);
         std::snprintf(line, sizeof line, "$%d", PayoutOf(shown, kStake));
-        DrawSurfaceText(line, bet.x, y + 2 * kLineHeight, kCream, backBuffer, fontComic18);
+        Text(line, bet.x, y + 2 * kLineHeight, kCream, fontComic18);
     }
 }
 
@@ -94,8 +92,8 @@ void DrawKeys(int y) {
     for (int i = 0; i < static_cast<int>(std::size(kKeys)); ++i) {
         const int x = i < kKeyRows ? kLeft : 436;
         const int rowY = y + kLineHeight * (i % kKeyRows);
-        DrawSurfaceText(kKeys[i].key, x, rowY, kGold, backBuffer, fontComic18);
-        DrawSurfaceText(kKeys[i].what, x + 96, rowY, kCream, backBuffer, fontComic18);
+        Text(kKeys[i].key, x, rowY, kGold, fontComic18);
+        Text(kKeys[i].what, x + 96, rowY, kCream, fontComic18);
     }
 }
 
@@ -118,14 +116,13 @@ const Section kSections[] = {
 void DrawHelp() {
     FillBackBufferRect(kPlateX, kPlateY, kPlateWidth, kPlateHeight, kEdge);
     FillBackBufferRect(kPlateX + 3, kPlateY + 3, kPlateWidth - 6, kPlateHeight - 6, kGreen);
-    DrawSurfaceText("How to play", kLeft, 26, kGold, backBuffer, fontArial30);
-    DrawSurfaceText("Any key or click goes back to the game.", 484, 36, kGold, backBuffer,
-                    fontComic17);
+    Text("How to play", kLeft, 26, kGold, fontArial30);
+    Text("Any key or click goes back to the game.", 484, 36, kGold, fontComic17);
     for (const Section& section : kSections) {
-        DrawSurfaceText(section.heading, kLeft, section.y, kGold, backBuffer, fontArial22);
+        Text(section.heading, kLeft, section.y, kGold, fontArial22);
         int y = section.y + 26;
         for (const char* line : section.lines) {
-            DrawSurfaceText(line, kLeft, y, kCream, backBuffer, fontComic18);
+            Text(line, kLeft, y, kCream, fontComic18);
             y += kLineHeight;
         }
         if (section.more != nullptr) {

@@ -97,7 +97,7 @@ void IntroFrame() {
     for (const IntroPicture& picture : kPictures) {
         DrawSprite(picture.sprite);
     }
-    DrawSurfaceText("Press S to skip intro...", 275, 560, 0x0000C8, backBuffer, fontArial20);
+    Text("Press S to skip intro...", 275, 560, 0x0000C8, fontArial20);
     PresentFrame();
     bugLog.Write("point1");
 

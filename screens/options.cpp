@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/game_state.h"
+#include "core/hint_line.h"
 #include "core/settings_file.h"
 #include "platform/button.h"
 #include "platform/display.h"
@@ -20,7 +21,6 @@ namespace {
 
 constexpr uint32_t kClockColour = 0x646464;
 constexpr uint32_t kValueColour = 0x643264;
-constexpr uint32_t kHintColour = 0x0000C8;
 constexpr int kValueX = 320;
 
 // What a press of each mouse button does to an option's value.
@@ -132,8 +132,8 @@ void RunClock() {
     char text[100];
     DrawSprite(&sPostTimeText);
     FormatPostTime(text, sizeof text, "%02d : %02.0f");
-    DrawSurfaceText(text, static_cast<int>(sPostTimeText.x + 120),
-                    static_cast<int>(sPostTimeText.y), kClockColour, backBuffer, fontArial20);
+    Text(text, static_cast<int>(sPostTimeText.x + 120), static_cast<int>(sPostTimeText.y),
+         kClockColour, fontArial20);
     TickPostTime();
     if (postTimeMinutes == 0 && postTimeSeconds <= 0) {
         postTimeSeconds = 1.0f;
@@ -141,15 +141,14 @@ void RunClock() {
     }
     DrawSprite(&sRaceLabel);
     std::snprintf(text, sizeof text, "%i", raceOfDay);
-    DrawSurfaceText(text, static_cast<int>(sRaceLabel.x + 85), static_cast<int>(sRaceLabel.y),
-                    kClockColour, backBuffer, fontArial20);
+    Text(text, static_cast<int>(sRaceLabel.x + 85), static_cast<int>(sRaceLabel.y), kClockColour,
+         fontArial20);
 }
 
 void RunOption(const Option& option) {
     char text[100];
     option.format(text, sizeof text);
-    DrawSurfaceText(text, kValueX, static_cast<int>(option.button->y), kValueColour, backBuffer,
-                    fontArial20);
+    Text(text, kValueX, static_cast<int>(option.button->y), kValueColour, fontArial20);
     if (!HoverButton(option.button, Sinks(option.restX, option.restY), [&option] {
             option.rule(input.mouseState.buttons[0] && input.leftWasUp,
                         input.mouseState.buttons[1] && input.rightWasUp);
@@ -157,12 +156,12 @@ void RunOption(const Option& option) {
         return;
     }
     if (option.secondHint == nullptr) {
-        DrawSurfaceText(option.hint, 150, 575, kHintColour, backBuffer, fontComic17);
+        DrawHint(option.hint);
     } else {
         // Two lines of the 17-pixel face overlap 10 pixels apart: the band below the window
         // holds two of the 14-pixel face.
-        DrawSurfaceText(option.hint, 150, 572, kHintColour, backBuffer, fontComic14);
-        DrawSurfaceText(option.secondHint, 150, 586, kHintColour, backBuffer, fontComic14);
+        Text(option.hint, 150, 572, kHintColour, fontComic14);
+        Text(option.secondHint, 150, 586, kHintColour, fontComic14);
     }
 }
 

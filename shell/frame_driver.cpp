@@ -60,8 +60,8 @@ void DrawDebugOverlay() {
     const int width = std::max(TextWidth(fontComic14, line), TextWidth(fontComic14, fpsText));
     const int height = at.fpsY - at.cursorY + FontCellHeight(fontComic14);
     FillBackBufferRect(8, at.cursorY - 1, width + 4, height + 2, at.plate);
-    DrawSurfaceText(line, 10, at.cursorY, at.colour, backBuffer, fontComic14);
-    DrawSurfaceText(fpsText, 10, at.fpsY, at.colour, backBuffer, fontComic14);
+    Text(line, 10, at.cursorY, at.colour, fontComic14);
+    Text(fpsText, 10, at.fpsY, at.colour, fontComic14);
 }
 
 // A stakes notice stands over the frame until S is pressed.
@@ -115,17 +115,15 @@ void RunWaitingTrack() {
         TickPostTime();
         char line[100];
         FormatPostTime(line, sizeof line, "Post Time: %02d : %02.0f");
-        DrawSurfaceText(line, 10, 10, 0x323232, backBuffer, fontComic17);
-        DrawSurfaceText("Press B to return to bet menu.", 10, 26, 0x323264, backBuffer,
-                        fontComic14);
+        Text(line, 10, 10, 0x323232, fontComic17);
+        Text("Press B to return to bet menu.", 10, 26, 0x323264, fontComic14);
         if (input.keyState[kKeyB]) {
             SwitchScreen(kStateRaceCard);
         }
         MillAtGate();
     }
     if (raceState.raceRunning && raceOfDay == 1 && raceState.raceDistance > 700) {
-        DrawSurfaceText("Press P at any time to pause the game.", 10, 26, 0x323264, backBuffer,
-                        fontComic14);
+        Text("Press P at any time to pause the game.", 10, 26, 0x323264, fontComic14);
     }
 }
 

@@ -139,7 +139,7 @@ void RunMainMenu() {
 void DrawMenuFooter() {
     char line[100];
     if (topPlayers[0].money != 0) {
-        DrawSurfaceText("TOP PLAYERS", 2, 85, 0x00FFFF, backBuffer, fontArial20);
+        Text("TOP PLAYERS", 2, 85, 0x00FFFF, fontArial20);
         std::vector<LineParts> lines;
         for (int i = 0; i < kTopPlayerCount; ++i) {
             char rank[8], money[24];
@@ -157,7 +157,7 @@ void DrawMenuFooter() {
     }
     // The Comic face's full stop is too faint to read "1.05" at this size: Arial's is not.
     std::snprintf(line, sizeof line, kVersionFormat, kVersion);
-    DrawSurfaceText(line, 26, 572, 0x0000C8, backBuffer, fontArial18);
+    Text(line, 26, 572, 0x0000C8, fontArial18);
 }
 
 void RunExitButton() {

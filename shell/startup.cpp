@@ -63,7 +63,7 @@ int Game_Init(StartupSeed seed) {
 
     // The fonts are not made yet: "Loading..." falls back to the plain face.
     FillBackBuffer(0, 0, 0);
-    DrawSurfaceText("Loading...", 350, 290, 0x00FF00, backBuffer, fontArial50);
+    Text("Loading...", 350, 290, 0x00FF00, fontArial50);
     PresentFrame();
 
     InitiateGame(seed);
