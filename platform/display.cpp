@@ -1,7 +1,9 @@
-// The 800 x 600 display on SDL2: a window, a renderer letterboxing one streaming texture into
-// whatever size the window really has, and software surfaces for the back buffer and every
-// sprite frame.
+// The 800 x 600 display on SDL2: a window showing the picture pixel for pixel in its own
+// surface, or through a renderer letterboxing one streaming texture into whatever other size
+// the window really has, and software surfaces for the back buffer and every sprite frame.
 #include "platform/display.h"
+
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cmath>
@@ -22,8 +24,14 @@ namespace {
 
 struct {
     SDL_Window* window = nullptr;
+    // The picture reaches the window one of two ways, never both at once (SDL forbids it):
+    // drawn 1:1 into the window's own surface, which on X11 is shared memory the server copies
+    // and needs no OpenGL (most of a core, and 100 MB, under a software GL); or scaled by a
+    // renderer, made the first time the picture does not fit 1:1.
+    SDL_Surface* windowSurface = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    bool shows = false; // InitDisplay chose how; ReleaseDisplay forgets it
     bool windowed = false;
     int windowedWidth = kScreenWidth; // the window's size when it was last not full screen
     int windowedHeight = kScreenHeight;
@@ -66,6 +74,65 @@ SDL_Renderer* CreateRenderer(SDL_Window* window) {
 
 Surface* WrapSurface(SDL_Surface* sdl) { return sdl != nullptr ? new Surface{sdl} : nullptr; }
 
+bool UseWindowSurface() {
+    if (display.texture != nullptr) {
+        SDL_DestroyTexture(display.texture);
+    }
+    if (display.renderer != nullptr) {
+        SDL_DestroyRenderer(display.renderer);
+    }
+    display.texture = nullptr;
+    display.renderer = nullptr;
+    // Asked again after every change of size, which leaves the old one invalid.
+    display.windowSurface = SDL_GetWindowSurface(display.window);
+    return display.windowSurface != nullptr;
+}
+
+// True once the renderer exists; its texture may still be missing (InitDisplay says so).
+bool UseRenderer() {
+    if (display.renderer != nullptr) {
+        return true;
+    }
+    // SDL 2.28 and later refuse a renderer to a window still holding its surface, and can drop
+    // the surface; before them, making the renderer drops it. Looked up, so one build runs on
+    // both.
+    using DropSurface = int (*)(SDL_Window*);
+    static const auto dropSurface =
+        reinterpret_cast<DropSurface>(dlsym(RTLD_DEFAULT, "SDL_DestroyWindowSurface"));
+    if (display.windowSurface != nullptr && dropSurface != nullptr) {
+        dropSurface(display.window);
+    }
+    display.windowSurface = nullptr;
+    display.renderer = CreateRenderer(display.window);
+    if (display.renderer == nullptr) {
+        return false;
+    }
+    display.texture = SDL_CreateTexture(display.renderer, DisplayPixelFormat(),
+                                        SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
+    return true;
+}
+
+bool ShowsOneToOne(const ScreenRect& picture) {
+    return picture.width == kScreenWidth && picture.height == kScreenHeight;
+}
+
+// The window's own surface where the picture fits it 1:1, else the renderer.
+bool ChooseHowToShow() {
+    int width = 0, height = 0;
+    SDL_GetWindowSizeInPixels(display.window, &width, &height);
+    if (ShowsOneToOne(LetterboxPicture(width, height)) && UseWindowSurface()) {
+        display.outputWidth = display.windowSurface->w;
+        display.outputHeight = display.windowSurface->h;
+    } else if (!UseRenderer() || SDL_GetRendererOutputSize(display.renderer, &display.outputWidth,
+                                                           &display.outputHeight) != 0) {
+        return false;
+    }
+    display.picture = LetterboxPicture(display.outputWidth, display.outputHeight);
+    SDL_GetWindowSize(display.window, &display.windowWidth, &display.windowHeight);
+    display.showAgain = true;
+    return true;
+}
+
 int RefreshPeriodMs() {
     if (ClockFixedFps() > 0) {
         return 1000 / ClockFixedFps();
@@ -79,8 +146,8 @@ int RefreshPeriodMs() {
 }
 
 // Waits out what is left of one refresh period since the last present. Where vsync paced
-// the present this waits nothing; where it did not (a minimised window, a dummy or
-// non-vsync driver) it keeps the loop from spinning.
+// the present this waits nothing; where it did not (the window's own surface, a minimised
+// window, a dummy or non-vsync driver) it keeps the loop from spinning.
 void PaceFrame() {
     const Uint64 frequency = SDL_GetPerformanceFrequency();
     const Uint64 now = SDL_GetPerformanceCounter();
@@ -97,8 +164,67 @@ bool WindowIsShowing() {
     return (flags & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) == 0;
 }
 
+// The rows [*top, *bottom) in which the picture differs from the one the window holds.
+void ChangedRows(const SDL_Surface* picture, int* top, int* bottom) {
+    const auto* pixels = static_cast<const uint8_t*>(picture->pixels);
+    const size_t pitch = picture->pitch;
+    auto same = [&](int row) {
+        return std::memcmp(display.shown.data() + row * pitch, pixels + row * pitch, pitch) == 0;
+    };
+    while (*top < *bottom && same(*top)) {
+        ++*top;
+    }
+    while (*bottom > *top && same(*bottom - 1)) {
+        --*bottom;
+    }
+}
+
+// Converting the picture to the window's pixel format is most of what showing it costs, so
+// only the changed rows go over. A window shown afresh gets its bars painted black too.
+bool ShowOnWindowSurface(SDL_Surface* picture, const SDL_Rect& rows) {
+    SDL_Surface* target = display.windowSurface;
+    const ScreenRect& p = display.picture;
+    SDL_Rect from = rows;
+    SDL_Rect to{p.x, p.y + rows.y, rows.w, rows.h};
+    const SDL_Rect changed = to;
+    if (display.showAgain) {
+        SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+    }
+    if (SDL_BlitSurface(picture, &from, target, &to) != 0) {
+        return false;
+    }
+    const SDL_Rect whole{0, 0, target->w, target->h};
+    if (SDL_UpdateWindowSurfaceRects(display.window, display.showAgain ? &whole : &changed, 1) ==
+        0) {
+        return true;
+    }
+    // The window changed its size before its event came: take its new surface.
+    ChooseHowToShow();
+    return false;
+}
+
+bool ShowThroughRenderer(SDL_Surface* picture, const SDL_Rect& rows) {
+    const auto* pixels = static_cast<const uint8_t*>(picture->pixels) + rows.y * picture->pitch;
+    if (SDL_UpdateTexture(display.texture, &rows, pixels, picture->pitch) != 0) {
+        // The texture went with a lost device: make it again, show this frame next time.
+        SDL_DestroyTexture(display.texture);
+        display.texture = SDL_CreateTexture(display.renderer, DisplayPixelFormat(),
+                                            SDL_TEXTUREACCESS_STREAMING, picture->w, picture->h);
+        return false;
+    }
+    const ScreenRect& p = display.picture;
+    const SDL_Rect where{p.x, p.y, p.width, p.height};
+    SDL_SetRenderDrawColor(display.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(display.renderer);
+    SDL_RenderCopy(display.renderer, display.texture, nullptr, &where);
+    SDL_RenderPresent(display.renderer);
+    return true;
+}
+
 void ShowPrimary() {
-    if (display.renderer == nullptr || display.texture == nullptr || primarySurface == nullptr) {
+    const bool canShow = display.windowSurface != nullptr ||
+                         (display.renderer != nullptr && display.texture != nullptr);
+    if (!canShow || primarySurface == nullptr) {
         return;
     }
     // A minimised window, or a headless run's, has nobody to show the picture to.
@@ -110,28 +236,27 @@ void ShowPrimary() {
         return;
     }
     SDL_Surface* primary = primarySurface->sdl;
-    const auto* pixels = static_cast<const uint8_t*>(primary->pixels);
     const size_t bytes = static_cast<size_t>(primary->pitch) * primary->h;
-    if (!display.showAgain && display.shown.size() == bytes &&
-        std::memcmp(display.shown.data(), pixels, bytes) == 0) {
-        return;
+    int top = 0, bottom = primary->h;
+    if (!display.showAgain && display.shown.size() == bytes) {
+        ChangedRows(primary, &top, &bottom);
+        if (top == bottom) {
+            return;
+        }
     }
-    if (SDL_UpdateTexture(display.texture, nullptr, pixels, primary->pitch) != 0) {
-        // The texture went with a lost device: make it again, show this frame next time.
-        SDL_DestroyTexture(display.texture);
-        display.texture = SDL_CreateTexture(display.renderer, DisplayPixelFormat(),
-                                            SDL_TEXTUREACCESS_STREAMING, primary->w, primary->h);
+    const SDL_Rect rows{0, top, primary->w, bottom - top};
+    const bool shown = display.windowSurface != nullptr ? ShowOnWindowSurface(primary, rows)
+                                                        : ShowThroughRenderer(primary, rows);
+    if (!shown) {
         display.showAgain = true;
         return;
     }
-    display.shown.assign(pixels, pixels + bytes);
+    display.shown.resize(bytes);
+    const size_t from = static_cast<size_t>(top) * primary->pitch;
+    const size_t to = static_cast<size_t>(bottom) * primary->pitch;
+    std::memcpy(display.shown.data() + from, static_cast<const uint8_t*>(primary->pixels) + from,
+                to - from);
     display.showAgain = false;
-    const ScreenRect& p = display.picture;
-    const SDL_Rect where{p.x, p.y, p.width, p.height};
-    SDL_SetRenderDrawColor(display.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(display.renderer);
-    SDL_RenderCopy(display.renderer, display.texture, nullptr, &where);
-    SDL_RenderPresent(display.renderer);
 }
 
 // With no window manager nobody resizes a window that asks for full screen, yet SDL reports
@@ -195,14 +320,13 @@ void WindowToPicture(const PictureMapping& mapping, int windowX, int windowY, in
 }
 
 int FitPictureToWindow() {
-    if (display.renderer == nullptr ||
-        SDL_GetRendererOutputSize(display.renderer, &display.outputWidth, &display.outputHeight) !=
-            0) {
+    if (!display.shows) {
         return 0;
     }
-    SDL_GetWindowSize(display.window, &display.windowWidth, &display.windowHeight);
-    display.picture = LetterboxPicture(display.outputWidth, display.outputHeight);
-    display.showAgain = true;
+    if (!ChooseHowToShow()) {
+        bugLog.Write("Unable to show the picture at the window's new size.");
+        return 0;
+    }
     return 1;
 }
 
@@ -231,6 +355,8 @@ int OpenGameWindow(const char* title, bool windowed, int width, int height) {
         return 0;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    // The window's own surface as plain shared memory, not an OpenGL texture behind it.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     display.windowed = windowed;
     display.windowedWidth = width;
     display.windowedHeight = height;
@@ -262,8 +388,10 @@ int InitDisplay(int width, int height, int bitsPerPixel) {
     display.bitsPerPixel = bitsPerPixel == 15 ? 15 : 16;
 
     bugLog.Write("Creating DD object...");
-    display.renderer = display.window != nullptr ? CreateRenderer(display.window) : nullptr;
-    if (display.renderer == nullptr) {
+    // Full screen will be scaled, so it starts on the renderer rather than switch to it at once.
+    display.shows =
+        display.window != nullptr && (display.windowed ? ChooseHowToShow() : UseRenderer());
+    if (!display.shows) {
         return InitFailed("Unable to create DirectDraw object.", "error",
                           "Unable to create DirectDraw COM object.");
     }
@@ -281,11 +409,9 @@ int InitDisplay(int width, int height, int bitsPerPixel) {
     }
 
     bugLog.Write("Display mode has been set. Creating surface...");
-    display.texture = SDL_CreateTexture(display.renderer, DisplayPixelFormat(),
-                                        SDL_TEXTUREACCESS_STREAMING, width, height);
     primarySurface =
         WrapSurface(SDL_CreateRGBSurfaceWithFormat(0, width, height, 16, DisplayPixelFormat()));
-    if (display.texture == nullptr || primarySurface == nullptr) {
+    if ((display.renderer != nullptr && display.texture == nullptr) || primarySurface == nullptr) {
         return InitFailed("Unable to create surface.", "error",
                           "Unable to create primary surface.");
     }
@@ -476,6 +602,9 @@ void ToggleFullscreen() {
     if (display.windowed) {
         LeaveFullscreen();
     } else {
+        // Made while the window is still a window, as at start: SDL may remake the window for
+        // it, which does not keep full screen where no window manager is there to help.
+        UseRenderer();
         EnterFullscreen();
     }
     FitPictureToWindow();
