@@ -26,12 +26,13 @@ struct {
     SDL_Window* window = nullptr;
     // The picture reaches the window one of two ways, never both at once (SDL forbids it):
     // drawn 1:1 into the window's own surface, which on X11 is shared memory the server copies
-    // and needs no OpenGL (most of a core, and 100 MB, under a software GL); or scaled by a
-    // renderer, made the first time the picture does not fit 1:1.
+    // and needs no OpenGL (a quarter of a core and 90 MB in a race under Mesa's software GL);
+    // or scaled by a renderer, made the first time the picture does not fit 1:1.
     SDL_Surface* windowSurface = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
-    bool shows = false; // InitDisplay chose how; ReleaseDisplay forgets it
+    bool shows = false;           // InitDisplay chose how; ReleaseDisplay forgets it
+    bool noWindowSurface = false; // the video driver has none (Wayland): never asked again
     bool windowed = false;
     int windowedWidth = kScreenWidth; // the window's size when it was last not full screen
     int windowedHeight = kScreenHeight;
@@ -40,7 +41,8 @@ struct {
     bool headless = false; // SDL's dummy video driver: pictures are kept, never shown
     bool pacing = true;
     Uint64 lastPresent = 0; // performance-counter time of the last paced present
-    // Where the picture sits in the renderer's output, and the sizes it was worked out from.
+    // Where the picture sits in the output (the window's surface or the renderer's), and the
+    // sizes it was worked out from.
     ScreenRect picture{0, 0, kScreenWidth, kScreenHeight};
     int outputWidth = kScreenWidth, outputHeight = kScreenHeight;
     int windowWidth = kScreenWidth, windowHeight = kScreenHeight;
@@ -85,7 +87,8 @@ bool UseWindowSurface() {
     display.renderer = nullptr;
     // Asked again after every change of size, which leaves the old one invalid.
     display.windowSurface = SDL_GetWindowSurface(display.window);
-    return display.windowSurface != nullptr;
+    display.noWindowSurface = display.windowSurface == nullptr;
+    return !display.noWindowSurface;
 }
 
 // True once the renderer exists; its texture may still be missing (InitDisplay says so).
@@ -120,7 +123,8 @@ bool ShowsOneToOne(const ScreenRect& picture) {
 bool ChooseHowToShow() {
     int width = 0, height = 0;
     SDL_GetWindowSizeInPixels(display.window, &width, &height);
-    if (ShowsOneToOne(LetterboxPicture(width, height)) && UseWindowSurface()) {
+    if (ShowsOneToOne(LetterboxPicture(width, height)) && !display.noWindowSurface &&
+        UseWindowSurface()) {
         display.outputWidth = display.windowSurface->w;
         display.outputHeight = display.windowSurface->h;
     } else if (!UseRenderer() || SDL_GetRendererOutputSize(display.renderer, &display.outputWidth,
