@@ -32,6 +32,7 @@ constexpr RaceSim RaceSimStart() {
         .runnersBehind = {},
         .runnersLevel = {},
         .crossed = {},
+        .closedBy = {},
         .iPhotoFinishVar = kPhotoFinishPending,
         .photoFinishes = 0,
         .previousDistance = kRaceDistance,
@@ -92,75 +93,87 @@ int32_t WholeUnits(double* carry) {
     return static_cast<int32_t>(whole);
 }
 
-// Where the runners stand, as the lane and camera steps read them: their positions and fronts
-// side by side, written back once a step is done. Two spare places that no test ever matches (their
-// numbers are NaN) make whole vectors of four, so the pair tests below run without branches.
+// Where the runners stand, as the lane step reads them: their positions side by side, written
+// back once the step is done. Two spare places that no test ever matches (their numbers are
+// NaN) make whole vectors of four, so the tests against the field run without branches.
 constexpr int kFieldPadded = 12;
 struct Field {
-    float x[kFieldPadded], y[kFieldPadded], front[kFieldPadded]; // front = x + width
+    float x[kFieldPadded], y[kFieldPadded];
+    float front[kFieldPadded]; // x + width
+    float reach[kFieldPadded]; // x - 5: a back this close ahead of a front is in its way
 };
 
 Field GatherField() {
-    Field field;
+    Field f;
     for (int i = 0; i < kFieldPadded; ++i) {
         const bool runner = i < kFieldSize;
-        field.x[i] = runner ? raceSim.runnerX[i] : NAN;
-        field.y[i] = runner ? raceSim.runnerY[i] : NAN;
-        field.front[i] = runner ? raceSim.runnerX[i] + static_cast<float>(sHorse[i].width) : NAN;
+        f.x[i] = runner ? raceSim.runnerX[i] : NAN;
+        f.y[i] = runner ? raceSim.runnerY[i] : NAN;
+        f.front[i] = runner ? raceSim.runnerX[i] + static_cast<float>(sHorse[i].width) : NAN;
+        f.reach[i] = f.x[i] - kLaneAhead;
     }
-    return field;
+    return f;
 }
-
-// What runner i's lane step needs to know of the others along the track, which the step does
-// not change: whether one closes the way in, and which are in the way ahead.
-struct Rivals {
-    bool closedIn;
-    bool anyInTheWay;
-    int inTheWay[kFieldPadded]; // 1 for a runner whose front is ahead of i's and whose back
-                                // lies less than 5 beyond i's front
-};
 
 // Along the track two runners overlap when either one's body covers the other's back; runners
-// with exactly equal x do not. Bitwise tests throughout, so the loop runs without branches.
-Rivals FindRivals(const Field& f, int i) {
-    const float xi = f.x[i], yi = f.y[i], fronti = f.front[i];
-    Rivals rivals;
-    int closed = 0, anyAhead = 0;
-    for (int j = 0; j < kFieldPadded; ++j) {
-        const int other = j != i;
-        const int overlap =
-            ((xi > f.x[j]) & (f.front[j] > xi)) | ((xi < f.x[j]) & (fronti > f.x[j]));
-        closed |= other & (yi - f.y[j] <= kLaneMovingIn) & overlap;
-        rivals.inTheWay[j] = other & (f.x[j] - kLaneAhead < fronti) & (f.front[j] > fronti);
-        anyAhead |= rivals.inTheWay[j];
-    }
-    rivals.closedIn = closed != 0;
-    rivals.anyInTheWay = anyAhead != 0;
-    return rivals;
+// with exactly equal x do not, so no runner overlaps itself. Bitwise tests throughout, so the
+// loops over the field run without branches.
+int Overlap(const Field& f, int i, int j) {
+    return ((f.x[i] > f.x[j]) & (f.front[j] > f.x[i])) |
+           ((f.x[i] < f.x[j]) & (f.front[i] > f.x[j]));
 }
 
-bool BlockedOn(const Field& f, const Rivals& rivals, int i, int j) {
-    return rivals.inTheWay[j] && std::fabs(f.y[j] - f.y[i]) < kLaneBeside;
+// Rival j closes runner i in, so that i may not move in: it overlaps i and runs no more than
+// 15 inside it, or anywhere outside it.
+int ClosesIn(const Field& f, int i, int j) {
+    return Overlap(f, i, j) & (f.y[i] - f.y[j] <= kLaneMovingIn);
+}
+
+// The first rival that closes runner i in, or -1.
+int FindCloser(const Field& f, int i) {
+    for (int j = 0; j < kFieldSize; ++j) {
+        if (ClosesIn(f, i, j)) {
+            return j;
+        }
+    }
+    return -1;
+}
+
+// Whether runner i is closed in. The rival that closed it in last time is asked first: the
+// field changes little from one frame to the next, and one such rival settles it.
+bool ClosedIn(const Field& f, int i) {
+    int32_t& closer = raceSim.closedBy[i];
+    if (closer >= 0 && ClosesIn(f, i, closer)) {
+        return true;
+    }
+    closer = FindCloser(f, i);
+    return closer >= 0;
+}
+
+// Rival j's front is ahead of runner i's and its back lies less than 5 beyond i's front.
+int InTheWay(const Field& f, int i, int j) {
+    return (f.reach[j] < f.front[i]) & (f.front[j] > f.front[i]);
+}
+
+bool BlockedOn(const Field& f, int i, int j) {
+    return InTheWay(f, i, j) && std::fabs(f.y[j] - f.y[i]) < kLaneBeside;
 }
 
 // Whether any rival blocks runner i where it stands now: most of the time none does, and the
 // runner by runner look (in which swinging wide moves the runner) is not needed.
-bool AnyBlocking(const Field& f, const Rivals& rivals, int i) {
-    if (!rivals.anyInTheWay) {
-        return false;
-    }
+bool AnyBlocking(const Field& f, int i) {
     int blocking = 0;
     for (int j = 0; j < kFieldPadded; ++j) {
-        blocking |= rivals.inTheWay[j] & (std::fabs(f.y[j] - f.y[i]) < kLaneBeside);
+        blocking |= InTheWay(f, i, j) & (std::fabs(f.y[j] - f.y[i]) < kLaneBeside);
     }
     return blocking != 0;
 }
 
-bool CanMoveOutOn(const Field& f, const Rivals& rivals, int i) {
+bool CanMoveOutOn(const Field& f, int i) {
     int alongside = 0;
     for (int j = 0; j < kFieldPadded; ++j) {
         const float wider = f.y[j] - f.y[i];
-        alongside |= rivals.inTheWay[j] & (wider > 0) & (wider < kLaneBeside);
+        alongside |= InTheWay(f, i, j) & (wider > 0) & (wider < kLaneBeside);
     }
     return alongside == 0;
 }
@@ -168,23 +181,24 @@ bool CanMoveOutOn(const Field& f, const Rivals& rivals, int i) {
 void UpdateLanesOn(Field& f, int i) {
     HorseRecord& runner = raceField[i];
     const float laneStep = static_cast<float>(kLaneStep * FrameFactor());
-    const Rivals rivals = FindRivals(f, i);
     runner.laneFree = raceState.raceDistance > 0 ? 1 : 0;
-    if (runner.laneFree) {
-        if (!rivals.closedIn && f.y[i] > kRail) {
+    // At the rail, with movingIn already clear, being closed in changes nothing.
+    if (runner.laneFree && (f.y[i] > kRail || runner.movingIn != 0)) {
+        const bool closedIn = ClosedIn(f, i);
+        if (!closedIn && f.y[i] > kRail) {
             runner.movingIn = 1;
             f.y[i] = std::max(kRail, f.y[i] - laneStep);
         }
-        if (rivals.closedIn) {
+        if (closedIn) {
             runner.movingIn = 0;
         }
     }
-    const bool blocked = AnyBlocking(f, rivals, i);
+    const bool blocked = AnyBlocking(f, i);
     for (int j = 0; blocked && j < kFieldSize; ++j) {
-        if (!BlockedOn(f, rivals, i, j)) {
+        if (!BlockedOn(f, i, j)) {
             continue;
         }
-        if (CanMoveOutOn(f, rivals, i)) {
+        if (CanMoveOutOn(f, i)) {
             f.y[i] += laneStep;
         } else {
             CurrentValue(runner, raceState.racePhase) =
@@ -194,15 +208,9 @@ void UpdateLanesOn(Field& f, int i) {
     raceSim.runnerY[i] = f.y[i];
 }
 
-void ShiftField(Field& f, float dx) {
-    for (float& x : f.x) {
-        x += dx; // the spare places stay NaN
-    }
-}
-
-void ScatterX(const Field& f) {
-    for (int i = 0; i < kFieldSize; ++i) {
-        raceSim.runnerX[i] = f.x[i];
+void ShiftField(float dx) {
+    for (float& x : raceSim.runnerX) {
+        x += dx;
     }
 }
 
@@ -297,11 +305,12 @@ void ReadArrowKeys() {
 
 // With the camera on the leader, a leader creeping past 640 is set back and the others slowed,
 // instead of letting the leader run away from the camera.
-void SnapLeader(Field& f, int slot) {
-    if (raceState.followedPlace != 1 || !(f.x[slot] > kCameraRight && f.x[slot] < kSnapRight)) {
+void SnapLeader(int slot) {
+    float& x = raceSim.runnerX[slot];
+    if (raceState.followedPlace != 1 || !(x > kCameraRight && x < kSnapRight)) {
         return;
     }
-    f.x[slot] = kCameraRight;
+    x = kCameraRight;
     const double loss =
         CurrentValue(raceField[slot], raceState.racePhase) / kSlowOthersDivisor * FrameFactor();
     for (int j = 0; j < kFieldSize; ++j) {
@@ -383,20 +392,13 @@ PhotoFinishCall PhotoFinish() {
     return PhotoFinishCall::Line;
 }
 
-int CanMoveIn(int slot) { return FindRivals(GatherField(), slot).closedIn ? 0 : 1; }
+int CanMoveIn(int slot) { return FindCloser(GatherField(), slot) < 0 ? 1 : 0; }
 
 int IsBlockedBy(int slot, int other) {
-    const Field field = GatherField();
-    return other >= 0 && other < kFieldSize &&
-                   BlockedOn(field, FindRivals(field, slot), slot, other)
-               ? 1
-               : 0;
+    return other >= 0 && other < kFieldSize && BlockedOn(GatherField(), slot, other) ? 1 : 0;
 }
 
-int CanMoveOut(int slot) {
-    const Field field = GatherField();
-    return CanMoveOutOn(field, FindRivals(field, slot), slot) ? 1 : 0;
-}
+int CanMoveOut(int slot) { return CanMoveOutOn(GatherField(), slot) ? 1 : 0; }
 
 void UpdateLanes(int slot) {
     Field field = GatherField();
@@ -509,19 +511,17 @@ void SteerCamera() {
         return;
     }
     const float step = static_cast<float>(1.0 * FrameFactor());
-    Field field = GatherField();
     for (int pass = 0; pass < kFieldSize; ++pass) {
-        SnapLeader(field, pass);
+        SnapLeader(pass);
         for (int k = 0; k < count; ++k) {
-            const float x = field.x[followed[k]];
+            const float x = raceSim.runnerX[followed[k]];
             if (x < kCameraLeft) {
-                ShiftField(field, step);
+                ShiftField(step);
             } else if (x > kCameraRight) {
-                ShiftField(field, -step);
+                ShiftField(-step);
             }
         }
     }
-    ScatterX(field);
 }
 
 void FinalApproach() {
