@@ -2,6 +2,7 @@
 #include "raceday/race_sim.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "core/frame_timing.h"
@@ -32,7 +33,6 @@ constexpr RaceSim RaceSimStart() {
         .runnersBehind = {},
         .runnersLevel = {},
         .crossed = {},
-        .closedBy = {},
         .iPhotoFinishVar = kPhotoFinishPending,
         .photoFinishes = 0,
         .previousDistance = kRaceDistance,
@@ -103,6 +103,16 @@ struct Field {
     float reach[kFieldPadded]; // x - 5: a back this close ahead of a front is in its way
 };
 
+// What the lane step keeps from frame to frame, where little changes: the rival that last
+// closed each runner in, and each runner's lane mates (the runners less than 14 across from
+// it, as a bit per slot) with the lanes they were found at. Every use checks it first, so it
+// needs no reset.
+struct LaneMemo {
+    int closer[kFieldSize] = {};
+    uint32_t mates[kFieldSize] = {};
+    float y[kFieldSize] = {NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN};
+} laneMemo;
+
 Field GatherField() {
     Field f;
     for (int i = 0; i < kFieldPadded; ++i) {
@@ -142,7 +152,7 @@ int FindCloser(const Field& f, int i) {
 // Whether runner i is closed in. The rival that closed it in last time is asked first: the
 // field changes little from one frame to the next, and one such rival settles it.
 bool ClosedIn(const Field& f, int i) {
-    int32_t& closer = raceSim.closedBy[i];
+    int& closer = laneMemo.closer[i];
     if (closer >= 0 && ClosesIn(f, i, closer)) {
         return true;
     }
@@ -159,14 +169,47 @@ bool BlockedOn(const Field& f, int i, int j) {
     return InTheWay(f, i, j) && std::fabs(f.y[j] - f.y[i]) < kLaneBeside;
 }
 
-// Whether any rival blocks runner i where it stands now: most of the time none does, and the
-// runner by runner look (in which swinging wide moves the runner) is not needed.
-bool AnyBlocking(const Field& f, int i) {
-    int blocking = 0;
-    for (int j = 0; j < kFieldPadded; ++j) {
-        blocking |= InTheWay(f, i, j) & (std::fabs(f.y[j] - f.y[i]) < kLaneBeside);
+uint32_t LaneMatesOf(const Field& f, int i) {
+    uint32_t mates = 0;
+    for (int j = 0; j < kFieldSize; ++j) {
+        mates |= static_cast<uint32_t>(std::fabs(f.y[j] - f.y[i]) < kLaneBeside) << j;
     }
-    return blocking != 0;
+    return mates & ~(1u << i);
+}
+
+// The lane mates of the whole field, unless every runner is still where they were found.
+void CheckLaneMates(const Field& f) {
+    bool same = true;
+    for (int i = 0; i < kFieldSize; ++i) {
+        same = same && laneMemo.y[i] == f.y[i];
+    }
+    for (int i = 0; !same && i < kFieldSize; ++i) {
+        laneMemo.y[i] = f.y[i];
+        laneMemo.mates[i] = LaneMatesOf(f, i);
+    }
+}
+
+// Runner i takes a new lane: being lane mates goes both ways, so its column changes with its row.
+void ChangeLane(Field& f, int i, float y) {
+    f.y[i] = y;
+    laneMemo.y[i] = y;
+    const uint32_t mates = LaneMatesOf(f, i);
+    laneMemo.mates[i] = mates;
+    for (int j = 0; j < kFieldSize; ++j) {
+        laneMemo.mates[j] = (laneMemo.mates[j] & ~(1u << i)) | (((mates >> j) & 1u) << i);
+    }
+}
+
+// Whether any rival blocks runner i where it stands now: most of the time none does, and the
+// runner by runner look (in which swinging wide moves the runner) is not needed. Only a lane
+// mate can block.
+bool AnyBlocking(const Field& f, int i) {
+    for (uint32_t mates = laneMemo.mates[i]; mates != 0; mates &= mates - 1) {
+        if (InTheWay(f, i, std::countr_zero(mates))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool CanMoveOutOn(const Field& f, int i) {
@@ -187,7 +230,7 @@ void UpdateLanesOn(Field& f, int i) {
         const bool closedIn = ClosedIn(f, i);
         if (!closedIn && f.y[i] > kRail) {
             runner.movingIn = 1;
-            f.y[i] = std::max(kRail, f.y[i] - laneStep);
+            ChangeLane(f, i, std::max(kRail, f.y[i] - laneStep));
         }
         if (closedIn) {
             runner.movingIn = 0;
@@ -199,7 +242,7 @@ void UpdateLanesOn(Field& f, int i) {
             continue;
         }
         if (CanMoveOutOn(f, i)) {
-            f.y[i] += laneStep;
+            ChangeLane(f, i, f.y[i] + laneStep);
         } else {
             CurrentValue(runner, raceState.racePhase) =
                 CurrentValue(raceField[j], raceState.racePhase) - kBoxedInPenalty;
@@ -402,11 +445,13 @@ int CanMoveOut(int slot) { return CanMoveOutOn(GatherField(), slot) ? 1 : 0; }
 
 void UpdateLanes(int slot) {
     Field field = GatherField();
+    CheckLaneMates(field);
     UpdateLanesOn(field, slot);
 }
 
 void UpdateAllLanes() {
     Field field = GatherField();
+    CheckLaneMates(field);
     for (int i = 0; i < kFieldSize; ++i) {
         UpdateLanesOn(field, i);
     }

@@ -30,7 +30,6 @@ struct RaceSim {
     int32_t runnersBehind[kFieldSize]; // running rivals with a smaller trackPos
     int32_t runnersLevel[kFieldSize];  // rivals with exactly the same trackPos
     int32_t crossed[kFieldSize];       // 1 once past the post: the place is final
-    int32_t closedBy[kFieldSize];      // the rival that last closed each runner in: asked first
     int32_t iPhotoFinishVar;           // kPhotoFinishPending until the race's one pause, then 0
     int32_t photoFinishes;             // frames in which a close finish drew the line
     int32_t previousDistance;          // raceDistance before its last step
