@@ -139,9 +139,14 @@ int ClosesIn(const Field& f, int i, int j) {
     return Overlap(f, i, j) & (f.y[i] - f.y[j] <= kLaneMovingIn);
 }
 
-// The first rival that closes runner i in, or -1.
+// The first rival that closes runner i in, or -1. Most runners looked for this way are free,
+// which the whole field shows at once.
 int FindCloser(const Field& f, int i) {
-    for (int j = 0; j < kFieldSize; ++j) {
+    int any = 0;
+    for (int j = 0; j < kFieldPadded; ++j) {
+        any |= ClosesIn(f, i, j);
+    }
+    for (int j = 0; any && j < kFieldSize; ++j) {
         if (ClosesIn(f, i, j)) {
             return j;
         }
