@@ -389,6 +389,64 @@ bool CameraMoves(const int* followed, int count) {
     return false;
 }
 
+// The running places change only when runners pass one another or one crosses the line. The
+// counts are kept with the order they were made in, back to front, and the crossings they
+// counted with; while that order holds strictly and no one has crossed since, they stand.
+struct PlaceMemo {
+    int32_t order[kFieldSize] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    int32_t crossed[kFieldSize] = {-1}; // -1 is no runner's flag: nothing is counted yet
+    int32_t behind[kFieldSize] = {};
+    int32_t level[kFieldSize] = {};
+} placeMemo;
+
+bool PlacesStand() {
+    bool stand = true;
+    for (int k = 0; k + 1 < kFieldSize; ++k) {
+        stand &= raceField[placeMemo.order[k]].trackPos < raceField[placeMemo.order[k + 1]].trackPos;
+    }
+    for (int i = 0; i < kFieldSize; ++i) {
+        stand &= placeMemo.crossed[i] == raceSim.crossed[i];
+    }
+    return stand;
+}
+
+// Each runner's running rivals behind it and rivals exactly level with it. Spare places as in
+// the lane step: NaN is never ahead, behind or level.
+void CountPlaces() {
+    float pos[kFieldPadded];
+    int running[kFieldPadded];
+    for (int i = 0; i < kFieldPadded; ++i) {
+        pos[i] = i < kFieldSize ? raceField[i].trackPos : NAN;
+        running[i] = i < kFieldSize && !raceSim.crossed[i];
+    }
+    int32_t rank[kFieldSize];
+    for (int i = 0; i < kFieldSize; ++i) {
+        int behind = 0, level = 0, below = 0;
+        for (int j = 0; j < kFieldPadded; ++j) {
+            below += pos[j] < pos[i];
+            behind += (pos[j] < pos[i]) & running[j];
+            level += pos[j] == pos[i];
+        }
+        placeMemo.behind[i] = behind;
+        placeMemo.level[i] = level - 1; // not counting itself
+        rank[i] = below;
+    }
+    // Only a field in a strict order can be checked by its order; any other is counted afresh.
+    int32_t order[kFieldSize];
+    std::fill(std::begin(order), std::end(order), -1);
+    bool strict = true;
+    for (int i = 0; i < kFieldSize; ++i) {
+        strict = strict && order[rank[i]] == -1;
+        order[rank[i]] = i;
+    }
+    if (strict) {
+        std::copy(std::begin(order), std::end(order), placeMemo.order);
+    }
+    for (int i = 0; i < kFieldSize; ++i) {
+        placeMemo.crossed[i] = strict ? raceSim.crossed[i] : -1;
+    }
+}
+
 } // namespace
 
 RaceSim raceSim = kRaceSimStart;
@@ -520,27 +578,16 @@ void FinishRace() {
 }
 
 void UpdatePlaces() {
-    // Spare places as in the lane step: NaN is never ahead, behind or level.
-    float pos[kFieldPadded];
-    int running[kFieldPadded];
-    for (int i = 0; i < kFieldPadded; ++i) {
-        pos[i] = i < kFieldSize ? raceField[i].trackPos : NAN;
-        running[i] = i < kFieldSize && !raceSim.crossed[i];
+    if (!PlacesStand()) {
+        CountPlaces();
     }
-    for (int i = 0; i < kFieldSize; ++i) {
-        int behind = 0, level = 0;
-        for (int j = 0; j < kFieldPadded; ++j) {
-            behind += (pos[j] < pos[i]) & running[j];
-            level += pos[j] == pos[i];
-        }
-        raceSim.runnersBehind[i] = behind;
-        raceSim.runnersLevel[i] = level - 1; // not counting itself
-    }
+    std::copy(std::begin(placeMemo.behind), std::end(placeMemo.behind), raceSim.runnersBehind);
+    std::copy(std::begin(placeMemo.level), std::end(placeMemo.level), raceSim.runnersLevel);
     const float line = raceSim.postX + kPlaceMargin - HorseWidth();
     for (int i = 0; i < kFieldSize; ++i) {
-        if (running[i]) {
+        if (!raceSim.crossed[i]) {
             raceField[i].finishPlace = kFieldSize - raceSim.runnersBehind[i];
-            raceSim.crossed[i] = raceState.raceDistance <= 0 && pos[i] >= line;
+            raceSim.crossed[i] = raceState.raceDistance <= 0 && raceField[i].trackPos >= line;
         }
     }
 }
