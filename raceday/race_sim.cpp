@@ -226,9 +226,10 @@ bool CanMoveOutOn(const Field& f, int i) {
     return alongside == 0;
 }
 
-void UpdateLanesOn(Field& f, int i) {
+float LaneStep() { return static_cast<float>(kLaneStep * FrameFactor()); }
+
+void UpdateLanesOn(Field& f, int i, float laneStep) {
     HorseRecord& runner = raceField[i];
-    const float laneStep = static_cast<float>(kLaneStep * FrameFactor());
     runner.laneFree = raceState.raceDistance > 0 ? 1 : 0;
     // At the rail, with movingIn already clear, being closed in changes nothing.
     if (runner.laneFree && (f.y[i] > kRail || runner.movingIn != 0)) {
@@ -402,7 +403,8 @@ struct PlaceMemo {
 bool PlacesStand() {
     bool stand = true;
     for (int k = 0; k + 1 < kFieldSize; ++k) {
-        stand &= raceField[placeMemo.order[k]].trackPos < raceField[placeMemo.order[k + 1]].trackPos;
+        stand &=
+            raceField[placeMemo.order[k]].trackPos < raceField[placeMemo.order[k + 1]].trackPos;
     }
     for (int i = 0; i < kFieldSize; ++i) {
         stand &= placeMemo.crossed[i] == raceSim.crossed[i];
@@ -509,14 +511,15 @@ int CanMoveOut(int slot) { return CanMoveOutOn(GatherField(), slot) ? 1 : 0; }
 void UpdateLanes(int slot) {
     Field field = GatherField();
     CheckLaneMates(field);
-    UpdateLanesOn(field, slot);
+    UpdateLanesOn(field, slot, LaneStep());
 }
 
 void UpdateAllLanes() {
     Field field = GatherField();
     CheckLaneMates(field);
+    const float laneStep = LaneStep();
     for (int i = 0; i < kFieldSize; ++i) {
-        UpdateLanesOn(field, i);
+        UpdateLanesOn(field, i, laneStep);
     }
 }
 
