@@ -2,6 +2,7 @@
 #include "raceday/race_sim.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "core/frame_timing.h"
@@ -92,100 +93,162 @@ int32_t WholeUnits(double* carry) {
     return static_cast<int32_t>(whole);
 }
 
-// Where the runners stand, as the lane and camera steps read them: their positions and fronts
-// side by side, written back once a step is done. Two spare places that no test ever matches (their
-// numbers are NaN) make whole vectors of four, so the pair tests below run without branches.
+// Where the runners stand, as the lane step reads them: their positions side by side, written
+// back once the step is done. Two spare places that no test ever matches (their numbers are
+// NaN) make whole vectors of four, so the tests against the field run without branches.
 constexpr int kFieldPadded = 12;
 struct Field {
-    float x[kFieldPadded], y[kFieldPadded], front[kFieldPadded]; // front = x + width
+    float x[kFieldPadded], y[kFieldPadded];
+    float front[kFieldPadded]; // x + width
+    float reach[kFieldPadded]; // x - 5: a back this close ahead of a front is in its way
 };
+
+// What the lane step keeps from frame to frame, where little changes: the rival that last
+// closed each runner in, and each runner's lane mates (the runners less than 14 across from
+// it, as a bit per slot) with the lanes they were found at. Every use checks it first, so it
+// needs no reset.
+struct LaneMemo {
+    int closer[kFieldSize] = {};
+    uint32_t mates[kFieldSize] = {};
+    float y[kFieldSize] = {NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN, NAN};
+} laneMemo;
 
 Field GatherField() {
-    Field field;
+    Field f;
     for (int i = 0; i < kFieldPadded; ++i) {
         const bool runner = i < kFieldSize;
-        field.x[i] = runner ? raceSim.runnerX[i] : NAN;
-        field.y[i] = runner ? raceSim.runnerY[i] : NAN;
-        field.front[i] = runner ? raceSim.runnerX[i] + static_cast<float>(sHorse[i].width) : NAN;
+        f.x[i] = runner ? raceSim.runnerX[i] : NAN;
+        f.y[i] = runner ? raceSim.runnerY[i] : NAN;
+        f.front[i] = runner ? raceSim.runnerX[i] + static_cast<float>(sHorse[i].width) : NAN;
+        f.reach[i] = f.x[i] - kLaneAhead;
     }
-    return field;
+    return f;
 }
-
-// What runner i's lane step needs to know of the others along the track, which the step does
-// not change: whether one closes the way in, and which are in the way ahead.
-struct Rivals {
-    bool closedIn;
-    bool anyInTheWay;
-    int inTheWay[kFieldPadded]; // 1 for a runner whose front is ahead of i's and whose back
-                                // lies less than 5 beyond i's front
-};
 
 // Along the track two runners overlap when either one's body covers the other's back; runners
-// with exactly equal x do not. Bitwise tests throughout, so the loop runs without branches.
-Rivals FindRivals(const Field& f, int i) {
-    const float xi = f.x[i], yi = f.y[i], fronti = f.front[i];
-    Rivals rivals;
-    int closed = 0, anyAhead = 0;
-    for (int j = 0; j < kFieldPadded; ++j) {
-        const int other = j != i;
-        const int overlap =
-            ((xi > f.x[j]) & (f.front[j] > xi)) | ((xi < f.x[j]) & (fronti > f.x[j]));
-        closed |= other & (yi - f.y[j] <= kLaneMovingIn) & overlap;
-        rivals.inTheWay[j] = other & (f.x[j] - kLaneAhead < fronti) & (f.front[j] > fronti);
-        anyAhead |= rivals.inTheWay[j];
-    }
-    rivals.closedIn = closed != 0;
-    rivals.anyInTheWay = anyAhead != 0;
-    return rivals;
+// with exactly equal x do not, so no runner overlaps itself. Bitwise tests throughout, so the
+// loops over the field run without branches.
+int Overlap(const Field& f, int i, int j) {
+    return ((f.x[i] > f.x[j]) & (f.front[j] > f.x[i])) |
+           ((f.x[i] < f.x[j]) & (f.front[i] > f.x[j]));
 }
 
-bool BlockedOn(const Field& f, const Rivals& rivals, int i, int j) {
-    return rivals.inTheWay[j] && std::fabs(f.y[j] - f.y[i]) < kLaneBeside;
+// Rival j closes runner i in, so that i may not move in: it overlaps i and runs no more than
+// 15 inside it, or anywhere outside it.
+int ClosesIn(const Field& f, int i, int j) {
+    return Overlap(f, i, j) & (f.y[i] - f.y[j] <= kLaneMovingIn);
+}
+
+// The first rival that closes runner i in, or -1. Most runners looked for this way are free,
+// which the whole field shows at once.
+int FindCloser(const Field& f, int i) {
+    int any = 0;
+    for (int j = 0; j < kFieldPadded; ++j) {
+        any |= ClosesIn(f, i, j);
+    }
+    for (int j = 0; any && j < kFieldSize; ++j) {
+        if (ClosesIn(f, i, j)) {
+            return j;
+        }
+    }
+    return -1;
+}
+
+// Whether runner i is closed in. The rival that closed it in last time is asked first: the
+// field changes little from one frame to the next, and one such rival settles it.
+bool ClosedIn(const Field& f, int i) {
+    int& closer = laneMemo.closer[i];
+    if (closer >= 0 && ClosesIn(f, i, closer)) {
+        return true;
+    }
+    closer = FindCloser(f, i);
+    return closer >= 0;
+}
+
+// Rival j's front is ahead of runner i's and its back lies less than 5 beyond i's front.
+int InTheWay(const Field& f, int i, int j) {
+    return (f.reach[j] < f.front[i]) & (f.front[j] > f.front[i]);
+}
+
+bool BlockedOn(const Field& f, int i, int j) {
+    return InTheWay(f, i, j) && std::fabs(f.y[j] - f.y[i]) < kLaneBeside;
+}
+
+uint32_t LaneMatesOf(const Field& f, int i) {
+    uint32_t mates = 0;
+    for (int j = 0; j < kFieldSize; ++j) {
+        mates |= static_cast<uint32_t>(std::fabs(f.y[j] - f.y[i]) < kLaneBeside) << j;
+    }
+    return mates & ~(1u << i);
+}
+
+// The lane mates of the whole field, unless every runner is still where they were found.
+void CheckLaneMates(const Field& f) {
+    bool same = true;
+    for (int i = 0; i < kFieldSize; ++i) {
+        same = same && laneMemo.y[i] == f.y[i];
+    }
+    for (int i = 0; !same && i < kFieldSize; ++i) {
+        laneMemo.y[i] = f.y[i];
+        laneMemo.mates[i] = LaneMatesOf(f, i);
+    }
+}
+
+// Runner i takes a new lane: being lane mates goes both ways, so its column changes with its row.
+void ChangeLane(Field& f, int i, float y) {
+    f.y[i] = y;
+    laneMemo.y[i] = y;
+    const uint32_t mates = LaneMatesOf(f, i);
+    laneMemo.mates[i] = mates;
+    for (int j = 0; j < kFieldSize; ++j) {
+        laneMemo.mates[j] = (laneMemo.mates[j] & ~(1u << i)) | (((mates >> j) & 1u) << i);
+    }
 }
 
 // Whether any rival blocks runner i where it stands now: most of the time none does, and the
-// runner by runner look (in which swinging wide moves the runner) is not needed.
-bool AnyBlocking(const Field& f, const Rivals& rivals, int i) {
-    if (!rivals.anyInTheWay) {
-        return false;
+// runner by runner look (in which swinging wide moves the runner) is not needed. Only a lane
+// mate can block.
+bool AnyBlocking(const Field& f, int i) {
+    for (uint32_t mates = laneMemo.mates[i]; mates != 0; mates &= mates - 1) {
+        if (InTheWay(f, i, std::countr_zero(mates))) {
+            return true;
+        }
     }
-    int blocking = 0;
-    for (int j = 0; j < kFieldPadded; ++j) {
-        blocking |= rivals.inTheWay[j] & (std::fabs(f.y[j] - f.y[i]) < kLaneBeside);
-    }
-    return blocking != 0;
+    return false;
 }
 
-bool CanMoveOutOn(const Field& f, const Rivals& rivals, int i) {
+bool CanMoveOutOn(const Field& f, int i) {
     int alongside = 0;
     for (int j = 0; j < kFieldPadded; ++j) {
         const float wider = f.y[j] - f.y[i];
-        alongside |= rivals.inTheWay[j] & (wider > 0) & (wider < kLaneBeside);
+        alongside |= InTheWay(f, i, j) & (wider > 0) & (wider < kLaneBeside);
     }
     return alongside == 0;
 }
 
-void UpdateLanesOn(Field& f, int i) {
+float LaneStep() { return static_cast<float>(kLaneStep * FrameFactor()); }
+
+void UpdateLanesOn(Field& f, int i, float laneStep) {
     HorseRecord& runner = raceField[i];
-    const float laneStep = static_cast<float>(kLaneStep * FrameFactor());
-    const Rivals rivals = FindRivals(f, i);
     runner.laneFree = raceState.raceDistance > 0 ? 1 : 0;
-    if (runner.laneFree) {
-        if (!rivals.closedIn && f.y[i] > kRail) {
+    // At the rail, with movingIn already clear, being closed in changes nothing.
+    if (runner.laneFree && (f.y[i] > kRail || runner.movingIn != 0)) {
+        const bool closedIn = ClosedIn(f, i);
+        if (!closedIn && f.y[i] > kRail) {
             runner.movingIn = 1;
-            f.y[i] = std::max(kRail, f.y[i] - laneStep);
+            ChangeLane(f, i, std::max(kRail, f.y[i] - laneStep));
         }
-        if (rivals.closedIn) {
+        if (closedIn) {
             runner.movingIn = 0;
         }
     }
-    const bool blocked = AnyBlocking(f, rivals, i);
+    const bool blocked = AnyBlocking(f, i);
     for (int j = 0; blocked && j < kFieldSize; ++j) {
-        if (!BlockedOn(f, rivals, i, j)) {
+        if (!BlockedOn(f, i, j)) {
             continue;
         }
-        if (CanMoveOutOn(f, rivals, i)) {
-            f.y[i] += laneStep;
+        if (CanMoveOutOn(f, i)) {
+            ChangeLane(f, i, f.y[i] + laneStep);
         } else {
             CurrentValue(runner, raceState.racePhase) =
                 CurrentValue(raceField[j], raceState.racePhase) - kBoxedInPenalty;
@@ -194,15 +257,9 @@ void UpdateLanesOn(Field& f, int i) {
     raceSim.runnerY[i] = f.y[i];
 }
 
-void ShiftField(Field& f, float dx) {
-    for (float& x : f.x) {
-        x += dx; // the spare places stay NaN
-    }
-}
-
-void ScatterX(const Field& f) {
-    for (int i = 0; i < kFieldSize; ++i) {
-        raceSim.runnerX[i] = f.x[i];
+void ShiftField(float dx) {
+    for (float& x : raceSim.runnerX) {
+        x += dx;
     }
 }
 
@@ -297,11 +354,12 @@ void ReadArrowKeys() {
 
 // With the camera on the leader, a leader creeping past 640 is set back and the others slowed,
 // instead of letting the leader run away from the camera.
-void SnapLeader(Field& f, int slot) {
-    if (raceState.followedPlace != 1 || !(f.x[slot] > kCameraRight && f.x[slot] < kSnapRight)) {
+void SnapLeader(int slot) {
+    float& x = raceSim.runnerX[slot];
+    if (raceState.followedPlace != 1 || !(x > kCameraRight && x < kSnapRight)) {
         return;
     }
-    f.x[slot] = kCameraRight;
+    x = kCameraRight;
     const double loss =
         CurrentValue(raceField[slot], raceState.racePhase) / kSlowOthersDivisor * FrameFactor();
     for (int j = 0; j < kFieldSize; ++j) {
@@ -330,6 +388,65 @@ bool CameraMoves(const int* followed, int count) {
         }
     }
     return false;
+}
+
+// The running places change only when runners pass one another or one crosses the line. The
+// counts are kept with the order they were made in, back to front, and the crossings they
+// counted with; while that order holds strictly and no one has crossed since, they stand.
+struct PlaceMemo {
+    int32_t order[kFieldSize] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    int32_t crossed[kFieldSize] = {-1}; // -1 is no runner's flag: nothing is counted yet
+    int32_t behind[kFieldSize] = {};
+    int32_t level[kFieldSize] = {};
+} placeMemo;
+
+bool PlacesStand() {
+    bool stand = true;
+    for (int k = 0; k + 1 < kFieldSize; ++k) {
+        stand &=
+            raceField[placeMemo.order[k]].trackPos < raceField[placeMemo.order[k + 1]].trackPos;
+    }
+    for (int i = 0; i < kFieldSize; ++i) {
+        stand &= placeMemo.crossed[i] == raceSim.crossed[i];
+    }
+    return stand;
+}
+
+// Each runner's running rivals behind it and rivals exactly level with it. Spare places as in
+// the lane step: NaN is never ahead, behind or level.
+void CountPlaces() {
+    float pos[kFieldPadded];
+    int running[kFieldPadded];
+    for (int i = 0; i < kFieldPadded; ++i) {
+        pos[i] = i < kFieldSize ? raceField[i].trackPos : NAN;
+        running[i] = i < kFieldSize && !raceSim.crossed[i];
+    }
+    int32_t rank[kFieldSize];
+    for (int i = 0; i < kFieldSize; ++i) {
+        int behind = 0, level = 0, below = 0;
+        for (int j = 0; j < kFieldPadded; ++j) {
+            below += pos[j] < pos[i];
+            behind += (pos[j] < pos[i]) & running[j];
+            level += pos[j] == pos[i];
+        }
+        placeMemo.behind[i] = behind;
+        placeMemo.level[i] = level - 1; // not counting itself
+        rank[i] = below;
+    }
+    // Only a field in a strict order can be checked by its order; any other is counted afresh.
+    int32_t order[kFieldSize];
+    std::fill(std::begin(order), std::end(order), -1);
+    bool strict = true;
+    for (int i = 0; i < kFieldSize; ++i) {
+        strict = strict && order[rank[i]] == -1;
+        order[rank[i]] = i;
+    }
+    if (strict) {
+        std::copy(std::begin(order), std::end(order), placeMemo.order);
+    }
+    for (int i = 0; i < kFieldSize; ++i) {
+        placeMemo.crossed[i] = strict ? raceSim.crossed[i] : -1;
+    }
 }
 
 } // namespace
@@ -383,30 +500,26 @@ PhotoFinishCall PhotoFinish() {
     return PhotoFinishCall::Line;
 }
 
-int CanMoveIn(int slot) { return FindRivals(GatherField(), slot).closedIn ? 0 : 1; }
+int CanMoveIn(int slot) { return FindCloser(GatherField(), slot) < 0 ? 1 : 0; }
 
 int IsBlockedBy(int slot, int other) {
-    const Field field = GatherField();
-    return other >= 0 && other < kFieldSize &&
-                   BlockedOn(field, FindRivals(field, slot), slot, other)
-               ? 1
-               : 0;
+    return other >= 0 && other < kFieldSize && BlockedOn(GatherField(), slot, other) ? 1 : 0;
 }
 
-int CanMoveOut(int slot) {
-    const Field field = GatherField();
-    return CanMoveOutOn(field, FindRivals(field, slot), slot) ? 1 : 0;
-}
+int CanMoveOut(int slot) { return CanMoveOutOn(GatherField(), slot) ? 1 : 0; }
 
 void UpdateLanes(int slot) {
     Field field = GatherField();
-    UpdateLanesOn(field, slot);
+    CheckLaneMates(field);
+    UpdateLanesOn(field, slot, LaneStep());
 }
 
 void UpdateAllLanes() {
     Field field = GatherField();
+    CheckLaneMates(field);
+    const float laneStep = LaneStep();
     for (int i = 0; i < kFieldSize; ++i) {
-        UpdateLanesOn(field, i);
+        UpdateLanesOn(field, i, laneStep);
     }
 }
 
@@ -468,27 +581,16 @@ void FinishRace() {
 }
 
 void UpdatePlaces() {
-    // Spare places as in the lane step: NaN is never ahead, behind or level.
-    float pos[kFieldPadded];
-    int running[kFieldPadded];
-    for (int i = 0; i < kFieldPadded; ++i) {
-        pos[i] = i < kFieldSize ? raceField[i].trackPos : NAN;
-        running[i] = i < kFieldSize && !raceSim.crossed[i];
+    if (!PlacesStand()) {
+        CountPlaces();
     }
-    for (int i = 0; i < kFieldSize; ++i) {
-        int behind = 0, level = 0;
-        for (int j = 0; j < kFieldPadded; ++j) {
-            behind += (pos[j] < pos[i]) & running[j];
-            level += pos[j] == pos[i];
-        }
-        raceSim.runnersBehind[i] = behind;
-        raceSim.runnersLevel[i] = level - 1; // not counting itself
-    }
+    std::copy(std::begin(placeMemo.behind), std::end(placeMemo.behind), raceSim.runnersBehind);
+    std::copy(std::begin(placeMemo.level), std::end(placeMemo.level), raceSim.runnersLevel);
     const float line = raceSim.postX + kPlaceMargin - HorseWidth();
     for (int i = 0; i < kFieldSize; ++i) {
-        if (running[i]) {
+        if (!raceSim.crossed[i]) {
             raceField[i].finishPlace = kFieldSize - raceSim.runnersBehind[i];
-            raceSim.crossed[i] = raceState.raceDistance <= 0 && pos[i] >= line;
+            raceSim.crossed[i] = raceState.raceDistance <= 0 && raceField[i].trackPos >= line;
         }
     }
 }
@@ -509,19 +611,17 @@ void SteerCamera() {
         return;
     }
     const float step = static_cast<float>(1.0 * FrameFactor());
-    Field field = GatherField();
     for (int pass = 0; pass < kFieldSize; ++pass) {
-        SnapLeader(field, pass);
+        SnapLeader(pass);
         for (int k = 0; k < count; ++k) {
-            const float x = field.x[followed[k]];
+            const float x = raceSim.runnerX[followed[k]];
             if (x < kCameraLeft) {
-                ShiftField(field, step);
+                ShiftField(step);
             } else if (x > kCameraRight) {
-                ShiftField(field, -step);
+                ShiftField(-step);
             }
         }
     }
-    ScatterX(field);
 }
 
 void FinalApproach() {
