@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "assets/synth.h"
 
@@ -21,6 +22,10 @@ inline constexpr SpeechStyle kCalmCall = {"awb", 1.16, 1.0, -1};
 inline constexpr SpeechStyle kMediumCall = {"awb", 1.02, 1.025, 0};
 inline constexpr SpeechStyle kExcitedCall = {"awb", 0.88, 1.06, 1};
 inline constexpr SpeechStyle kPublicAddress = {"awb", 1.23, 0.995, 0};
+
+// The flite command that reads a line in a style, to which the caller adds where its 16 kHz
+// speech goes.
+std::vector<std::string> FliteCommand(const std::string& text, const SpeechStyle& style);
 
 // Reads a line into *clip, shaped for the game's narrow band; false, with *error saying why,
 // when flite cannot be run or gives nothing.
