@@ -44,5 +44,5 @@ struct ShoutVoice {
 // A shout of the crowd, spoken by espeak-ng; false, with *error, when it cannot be run.
 bool SpeakShout(const std::string& text, const ShoutVoice& voice, Clip* clip, std::string* error);
 
-// Brings 16-bit samples at any rate down to 8000 Hz with a band limit below 3.8 kHz.
+// Brings 16-bit samples at any rate down to 8000 Hz, band-limited at 3.8 kHz.
 Clip Resample(const std::vector<float>& samples, int fromRate);
