@@ -10,7 +10,7 @@ with sox, padded with 0.3 s on both sides and given a noise floor at -50 dBFS (o
 silence the recogniser misfires). Prints the word error per family and whether each runner
 clip's number was heard right. With --wideband the lines are spoken afresh by flite as
 stridewell-data speaks them, at flite's own 16 kHz without the game's 8 kHz chain: the
-figure to set the clips' against.
+figure the clips are set against.
 """
 import argparse
 import collections
