@@ -1,6 +1,7 @@
 // Every clip of the game, made and written as 8-bit mono WAVE files at 8000 Hz.
 #include "assets/sounds.h"
 
+#include <cstdio>
 #include <filesystem>
 
 #include "assets/announcer_lines.h"
@@ -130,7 +131,14 @@ std::vector<SoundClip> SoundClips() {
 std::string SpokenLines() {
     std::string out;
     for (const SpokenClip& spoken : SpokenClips()) {
-        out += spoken.file + "\t" + ClipWords(spoken.file) + "\n";
+        const std::string words = ClipWords(spoken.file);
+        char raise[32];
+        std::snprintf(raise, sizeof raise, "%.3f", spoken.style->raise);
+        out += spoken.file + "\t" + words + "\t" + raise;
+        for (const std::string& arg : FliteCommand(words, *spoken.style)) {
+            out += "\t" + arg;
+        }
+        out += "\n";
     }
     return out;
 }

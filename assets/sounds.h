@@ -19,7 +19,8 @@ struct SoundClip {
 // Every clip the generator writes.
 std::vector<SoundClip> SoundClips();
 
-// Every spoken clip's path and words, one "path<TAB>words" line each.
+// Every spoken clip's path and words, then how it is spoken: how much faster its speech is
+// read out, and the flite command that speaks it, one tab-separated line each.
 std::string SpokenLines();
 
 // The clips' paths relative to the data folder.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "assets/synth.h"
 
@@ -22,6 +23,10 @@ inline constexpr SpeechStyle kMediumCall = {"awb", 1.02, 1.025, 0};
 inline constexpr SpeechStyle kExcitedCall = {"awb", 0.88, 1.06, 1};
 inline constexpr SpeechStyle kPublicAddress = {"awb", 1.23, 0.995, 0};
 
+// The flite command that reads a line in a style, to which the caller adds where its 16 kHz
+// speech goes.
+std::vector<std::string> FliteCommand(const std::string& text, const SpeechStyle& style);
+
 // Reads a line into *clip, shaped for the game's narrow band; false, with *error saying why,
 // when flite cannot be run or gives nothing.
 bool Speak(const std::string& text, const SpeechStyle& style, Clip* clip, std::string* error);
@@ -39,5 +44,5 @@ struct ShoutVoice {
 // A shout of the crowd, spoken by espeak-ng; false, with *error, when it cannot be run.
 bool SpeakShout(const std::string& text, const ShoutVoice& voice, Clip* clip, std::string* error);
 
-// Brings 16-bit samples at any rate down to 8000 Hz with a band limit below 3.8 kHz.
+// Brings 16-bit samples at any rate down to 8000 Hz, band-limited at 3.8 kHz.
 Clip Resample(const std::vector<float>& samples, int fromRate);

@@ -1,13 +1,16 @@
 #!/usr/bin/python3
 """Word error of the spoken clips, as a speech recogniser restricted to the game's words hears them.
 
-usage: tools/sound_check/wer.py DATA_DIR [--lines FILE] [--list]
+usage: tools/sound_check/wer.py DATA_DIR [--lines FILE] [--list] [--only REGEX]
+       tools/sound_check/wer.py --wideband [--lines FILE] [--list] [--only REGEX]
 
 The recogniser is pocketsphinx (Debian: python3-pocketsphinx, pocketsphinx-en-us, sox) with a
 bigram language model made from the announcer's own sentences. Each clip is brought to 16 kHz
 with sox, padded with 0.3 s on both sides and given a noise floor at -50 dBFS (on digital
 silence the recogniser misfires). Prints the word error per family and whether each runner
-clip's number was heard right.
+clip's number was heard right. With --wideband the lines are spoken afresh by flite as
+stridewell-data speaks them, at flite's own 16 kHz without the game's 8 kHz chain: the
+figure the clips are set against.
 """
 import argparse
 import collections
@@ -99,10 +102,11 @@ def language_model(sentences, folder):
     return lm, dic
 
 
-def audio(path):
+def audio(path, speed=None):
     """The clip at 16 kHz, 16-bit, padded, over a -50 dBFS noise floor."""
     raw = subprocess.run(["sox", path, "-t", "raw", "-r", "16000", "-e", "signed", "-b", "16",
-                          "-c", "1", "-"], check=True, capture_output=True).stdout
+                          "-c", "1", "-"] + (["speed", speed] if speed else []),
+                         check=True, capture_output=True).stdout
     samples = list(struct.unpack("<%dh" % (len(raw) // 2), raw))
     pad = [0] * 4800
     samples = pad + samples + pad
@@ -123,10 +127,15 @@ def distance(ref, hyp):
 
 def main():
     ap = argparse.ArgumentParser()
-    ap.add_argument("data")
-    ap.add_argument("--lines", help="path<TAB>words lines (default: stridewell-data's own)")
+    ap.add_argument("data", nargs="?")
+    ap.add_argument("--lines", help="stridewell-data --spoken-lines output (default: run it)")
+    ap.add_argument("--wideband", action="store_true",
+                    help="speak the lines afresh at 16 kHz, without the game's chain")
     ap.add_argument("--list", action="store_true", help="print every clip heard wrong")
+    ap.add_argument("--only", help="hear only the clips whose path matches this expression")
     args = ap.parse_args()
+    if not args.data and not args.wideband:
+        ap.error("give the data folder, or --wideband")
     if args.lines:
         text = open(args.lines).read()
     else:
@@ -135,7 +144,7 @@ def main():
                               text=True).stdout
     clips = [line.split("\t") for line in text.splitlines() if line]
     with tempfile.TemporaryDirectory() as tmp:
-        lm, dic = language_model([words(t) for _, t in clips], tmp)
+        lm, dic = language_model([words(c[1]) for c in clips], tmp)
         config = Decoder.default_config()
         config.set_string("-hmm", os.path.join(MODEL, "en-us"))
         config.set_string("-lm", lm)
@@ -144,9 +153,18 @@ def main():
         decoder = Decoder(config)
         errors, counts = collections.Counter(), collections.Counter()
         numbers_right, numbers_all = collections.Counter(), collections.Counter()
-        for path, line in clips:
+        for path, line, *spoken in clips:
+            if args.only and not re.search(args.only, path):
+                continue
+            if args.wideband:
+                raise_, *flite = spoken
+                clip = os.path.join(tmp, "line.wav")
+                subprocess.run([flite[0], "-o", clip] + flite[1:], check=True)
+                sound = audio(clip, raise_)
+            else:
+                sound = audio(os.path.join(args.data, path))
             decoder.start_utt()
-            decoder.process_raw(audio(os.path.join(args.data, path)), False, True)
+            decoder.process_raw(sound, False, True)
             decoder.end_utt()
             hyp = decoder.hyp().hypstr.split() if decoder.hyp() else []
             ref = words(line)
@@ -161,7 +179,7 @@ def main():
                 numbers_right[n] += [w for w in hyp if w in NUMBERS] == said
             if args.list and e:
                 print("%s: %s -> %s" % (path, " ".join(ref), " ".join(hyp)))
-    for key in ("post-time calls", "calm", "medium", "excited", "all"):
+    for key in (k for k in ("post-time calls", "calm", "medium", "excited", "all") if counts[k]):
         print("%-16s %5.1f %% word error (%d words)" % (key, 100.0 * errors[key] / counts[key],
                                                        counts[key]))
     print("runner numbers heard right: " + ", ".join(
