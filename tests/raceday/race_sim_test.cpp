@@ -116,15 +116,17 @@ TEST_F(RaceSimTest, RunnersMoveAgainstSeventyPercentOfThePaceAndDecayByEndurance
 
 TEST_F(RaceSimTest, LanesFollowTheRulesOnCrowdedFields) {
     // Positions on coarse grids, so that equal x, bodies just touching (106 apart) or exactly 5
-    // clear (111), gaps of exactly 14 and 15 and runners at the rail all come up often.
+    // clear (111), gaps of exactly 14 and 15 and runners at the rail all come up often; now and
+    // then the whole field stands level, where nobody closes anybody in.
     for (int trial = 0; trial < 3000; ++trial) {
         SetFrameRate(trial % 3 == 0 ? 144 : trial % 3 == 1 ? 60 : 30);
         raceState.raceDistance = trial % 5 == 0 ? 0 : 3000;
         raceState.racePhase = 1 + trial % 3;
         for (int i = 0; i < kFieldSize; ++i) {
             const int along = Rand();
-            const float x =
-                trial % 2 ? 8.0f * (along % 25) : 53.0f * (along % 5) + 5.0f * (along / 5 % 2);
+            const float x = trial % 7 == 0 ? 0.0f
+                            : trial % 2    ? 8.0f * (along % 25)
+                                           : 53.0f * (along % 5) + 5.0f * (along / 5 % 2);
             Place(i, 600.0f + x, 301.0f + 0.5f * (Rand() % 60));
             CurrentValue(raceField[i], raceState.racePhase) = static_cast<float>(Rand() % 20);
         }
@@ -167,7 +169,6 @@ TEST_F(RaceSimTest, PlacesCountTheRunnersBehindUntilEachCrossesTheLine) {
         raceField[i].trackPos = 500.0f + 10.0f * i;
     }
     raceField[9].trackPos = raceField[8].trackPos;
-    raceState.raceDistance = 3000;
     UpdatePlaces();
     EXPECT_EQ(raceField[9].finishPlace, 2);
     EXPECT_EQ(raceField[8].finishPlace, 2);
@@ -265,7 +266,6 @@ TEST_F(RaceSimTest, ARaceThatCannotFinishStopsAfterFiveMinutesInItsRunningOrder)
 }
 
 TEST_F(RaceSimTest, AnArrowActsOnceUntilBothAreUpAndThePlaceStaysWithinTheField) {
-    raceState.raceDistance = 3000;
     input.keyState[kKeyLeftArrow] = 0x80;
     for (int frame = 0; frame < 5; ++frame) {
         SteerCamera();
@@ -289,7 +289,6 @@ TEST_F(RaceSimTest, AnArrowActsOnceUntilBothAreUpAndThePlaceStaysWithinTheField)
 }
 
 TEST_F(RaceSimTest, TheCameraPullsTheFollowedRunnerBackByUpToTenFrameFactors) {
-    raceState.raceDistance = 3000;
     raceState.followedPlace = 4;
     for (int i = 0; i < kFieldSize; ++i) {
         raceField[i].finishPlace = i + 1;
@@ -305,7 +304,6 @@ TEST_F(RaceSimTest, TheCameraPullsTheFollowedRunnerBackByUpToTenFrameFactors) {
 }
 
 TEST_F(RaceSimTest, WithTheCameraOnTheLeaderALeaderJustPast640IsSetBackAndTheOthersSlowed) {
-    raceState.raceDistance = 3000;
     raceState.racePhase = 2;
     for (int i = 0; i < kFieldSize; ++i) {
         raceField[i].finishPlace = i + 1;
