@@ -68,7 +68,7 @@ TEST_F(AnnouncerTest, ATieForFirstStartsTheGoodStartClipOfEveryTiedRunner) {
     EXPECT_EQ(started, std::vector<int>{badStartSounds[9]});
 }
 
-TEST_F(AnnouncerTest, CalmAndStrugglingCallsSpeakOnlyAfterAVariantOfZeroOrOne) {
+TEST_F(AnnouncerTest, CalmAndStrugglingCallsSpeakOnlyAfterAVariantOfZeroOrOneAndNotOverAClip) {
     const std::array<int, kAnnouncedRunners>* calm[2] = {&upFrontCalmSounds, &inCommandCalmSounds};
     const std::array<int, kAnnouncedRunners>* struggling[2] = {&strugglingSounds,
                                                                &struggling2Sounds};
@@ -77,6 +77,7 @@ TEST_F(AnnouncerTest, CalmAndStrugglingCallsSpeakOnlyAfterAVariantOfZeroOrOne) {
         announcer.announcerBusy = 0;
         announcer.clipVariant = variant;
         CallFrontCalm(3);
+        CallStruggling(7); // while the calm call plays, not a word
         announcer.announcerBusy = 0;
         announcer.clipVariant = variant;
         CallStruggling(8);
