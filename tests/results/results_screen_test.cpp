@@ -87,7 +87,6 @@ TEST_F(ResultsScreenTest, AFirstFrameClickPaysTheShownReturnOnce) {
     EXPECT_EQ(Player(1).money, 900 + 400 + 100); // 3-1 on a $100 winner shows $400
     EXPECT_EQ(Player(2).money, 900);
     EXPECT_EQ(raceOfDay, 2);
-    EXPECT_FALSE(BetIsOnCurrentRace(Player(1)));
     EXPECT_EQ(Player(1).betAmount, 0);
     EXPECT_EQ(raceState.postTimeHold, kPostTimeHold);
 }

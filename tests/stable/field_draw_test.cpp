@@ -11,6 +11,7 @@
 #include "core/settings_file.h"
 #include "platform/events.h"
 #include "stable/horse_file.h"
+#include "stable/odds.h"
 #include "tests/stable/stable_support.h"
 
 namespace {
@@ -43,9 +44,10 @@ TEST(FieldDraw, TheToleranceWidensByOneAfterEveryElevenCandidatesUntilTheRaceRes
         ResetFieldDraw();
         ASSERT_EQ(LoadRaceField(), 1);
         EXPECT_EQ(FieldNumbers().size(), size_t{kFieldSize});
-        for (const HorseRecord& runner : raceField) {
-            EXPECT_LT(std::abs(HorseClass(runner) - HorseClass(raceField[0])),
+        for (int slot = 0; slot < kFieldSize; ++slot) {
+            EXPECT_LT(std::abs(HorseClass(raceField[slot]) - HorseClass(raceField[0])),
                       fieldDraw.classTolerance);
+            EXPECT_GE(fieldOdds.oddsCode[slot], kOddsCodeOffset); // rated as it was drawn
         }
         // Every horse loaded after the first was one candidate.
         const int candidates = UsedCount() - 1;

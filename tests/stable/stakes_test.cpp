@@ -66,9 +66,10 @@ TEST(Stakes, TheFinalComesWithItsLongerPostTimeAndCanPassWithoutTheChampionsBox)
     daysToStakes = 0;
     postTimeMinutes = 2;
     stakesRound = 3;
-    stakesRace = 2;
+    stakesRace = raceOfDay = 2;
     AdvanceStakes();
     EXPECT_EQ(stakesRound, 4);
+    EXPECT_EQ(raceOfDay, 1);
     EXPECT_EQ(stakesNoticeDue[kNoticeRound4], 1);
     EXPECT_EQ(postTimeMinutes, 4);
     EXPECT_EQ(currentDay, 11);
