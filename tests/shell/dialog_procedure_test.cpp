@@ -66,6 +66,7 @@ TEST_F(DialogProcedureTest, ANameIsTakenAsTypedOrRefusedWithItsReason) {
     } kNames[] = {
         {"Bartholomew", nullptr},
         {"Zoë Åberg", nullptr}, // characters, not bytes
+        {"王", nullptr},        // one character, the fewest
         {"🐎Zo", nullptr},
         {"王語語語語語語語語", nullptr}, // 27 bytes, the room a name has in the saved game
         {"🐎🐎🐎🐎🐎🐎🐎", kTooLong},
