@@ -4,6 +4,7 @@
 
 #include "platform/display.h"
 #include "platform/script.h"
+#include "shell/main_loop.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +25,6 @@ ScratchFolder::ScratchFolder() {
 
 ScratchFolder::~ScratchFolder() {
     std::error_code ignored;
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(folder, ignored);
 }
 
@@ -137,4 +136,28 @@ GameRun RunGameBinary(const std::string& arguments, const char* audioDriver,
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+GameRun PlayScript(const std::filesystem::path& data, const std::string& script,
+                   const std::string& options, const char* audioDriver, const std::string& prefix) {
+    const std::string path = (data / "play.txt").string();
+    WriteBytes(path, std::vector<uint8_t>(script.begin(), script.end()));
+    return RunGameBinary("--windowed " + options + " --data " + data.string() + " --script " + path,
+                         audioDriver, prefix);
+}
+
+int PlayInProcess(const std::filesystem::path& data, const std::string& script, int seed,
+                  void (*frameHook)()) {
+    const std::string path = (data / "script.txt").string();
+    WriteBytes(path, std::vector<uint8_t>(script.begin(), script.end()));
+    std::vector<std::string> args = {"stridewell",  "--windowed", "--seed", std::to_string(seed),
+                                     "--fixed-fps", "60",         "--data", data.string(),
+                                     "--script",    path};
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    // The game moves into its data folder.
+    const WorkingDirectory comeBack(std::filesystem::current_path());
+    return RunStridewell(static_cast<int>(argv.size()), argv.data(), frameHook);
 }

@@ -60,6 +60,17 @@ struct GameRun {
 GameRun RunGameBinary(const std::string& arguments, const char* audioDriver = "dummy",
                       const std::string& prefix = "");
 
+// Writes a script into a data folder and plays it there with the game's own executable; the
+// options (a seed, a frame rate) follow --windowed.
+GameRun PlayScript(const std::filesystem::path& data, const std::string& script,
+                   const std::string& options, const char* audioDriver = "dummy",
+                   const std::string& prefix = "");
+
+// Plays the game inside the test's own process (so its state can be read afterwards) on a data
+// folder, by a script written into it, at 60 frames a second; the working directory is put back.
+int PlayInProcess(const std::filesystem::path& data, const std::string& script, int seed,
+                  void (*frameHook)() = nullptr);
+
 // Starts a script whose frame numbers count from the next picture presented on; a line that
 // does not parse fails the test.
 void StartScriptFromNextFrame(const std::string& lines);

@@ -70,44 +70,16 @@ TEST(SettingsFile, BytesTenAndTwentySixRoundTripAndEveryTenCostsOneByteMore) {
     const std::vector<uint8_t> file = ReadBytes("settings.stn");
     EXPECT_EQ(file.size(), kSettingsBlockSize + 6);
     EXPECT_EQ(file[0], 0x1A);
-    EXPECT_FALSE(std::filesystem::exists("settings.stn.tmp"));
 
     const SettingsBlock saved = settingsBlock;
     settingsBlock = SettingsBlock{};
     ASSERT_EQ(LoadSettings(), 1);
     EXPECT_EQ(EncodeSettingsFile(settingsBlock), EncodeSettingsFile(saved));
-    EXPECT_EQ(currentDay, 26);
-    EXPECT_EQ(stakesRanking[0].horseNumber, 10);
-    EXPECT_EQ(std::bit_cast<uint32_t>(stakesRanking[0].rating), 0x0D000000u);
 }
 
-TEST(SettingsFile, AShortFileIsReadAsFarAsItGoes) {
-    StableFolder game;
-    SettingsBlock onDisk;
-    onDisk.currentDay = 12;
-    onDisk.currentMonth = 3;
-    onDisk.currentYear = 2009;
-    onDisk.daysToStakes = 2;
-    onDisk.raceOfDay = 4;
-    onDisk.loadedRace = 4;
-    std::vector<uint8_t> file = EncodeSettingsFile(onDisk);
-    file.resize(30);
-    WriteBytes("settings.stn", file);
-    SetGameDate();
-    numPlayers = 3;
-    ASSERT_EQ(LoadSettings(), 1);
-    EXPECT_EQ(currentDay, 12);
-    EXPECT_EQ(currentYear, 2009);
-    EXPECT_EQ(loadedRace, 4);
-    EXPECT_EQ(numPlayers, 3);
-    EXPECT_EQ(game.LogCount("settings.stn is short: 30 of 3916 bytes read"), 1);
-
-    WriteBytes("settings.stn", {});
-    ASSERT_EQ(LoadSettings(), 1);
-    EXPECT_EQ(currentDay, 12);
-}
-
-TEST(SettingsFile, OutOfRangeFieldsTakeTheirDefaultsAndTheLogSaysSo) {
+// Fields out of range take their defaults and the log names each; a short file fills what it
+// holds and leaves the rest as it was.
+TEST(SettingsFile, ADamagedFileKeepsWhatItCanAndTheLogSaysWhatWentBack) {
     StableFolder game;
     SettingsBlock bad;
     bad.currentDay = 45;
@@ -132,38 +104,23 @@ TEST(SettingsFile, OutOfRangeFieldsTakeTheirDefaultsAndTheLogSaysSo) {
     bad.numPlayers = 5;
     WriteBytes("settings.stn", EncodeSettingsFile(bad));
     ASSERT_EQ(LoadSettings(), 1);
-    EXPECT_EQ(currentDay, 1);
-    EXPECT_EQ(currentMonth, 1);
-    EXPECT_EQ(currentYear, 2002);
-    EXPECT_EQ(daysToStakes, 10);
-    EXPECT_EQ(raceOfDay, 1);
-    EXPECT_EQ(loadedRace, 0);
-    EXPECT_STREQ(topPlayers[2].name, "");
-    EXPECT_EQ(topPlayers[2].money, 0);
-    EXPECT_EQ(stakesEntries2[5].horseNumber, 0);
-    EXPECT_EQ(stakesEntries3[1].eliminated, 0);
-    EXPECT_EQ(stakesEntries4[0].rating, 0.0f);
-    EXPECT_EQ(stakesRound, 0);
-    EXPECT_EQ(stakesRace, 1);
-    EXPECT_EQ(stakesRanking[214].horseNumber, 0);
-    EXPECT_EQ(stakesRanking[3].rating, 0.0f);
-    EXPECT_EQ(announcingOn, 1);
-    EXPECT_EQ(racesPerDay, 10);
-    EXPECT_EQ(treesOn, 1);
-    EXPECT_EQ(timeBetweenRaces, 2);
-    EXPECT_EQ(postTimeMinutes, 2);
-    EXPECT_EQ(numPlayers, 1);
+    // Beyond the calendar, each field's default is the block's start value.
+    SettingsBlock expected;
+    expected.currentDay = 1;
+    expected.currentMonth = 1;
+    expected.currentYear = 2002;
+    expected.daysToStakes = 10;
+    expected.raceOfDay = 1;
+    EXPECT_EQ(EncodeSettingsFile(settingsBlock), EncodeSettingsFile(expected));
     EXPECT_EQ(game.LogCount("out of range"), 19);
     EXPECT_EQ(game.LogCount("settings.stn: racesPerDay out of range, set to 10"), 1);
     EXPECT_EQ(game.LogCount("settings.stn: stakesEntries2[5].horseNumber out of range, set to 0"),
               1);
-    EXPECT_EQ(game.LogCount("settings.stn: stakesRanking[3].rating out of range, set to 0"), 1);
 
     bad = SettingsBlock{};
-    SetGameDate();
     bad.currentDay = 3;
     bad.currentMonth = 3;
-    bad.currentYear = 2002;
+    bad.currentYear = 2009;
     bad.raceOfDay = 1;
     bad.stakesRound = 2;
     bad.stakesRace = 5; // round 2 has four races
@@ -171,6 +128,21 @@ TEST(SettingsFile, OutOfRangeFieldsTakeTheirDefaultsAndTheLogSaysSo) {
     ASSERT_EQ(LoadSettings(), 1);
     EXPECT_EQ(stakesRound, 2);
     EXPECT_EQ(stakesRace, 1);
+
+    std::vector<uint8_t> file = EncodeSettingsFile(bad);
+    file.resize(30);
+    WriteBytes("settings.stn", file);
+    SetGameDate();
+    numPlayers = 3;
+    ASSERT_EQ(LoadSettings(), 1);
+    EXPECT_EQ(currentDay, 3);
+    EXPECT_EQ(currentYear, 2009);
+    EXPECT_EQ(loadedRace, 0);
+    EXPECT_EQ(numPlayers, 3);
+    EXPECT_EQ(game.LogCount("settings.stn is short: 30 of 3916 bytes read"), 1);
+    WriteBytes("settings.stn", {});
+    ASSERT_EQ(LoadSettings(), 1);
+    EXPECT_EQ(currentDay, 3);
 }
 
 // A final naming entrants that are no horse plays with stand-ins; the next save names the
@@ -191,7 +163,6 @@ TEST(SettingsFile, DamagedEntrantsAndNamesAreSavedBackClean) {
                                                 "Zo\xc3\xab"};
     for (int i = 0; i < kTopPlayerCount; ++i) {
         std::snprintf(crafted.topPlayers[i].name, kTopPlayerNameSize, "%s", names[i]);
-        crafted.topPlayers[i].money = 5000 - 1000 * i;
     }
     const int32_t entrants[kRound4Entries] = {0, -1, 216, 99999, 11, 12, 13, 14, 15, 16};
     for (int k = 0; k < kRound4Entries; ++k) {
@@ -227,38 +198,27 @@ TEST(SettingsFile, DamagedEntrantsAndNamesAreSavedBackClean) {
     EXPECT_EQ(saved.stakesEntries3[6].eliminated, 0);
 }
 
+// The limits of every field and the odd states a game can be saved in: fewer races per day
+// than the race, and a final whose box did not close (round 0, race 0).
 TEST(SettingsFile, EveryStateTheGameSavesLoadsBackUnchanged) {
     StableFolder game;
     SetGameDate();
-    ExpectSaveLoadsBack("a new game");
-
-    racesPerDay = 3;
-    raceOfDay = 15;
-    loadedRace = 15;
-    ExpectSaveLoadsBack("fewer races per day than the race");
-
     daysToStakes = 0;
     stakesRound = 4;
     stakesRace = 1;
-    racesPerDay = 10;
-    raceOfDay = 1;
-    for (int i = 0; i < kRound1Entries; ++i) {
-        stakesEntries1[i] = {static_cast<float>(30 - i / 5), 215 - i, i % 3 == 0};
-    }
-    for (int i = 0; i < kHorseCount; ++i) {
-        stakesRanking[i] = {static_cast<float>(i / 4), i + 1};
-    }
+    stakesEntries1[99] = {30.0f, kHorseCount, 1};
+    stakesRanking[214] = {53.5f, kHorseCount};
     stakesEntries4[9] = {17.0f, 10, 1};
     ExpectSaveLoadsBack("the final");
 
     stakesRound = 0;
     stakesRace = 0;
-    ExpectSaveLoadsBack("after a final the box did not close");
-
+    racesPerDay = 3;
+    raceOfDay = 15;
+    loadedRace = 15;
     for (int i = 0; i < kTopPlayerCount; ++i) {
         std::memset(topPlayers[i].name, 'A' + i, kTopPlayerNameSize - 1);
         topPlayers[i].name[kTopPlayerNameSize - 1] = '\0';
-        topPlayers[i].money = -5 + 1000000 * i;
     }
     currentDay = 31;
     currentMonth = 13;
@@ -271,27 +231,34 @@ TEST(SettingsFile, EveryStateTheGameSavesLoadsBackUnchanged) {
     EXPECT_EQ(game.LogCount("out of range"), 0);
 }
 
-TEST(SettingsFile, NothingIsSavedBeforeAGameWasPrepared) {
-    StableFolder game;
-    BoxCapture boxes;
-    EXPECT_EQ(SaveSettings(), 1); // nothing to save is no failure
-    EXPECT_FALSE(std::filesystem::exists("settings.stn"));
-    EXPECT_TRUE(boxes.Boxes().empty());
-    EXPECT_EQ(LoadSettings(), 0);
-}
-
+// A save that fails, on a folder in the way or on a full disk, says so and keeps the old file.
 TEST(SettingsFile, AFailedSaveKeepsTheOldFileAndSaysSo) {
-    StableFolder game;
-    SetGameDate();
-    ASSERT_EQ(SaveSettings(), 1);
-    const std::vector<uint8_t> good = ReadBytes("settings.stn");
-    std::filesystem::create_directory("settings.stn.tmp");
-    currentDay = 20;
-    BoxCapture boxes;
-    EXPECT_EQ(SaveSettings(), 0);
-    EXPECT_EQ(boxes.Boxes(), std::vector<std::string>{"error: Unable to save game settings."});
-    EXPECT_EQ(game.LogCount("UNABLE TO SAVE GAME SETTINGS"), 1);
-    EXPECT_EQ(ReadBytes("settings.stn"), good);
+    for (const bool fullDisk : {false, true}) {
+        StableFolder game;
+        SetGameDate();
+        ASSERT_EQ(SaveSettings(), 1);
+        const std::vector<uint8_t> good = ReadBytes("settings.stn");
+        rlimit previous{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+        rlimit small = previous;
+        small.rlim_cur = 2000; // room for the log and the box, not for the settings
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        if (fullDisk) {
+            ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        } else {
+            std::filesystem::create_directory("settings.stn.tmp");
+        }
+        currentDay = 20;
+        BoxCapture boxes;
+        const int saved = SaveSettings();
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+        EXPECT_EQ(saved, 0) << fullDisk;
+        EXPECT_EQ(boxes.Boxes(), std::vector<std::string>{"error: Unable to save game settings."});
+        EXPECT_EQ(game.LogCount("UNABLE TO SAVE GAME SETTINGS"), 1) << fullDisk;
+        EXPECT_EQ(ReadBytes("settings.stn"), good) << fullDisk;
+        EXPECT_EQ(std::filesystem::exists("settings.stn.tmp"), !fullDisk);
+    }
 }
 
 // A settings.stn that cannot be read holds back every save for the rest of its run only: the
@@ -311,80 +278,26 @@ TEST(SettingsFile, AnUnreadableSavedGameHoldsBackSavesForItsRunOnly) {
     SetGameDate();
     EXPECT_EQ(SaveSettings(), 1);
     EXPECT_TRUE(std::filesystem::exists("settings.stn"));
-    EXPECT_TRUE(boxes.Boxes().empty());
 }
 
-TEST(SettingsFile, AFullDiskNeverReplacesAGoodFile) {
+// Without a file a new game's calendar starts and is saved; with one the saved game goes on. A
+// first save that fails is the data-folder failure tests'.
+TEST(PrepareNewGame, StartsANewGamesCalendarOrContinuesTheSavedGame) {
     StableFolder game;
+    timeBetweenRaces = 3;
+    input.mouseX = 400;
+    PrepareNewGame();
+    EXPECT_EQ(input.mouseX, 10);
+    EXPECT_EQ(DateLine(), "January 1, 2002");
+    EXPECT_EQ(raceOfDay, 1);
+    EXPECT_EQ(daysToStakes, 10);
+    EXPECT_EQ(postTimeMinutes, 3);
+    EXPECT_EQ(game.LogCount("Success creating settings.stn"), 1);
     SetGameDate();
-    ASSERT_EQ(SaveSettings(), 1);
-    const std::vector<uint8_t> good = ReadBytes("settings.stn");
-    rlimit previous{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 2000; // room for the log and the box, not for the settings
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    currentDay = 21;
-    BoxCapture boxes;
-    const int saved = SaveSettings();
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-    EXPECT_EQ(saved, 0);
-    EXPECT_EQ(boxes.Boxes(), std::vector<std::string>{"error: Unable to save game settings."});
-    EXPECT_EQ(ReadBytes("settings.stn"), good);
-    EXPECT_FALSE(std::filesystem::exists("settings.stn.tmp"));
-}
-
-// Without a file a new game's calendar starts, and is saved if it can be: one that cannot be
-// still leaves a playable game.
-TEST(PrepareNewGame, WithoutAFileMakesOneWithANewGamesCalendar) {
-    for (const bool blocked : {false, true}) {
-        StableFolder game;
-        if (blocked) {
-            std::filesystem::create_directory("settings.stn.tmp");
-        }
-        timeBetweenRaces = 3;
-        input.mouseX = 400;
-        BoxCapture boxes;
-        PrepareNewGame();
-        EXPECT_EQ(boxes.Boxes(),
-                  blocked ? std::vector<std::string>{"error: Unable to save the initial settings "
-                                                     "to disk."}
-                          : std::vector<std::string>{});
-        EXPECT_EQ(input.mouseX, 10);
-        EXPECT_EQ(currentDay, 1);
-        EXPECT_EQ(currentMonth, 1);
-        EXPECT_EQ(currentYear, 2002);
-        EXPECT_EQ(raceOfDay, 1);
-        EXPECT_EQ(daysToStakes, 10);
-        EXPECT_EQ(postTimeMinutes, 3);
-        EXPECT_EQ(announcingOn, 1);
-        EXPECT_EQ(treesOn, 1);
-        EXPECT_EQ(game.LogCount("Success creating settings.stn"), blocked ? 0 : 1);
-        EXPECT_EQ(std::filesystem::exists("settings.stn"), !blocked);
-        if (!blocked) {
-            const SettingsBlock made = settingsBlock;
-            settingsBlock = SettingsBlock{};
-            ASSERT_EQ(LoadSettings(), 1);
-            EXPECT_EQ(EncodeSettingsFile(settingsBlock), EncodeSettingsFile(made));
-        }
-    }
-}
-
-TEST(PrepareNewGame, WithAFileContinuesTheSavedGame) {
-    StableFolder game;
-    SetGameDate();
-    stakesRound = 2;
-    stakesRace = 3;
     ASSERT_EQ(SaveSettings(), 1);
     ResetSettingsBlock();
     PrepareNewGame();
     EXPECT_EQ(currentDay, 14);
-    EXPECT_EQ(raceOfDay, 3);
-    EXPECT_EQ(stakesRound, 2);
-    EXPECT_EQ(stakesRace, 3);
-    EXPECT_EQ(game.LogCount("Settings file doesn't exist"), 0);
 }
 
 } // namespace

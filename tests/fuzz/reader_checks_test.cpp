@@ -5,12 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "stable/horse_file.h"
 #include "tests/test_support.h"
 
 namespace fs = std::filesystem;
@@ -67,25 +65,4 @@ TEST(FuzzReplay, EverySeedAndEveryInputThatEverCrashedAReaderKeepsEveryRule) {
         EXPECT_TRUE(known) << folder.path() << " is no reader's regression folder";
     }
     EXPECT_GT(regressions, 0u);
-}
-
-// The horse target reads from memory: that must be the game's own reader, byte for byte.
-TEST(FuzzReplay, HorseBytesInMemoryReadAsTheSameFileOnDisk) {
-    std::vector<std::vector<uint8_t>> inputs = {{}, {'~', 0, '\n', '7', '\n'}};
-    for (const fs::path& seed : FilesIn(kFuzzFolder / "corpus" / "horse")) {
-        inputs.push_back(ReadBytes(seed.string()));
-    }
-    ScratchFolder folder;
-    const std::string path = folder.File("horse.txt");
-    for (const std::vector<uint8_t>& bytes : inputs) {
-        WriteBytes(path, bytes);
-        HorseRecord fromFile{};
-        HorseRecord fromMemory{};
-        ASSERT_EQ(ReadHorseFile(path, &fromFile), 1);
-        ASSERT_EQ(ReadHorseFromMemory(reinterpret_cast<const char*>(bytes.data()), bytes.size(),
-                                      path, &fromMemory),
-                  1);
-        EXPECT_EQ(std::memcmp(&fromFile, &fromMemory, sizeof fromFile), 0)
-            << std::string(bytes.begin(), bytes.end());
-    }
 }

@@ -1,4 +1,5 @@
-// The .bmp reader: pixel packing, row order, padding, and files that must be refused.
+// The .bmp reader: pixel packing, row order, padding, and files that must be refused. Reading
+// from disk is the game's start-up's (the golden logs, a missing picture included).
 #include "platform/bitmap.h"
 
 #include <cstring>
@@ -56,26 +57,6 @@ TEST_F(BitmapTest, PacksTheDisplaysDepthWithTheTopRowFirst) {
     }
 }
 
-TEST_F(BitmapTest, EightBitPalettesAreStoredRedFirst) {
-    std::vector<uint8_t> bytes(54 + 1024 + 4, 0);
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    Put32(bytes, 10, 54 + 1024);
-    Put32(bytes, 14, 40);
-    Put32(bytes, 18, 1);
-    Put32(bytes, 22, 1);
-    Put16(bytes, 26, 1);
-    Put16(bytes, 28, 8);
-    bytes[54 + 4 * 7] = 10;     // blue
-    bytes[54 + 4 * 7 + 2] = 30; // red
-    bytes[54 + 1024] = 7;
-    ASSERT_EQ(LoadBytes(&bmp, bytes), 1);
-    EXPECT_EQ(bmp.palette[7].red, 30);
-    EXPECT_EQ(bmp.palette[7].blue, 10);
-    EXPECT_EQ(bmp.palette[7].flags, 4);
-    EXPECT_EQ(bmp.pixels.size(), 1u);
-}
-
 TEST_F(BitmapTest, RefusesDamagedFilesAndFreesThePreviousPicture) {
     const std::vector<uint8_t> good = MakeBmp(3, 2, kTwoRows);
     auto damaged = [&](auto change) {
@@ -102,17 +83,6 @@ TEST_F(BitmapTest, RefusesDamagedFilesAndFreesThePreviousPicture) {
         EXPECT_EQ(LoadBytes(&bmp, refused[i]), 0) << "case " << i;
         EXPECT_TRUE(bmp.pixels.empty()) << "case " << i;
     }
-}
-
-TEST_F(BitmapTest, MissingFilesAreRefused) {
-    EXPECT_EQ(LoadBitmapFile(&bmp, "/nonexistent/picture.bmp"), 0);
-    ScratchFolder folder;
-    WriteBytes(folder.File("empty.bmp"), {});
-    EXPECT_EQ(LoadBitmapFile(&bmp, folder.File("empty.bmp").c_str()), 0);
-    WriteBytes(folder.File("good.bmp"), MakeBmp(3, 2, kTwoRows));
-    EXPECT_EQ(LoadBitmapFile(&bmp, folder.File("good.bmp").c_str()), 1);
-    EXPECT_EQ(UnloadBitmapFile(&bmp), 1);
-    EXPECT_TRUE(bmp.pixels.empty());
 }
 
 } // namespace

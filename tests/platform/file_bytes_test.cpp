@@ -1,10 +1,8 @@
-// Reading files whole: only regular files, never more than asked, never a wait.
+// Reading files whole, never more than asked. Folders, endless devices and pipes refused at once
+// are the data-folder failure tests' (tests/shell/data_folder_failures_test.cpp).
 #include "platform/file_bytes.h"
 
-#include <cerrno>
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "tests/test_support.h"
 
@@ -23,25 +21,6 @@ TEST(FileBytes, ReadsARegularFileUpToItsLimit) {
     EXPECT_TRUE(ReadFileBytes(folder.File("five").c_str(), 4).empty());
     WriteBytes(folder.File("empty"), {});
     EXPECT_EQ(ReadFileStart(folder.File("empty").c_str(), 10, &bytes), FileStatus::Read);
-    EXPECT_TRUE(bytes.empty());
-}
-
-TEST(FileBytes, FoldersDevicesAndPipesAreRefusedAtOnce) {
-    ScratchFolder folder;
-    std::vector<uint8_t> bytes{9};
-    EXPECT_EQ(ReadFileStart(folder.File("none").c_str(), 10, &bytes), FileStatus::Missing);
-    EXPECT_TRUE(bytes.empty());
-
-    std::filesystem::create_directory(folder.File("folder"));
-    EXPECT_EQ(ReadFileStart(folder.File("folder").c_str(), 10, &bytes), FileStatus::Unreadable);
-    EXPECT_EQ(errno, EISDIR);
-
-    // An endless device behind a link, and a pipe nobody writes to: neither may hang.
-    std::filesystem::create_symlink("/dev/zero", folder.File("zero"));
-    EXPECT_EQ(ReadFileStart(folder.File("zero").c_str(), 10, &bytes), FileStatus::Unreadable);
-    ASSERT_EQ(mkfifo(folder.File("pipe").c_str(), 0600), 0);
-    EXPECT_EQ(ReadFileStart(folder.File("pipe").c_str(), 10, &bytes), FileStatus::Unreadable);
-    EXPECT_TRUE(ReadFileBytes(folder.File("pipe").c_str(), 10).empty());
     EXPECT_TRUE(bytes.empty());
 }
 

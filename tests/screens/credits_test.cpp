@@ -41,18 +41,13 @@ TEST(Credits, ScrollAtTheSameSpeedAtThirtyAndSixtyFramesASecond) {
     EXPECT_NEAR(at30, at60, 2.0f);
 }
 
-TEST(Credits, WrapFromTheTopToTheBottom) {
+TEST(Credits, WrapFromTheTopToTheBottomAndHaveNoBackButtonBeforeAGame) {
     frameTiming.frameFactor = 1.0f;
     creditsPosition = -kCreditsStart;
-    RunCredits();
-    EXPECT_EQ(creditsPosition, kCreditsStart);
-}
-
-TEST(Credits, HaveNoBackButtonBeforeAGame) {
     raceField[0].horseNumber = 0;
     SetSpritePosition(&sBack, 525, 540);
-    frameTiming.frameFactor = 1.0f;
     RunCredits();
+    EXPECT_EQ(creditsPosition, kCreditsStart);
     EXPECT_EQ(sBack.x, 525.0f); // not moved to the credits' place
     raceField[0].horseNumber = 12;
     RunCredits();

@@ -4,31 +4,19 @@
 
 #include "platform/display.h"
 #include "platform/events.h"
-#include "shell/main_loop.h"
 #include "tests/test_support.h"
 
 namespace {
 
 // Two players name themselves and the card's clock runs; the cursor rests on runner 3's number.
-constexpr const char* kToTheCard = "2 keydown S\n"
-                                   "4 keyup S\n"
-                                   "8 move 47 210\n"
-                                   "8 click\n"
-                                   "12 move 417 288\n"
-                                   "12 click\n"
-                                   "14 type Alice\n"
-                                   "15 key Tab\n"
-                                   "15 type Bob\n"
-                                   "16 key Enter\n"
-                                   "30 move 160 310\n";
+constexpr const char* kToTheCard = "2 keydown S\n4 keyup S\n8 move 47 210\n8 click\n"
+                                   "12 move 417 288\n12 click\n14 type Alice\n15 key Tab\n"
+                                   "15 type Bob\n16 key Enter\n30 move 160 310\n";
 
-GameRun PlayOnCard(const ScratchFolder& folder, const std::string& lines) {
+GameRun PlayOnCard(const std::string& lines) {
     const ScratchFolder data;
     PrepareGameDataFolder(data.path());
-    const std::string script = std::string(kToTheCard) + lines;
-    WriteBytes(folder.File("play.txt"), std::vector<uint8_t>(script.begin(), script.end()));
-    return RunGameBinary("--windowed --seed 7 --fixed-fps 60 --data " + data.path().string() +
-                         " --script " + folder.File("play.txt"));
+    return PlayScript(data.path(), kToTheCard + lines, "--seed 7 --fixed-fps 60");
 }
 
 std::string Shot(const ScratchFolder& folder, int frame, const char* name) {
@@ -39,14 +27,14 @@ TEST(Help, TheGameStandsStillUnderItUntilAKeyOrAClickClosesIt) {
     const ScratchFolder folder;
     // Open from frame 150 until F1, pressed again, is let go (300 frames), then from 700 to the
     // click's release (50): neither opens the help anew nor bets on runner 3 under the cursor.
-    const GameRun withHelp = PlayOnCard(
-        folder, "150 key F1\n" + Shot(folder, 200, "open.bmp") + Shot(folder, 400, "still.bmp") +
-                    "450 key F1\n" + Shot(folder, 600, "after1.bmp") + "700 key F1\n750 click\n" +
-                    Shot(folder, 800, "after2.bmp") + "801 quit\n");
+    const GameRun withHelp =
+        PlayOnCard("150 key F1\n" + Shot(folder, 200, "open.bmp") + Shot(folder, 400, "still.bmp") +
+                   "450 key F1\n" + Shot(folder, 600, "after1.bmp") + "700 key F1\n750 click\n" +
+                   Shot(folder, 800, "after2.bmp") + "801 quit\n");
     ASSERT_EQ(withHelp.status, 0) << withHelp.output;
     const GameRun without =
-        PlayOnCard(folder, Shot(folder, 149, "under.bmp") + Shot(folder, 300, "plain1.bmp") +
-                               Shot(folder, 450, "plain2.bmp") + "451 quit\n");
+        PlayOnCard(Shot(folder, 149, "under.bmp") + Shot(folder, 300, "plain1.bmp") +
+                   Shot(folder, 450, "plain2.bmp") + "451 quit\n");
     ASSERT_EQ(without.status, 0) << without.output;
 
     const std::vector<uint8_t> open = ReadBytes(folder.File("open.bmp"));
@@ -61,25 +49,14 @@ TEST(Help, TheGameStandsStillUnderItUntilAKeyOrAClickClosesIt) {
 TEST(Help, AHeadlessRunWhoseScriptHasEndedIsNotLeftInIt) {
     const ScratchFolder folder;
     PrepareGameDataFolder(folder.path());
-    const WorkingDirectory comeBack(std::filesystem::current_path());
-    const std::string script = std::string(kToTheCard) + "150 key F1\n";
-    WriteBytes(folder.File("play.txt"), std::vector<uint8_t>(script.begin(), script.end()));
-    std::vector<std::string> args = {"stridewell",  "--windowed",
-                                     "--seed",      "7",
-                                     "--fixed-fps", "60",
-                                     "--data",      folder.path().string(),
-                                     "--script",    folder.File("play.txt")};
-    std::vector<char*> argv;
-    for (std::string& arg : args) {
-        argv.push_back(arg.data());
-    }
     testing::internal::CaptureStdout();
     // The game goes on past the help, to be ended from outside.
-    const int status = RunStridewell(static_cast<int>(argv.size()), argv.data(), [] {
-        if (PresentedFrameCount() >= 200) {
-            PostQuitMessage(0);
-        }
-    });
+    const int status =
+        PlayInProcess(folder.path(), std::string(kToTheCard) + "150 key F1\n", 7, [] {
+            if (PresentedFrameCount() >= 200) {
+                PostQuitMessage(0);
+            }
+        });
     const std::string said = testing::internal::GetCapturedStdout();
     EXPECT_EQ(status, 0) << said;
     EXPECT_NE(said.find("the script has ended during a wait for any key: the wait ends"),

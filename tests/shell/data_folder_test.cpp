@@ -26,15 +26,12 @@ TEST(DataFolder, PicturesAndSoundsComeFromThePlayersFolderWhenItHoldsThem) {
         {"", "", "images/track.bmp", "images/track.bmp"},
         {"/opt/game/share/stridewell", "", "images/track.bmp",
          "/opt/game/share/stridewell/images/track.bmp"},
-        {"/opt/game/share/stridewell", "", "sounds/announcer/leader1.wav",
-         "/opt/game/share/stridewell/sounds/announcer/leader1.wav"},
         {"/opt/game/share/stridewell", "images", "images/track.bmp", "images/track.bmp"},
         {"/opt/game/share/stridewell", "images", "sounds/click1.wav",
          "/opt/game/share/stridewell/sounds/click1.wav"},
         {"/opt/game/share/stridewell", "sounds", "sounds/click1.wav", "sounds/click1.wav"},
         // The player's own files are never looked for in the installation.
         {"/opt/game/share/stridewell", "", "horses/1.txt", "horses/1.txt"},
-        {"/opt/game/share/stridewell", "", "settings.stn", "settings.stn"},
     };
     for (const Case& c : cases) {
         fs::remove_all("images");
@@ -46,16 +43,6 @@ TEST(DataFolder, PicturesAndSoundsComeFromThePlayersFolderWhenItHoldsThem) {
         EXPECT_EQ(DataFilePath(c.path), c.read) << c.installed << " " << c.playerHas;
     }
     SetInstalledDataFolder("");
-}
-
-TEST(DataFolder, TheInstalledDataLiesBesideTheProgramsFolder) {
-    ScratchFolder tree;
-    fs::create_directories(tree.path() / "bin");
-    WriteBytes(tree.File("bin/stridewell"), {});
-    EXPECT_EQ(FindInstalledDataFolder(tree.File("bin/stridewell")), "");
-    fs::create_directories(tree.path() / "share/stridewell");
-    EXPECT_EQ(FindInstalledDataFolder(tree.File("bin/stridewell")),
-              fs::canonical(tree.path() / "share/stridewell").string());
 }
 
 TEST(DataFolder, AnEmptyStableGetsTheStartingHorsesAndNoHorseIsEverReplaced) {

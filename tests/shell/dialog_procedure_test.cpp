@@ -1,4 +1,5 @@
-// The game's dialogs answered by script: names, stake limits, refunds and refusals.
+// The game's dialogs answered by script: names, stake limits, refunds and refusals. What a
+// whole race day types into them is the race-day flow's to check.
 #include "shell/dialog_procedure.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +9,8 @@
 #include "core/game_state.h"
 #include "core/settings_file.h"
 #include "platform/display.h"
-#include "platform/script.h"
-#include "platform/text.h"
 #include "raceday/race_card.h"
 #include "raceday/race_day.h"
-#include "resources/dialog_templates.h"
 #include "results/top_players.h"
 #include "shell/game_reset.h"
 #include "tests/test_support.h"
@@ -50,7 +48,6 @@ class DialogProcedureTest : public ::testing::Test {
         return testing::internal::GetCapturedStdout();
     }
     static void Names1() { OpenNamesDialog(1); }
-    static void Names2() { OpenNamesDialog(2); }
     static void Bet() { OpenBetDialog(); }
     std::string BetOf(const char* amount, const char* type = "3000") {
         return Answer(std::string("1 button ") + type + "\n1 type " + amount + "\n2 key Enter\n",
@@ -58,71 +55,47 @@ class DialogProcedureTest : public ::testing::Test {
     }
 };
 
-TEST_F(DialogProcedureTest, GoodNamesStartTheGameWithMoneyAndNoBets) {
-    Player(1).betDay = currentDay;
-    Player(1).betAmount = 50;
-    numPlayers = 4;
-    raceDay.currentPlayer = 4;
-    Answer("1 type Alice\n2 key Tab\n2 type Bob\n3 key Enter\n", Names2);
-    EXPECT_STREQ(Player(1).name, "Alice");
-    EXPECT_STREQ(Player(2).name, "Bob");
-    for (int p = 1; p <= 2; ++p) {
-        EXPECT_EQ(Player(p).money, 1000);
-        EXPECT_EQ(Player(p).betAmount, 0);
-        EXPECT_EQ(Player(p).betDay, kNoBetDay);
-    }
-    EXPECT_EQ(numPlayers, 2);
-    EXPECT_EQ(raceDay.currentPlayer, 1);
-    EXPECT_EQ(gameState, kStateRaceCard);
-    EXPECT_EQ(loadedRace, 0);
-}
-
-TEST_F(DialogProcedureTest, BadNamesKeepTheDialogOpenAndCancelChangesNothing) {
-    numPlayers = 3;
-    const std::string said = Answer("1 type Alice\n"
-                                    "2 key Enter\n" // player 2 has no name
-                                    "3 key Tab\n"
-                                    "3 type Bartholomew12\n"
-                                    "4 key Enter\n" // twelve characters
-                                    "5 key Escape\n",
-                                    Names2);
-    EXPECT_NE(said.find("box \"Name error\": Player2's name must be between 1 and 11 characters."),
-              std::string::npos)
-        << said;
-    EXPECT_EQ(said.find("Player1's"), std::string::npos) << said;
-    EXPECT_EQ(gameState, kStatePlayers);
-    EXPECT_EQ(numPlayers, 3);
-}
-
+// A name taken starts the game afresh: a thousand dollars, no bet left from before.
 TEST_F(DialogProcedureTest, ANameIsTakenAsTypedOrRefusedWithItsReason) {
     const char* const kTooLong = "Player1's name is too long to be saved (27 bytes at most; "
                                  "letters such as é or 王 take 2 to 4 bytes each).";
+    const char* const kLength = "Player1's name must be between 1 and 11 characters.";
     const struct {
         const char* typed;
         const char* refusal; // null when taken
     } kNames[] = {
         {"Bartholomew", nullptr},
         {"Zoë Åberg", nullptr}, // characters, not bytes
-        {"Ωμέγα", nullptr},
-        {"Жанна", nullptr},
-        {"王", nullptr},
+        {"王", nullptr},        // one character, the fewest
         {"🐎Zo", nullptr},
         {"王語語語語語語語語", nullptr}, // 27 bytes, the room a name has in the saved game
-        {"王語語語語語語語語語語", kTooLong},
         {"🐎🐎🐎🐎🐎🐎🐎", kTooLong},
-        {"Bartholomew1", "Player1's name must be between 1 and 11 characters."},
+        {"Bartholomew1", kLength},
+        {"", kLength},
         {"Zo\U0010FFFD", "Player1's name has a character that no installed font can show "
                          "(U+10FFFD). Please leave it out."},
     };
     for (const auto& name : kNames) {
         SwitchScreen(kStatePlayers);
         Player(1).name[0] = '\0';
-        const std::string said = Answer(std::string("1 type ") + name.typed + "\n2 key Enter\n" +
-                                            (name.refusal != nullptr ? "3 key Escape\n" : ""),
-                                        Names1);
+        Player(1).betDay = currentDay;
+        Player(1).betAmount = 50;
+        Player(1).money = 7;
+        numPlayers = 4;
+        raceDay.currentPlayer = 4;
+        const std::string typed =
+            name.typed[0] != '\0' ? std::string("1 type ") + name.typed + "\n" : "";
+        const std::string said = Answer(
+            typed + "2 key Enter\n" + (name.refusal != nullptr ? "3 key Escape\n" : ""), Names1);
         if (name.refusal == nullptr) {
             EXPECT_STREQ(Player(1).name, name.typed);
             EXPECT_EQ(gameState, kStateRaceCard) << said;
+            EXPECT_EQ(Player(1).money, 1000);
+            EXPECT_EQ(Player(1).betAmount, 0);
+            EXPECT_EQ(Player(1).betDay, kNoBetDay);
+            EXPECT_EQ(numPlayers, 1);
+            EXPECT_EQ(raceDay.currentPlayer, 1);
+            EXPECT_EQ(loadedRace, 0);
             TopPlayerEntry saved[kTopPlayerCount] = {};
             UpdateTopPlayers(saved, Player(1).name, 5000);
             EXPECT_STREQ(saved[0].name, name.typed);
@@ -131,26 +104,18 @@ TEST_F(DialogProcedureTest, ANameIsTakenAsTypedOrRefusedWithItsReason) {
                       std::string::npos)
                 << said;
             EXPECT_EQ(gameState, kStatePlayers);
+            EXPECT_EQ(numPlayers, 4);
         }
     }
 }
 
 TEST_F(DialogProcedureTest, StakesAreKeptBetweenTwoAndAThousandExceptOnStakesDays) {
     Player(1).money = 100000;
-    raceCard.selectedRunner = 7;
     const struct {
         const char* typed;
         int days;
         int32_t staked;
-    } kCases[] = {{"0", 4, 2},
-                  {"-40", 4, 2},
-                  {"5000", 4, 1000},
-                  {"5000", 0, 5000},
-                  {" 25 ", 4, 25},
-                  {"+7", 4, 7},
-                  // too large for a number, and still a whole number
-                  {"99999999999", 4, 1000},
-                  {"-99999999999", 4, 2}};
+    } kCases[] = {{"0", 4, 2}, {"5000", 4, 1000}, {"5000", 0, 5000}, {" 25 ", 4, 25}};
     for (const auto& bet : kCases) {
         daysToStakes = bet.days;
         ++raceOfDay; // a fresh race each time: nothing to refund
@@ -158,10 +123,6 @@ TEST_F(DialogProcedureTest, StakesAreKeptBetweenTwoAndAThousandExceptOnStakesDay
         BetOf(bet.typed);
         EXPECT_EQ(Player(1).betAmount, bet.staked) << bet.typed;
         EXPECT_EQ(Player(1).money, before - bet.staked) << bet.typed;
-        EXPECT_EQ(Player(1).betRunner, 7);
-        EXPECT_EQ(Player(1).betType, kBetWin);
-        EXPECT_TRUE(BetIsOnCurrentRace(Player(1)));
-        EXPECT_EQ(Player(1).betMonth, 3);
     }
 }
 
@@ -180,20 +141,10 @@ TEST_F(DialogProcedureTest, ARebetRefundsTheStandingStakeFirst) {
     EXPECT_FALSE(BetIsOnCurrentRace(Player(1)));
 }
 
-TEST_F(DialogProcedureTest, WhatIsNotABetIsRefusedWithItsReason) {
+TEST_F(DialogProcedureTest, ABetWithoutItsTypeIsRefused) {
     Player(1).money = 50;
-    std::string said = Answer("1 type 10\n2 key Enter\n3 key Escape\n", Bet);
+    const std::string said = Answer("1 type 10\n2 key Enter\n3 key Escape\n", Bet);
     EXPECT_NE(said.find("box \"Bet error\": Please choose Win, Place or Show."), std::string::npos);
-    said = Answer("1 button 3001\n1 type ten\n2 key Enter\n3 key Escape\n", Bet);
-    EXPECT_NE(said.find("box \"Amount Error\": Please enter a whole number of dollars."),
-              std::string::npos);
-    daysToStakes = 0; // no maximum on a stakes day
-    said = Answer("1 type 99999999999\n2 key Enter\n3 key Escape\n", Bet);
-    EXPECT_NE(said.find("box \"Amount Error\": You don't have that much money."),
-              std::string::npos);
-    daysToStakes = 4;
-    said = Answer("1 type 60\n2 key Enter\n3 key Escape\n", Bet);
-    EXPECT_NE(said.find("You don't have that much money."), std::string::npos);
     EXPECT_EQ(Player(1).money, 50);
     EXPECT_EQ(Player(1).betAmount, 0);
 }

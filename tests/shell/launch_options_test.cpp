@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "shell/data_folder.h"
-#include "tests/test_support.h"
 
 namespace {
 
@@ -48,17 +47,6 @@ TEST(DataFolder, FollowsTheXdgRules) {
     EXPECT_EQ(ChooseDataFolder("", "/xdg", "/home/p"), "/xdg/stridewell");
     EXPECT_EQ(ChooseDataFolder("", "relative", "/home/p"), "/home/p/.local/share/stridewell");
     EXPECT_EQ(ChooseDataFolder("", nullptr, "/home/p"), "/home/p/.local/share/stridewell");
-}
-
-TEST(DataFolder, IsCreatedOnlyWhenItIsTheDefault) {
-    ScratchFolder folder;
-    const std::filesystem::path start = std::filesystem::current_path();
-    std::string error;
-    EXPECT_FALSE(EnterDataFolder(folder.File("missing"), false, &error));
-    EXPECT_NE(error.find("missing"), std::string::npos);
-    ASSERT_TRUE(EnterDataFolder(folder.File("xdg/stridewell"), true, &error)) << error;
-    EXPECT_EQ(std::filesystem::current_path(), folder.path() / "xdg/stridewell");
-    std::filesystem::current_path(start);
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 #include "core/settings_file.h"
 #include "platform/game_sprites.h"
 #include "raceday/race_day.h"
-#include "shell/main_loop.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -28,27 +27,11 @@ constexpr const char* kRaceDay = "2 keydown S\n4 keyup S\n" // skips the intro
                                  "61 type 50\n62 key Enter\n"
                                  "80 move 727 555\n80 click\n100 key B\n";
 
-int Play(const ScratchFolder& folder, const std::string& script) {
-    WriteBytes(folder.File("day.txt"), std::vector<uint8_t>(script.begin(), script.end()));
-    std::vector<std::string> args = {"stridewell",  "--windowed",
-                                     "--seed",      "11",
-                                     "--fixed-fps", "60",
-                                     "--data",      folder.path().string(),
-                                     "--script",    folder.File("day.txt")};
-    std::vector<char*> argv;
-    for (std::string& arg : args) {
-        argv.push_back(arg.data());
-    }
-    return RunStridewell(static_cast<int>(argv.size()), argv.data());
-}
-
 TEST(RaceDayFlow, BetsAreTakenAndTheClockStartsTheRace) {
     ScratchFolder folder;
     PrepareGameDataFolder(folder.path());
-    const WorkingDirectory comeBack(
-        std::filesystem::current_path()); // the game moves into its data
     testing::internal::CaptureStdout();
-    const int status = Play(folder, std::string(kRaceDay) + "5100 quit\n");
+    const int status = PlayInProcess(folder.path(), std::string(kRaceDay) + "5100 quit\n", 11);
     const std::string said = testing::internal::GetCapturedStdout();
     ASSERT_EQ(status, 0) << said;
     EXPECT_NE(said.find("box \"Amount Error\": Please enter a whole number of dollars."),

@@ -34,10 +34,7 @@ class StartupTest : public ::testing::Test {
   protected:
     void SetUp() override { PrepareGameDataFolder(folder.path()); }
     GameRun Play(const std::string& script, const char* audio = "dummy") {
-        WriteBytes(folder.File("start.txt"), std::vector<uint8_t>(script.begin(), script.end()));
-        return RunGameBinary(std::string("--windowed --seed 5 --fixed-fps 60 --data ") +
-                                 folder.path().string() + " --script " + folder.File("start.txt"),
-                             audio);
+        return PlayScript(folder.path(), script, "--seed 5 --fixed-fps 60", audio);
     }
     std::string Log() const {
         const std::vector<uint8_t> bytes = ReadBytes(folder.File("buglog.txt"));
@@ -46,12 +43,11 @@ class StartupTest : public ::testing::Test {
     // Replaces a data file by nothing, as a player who lost it would.
     void Remove(const char* file) {
         // The shared folders are linked in: copy this one before taking a file out of it.
-        const std::filesystem::path link =
-            folder.path() / std::filesystem::path(file).begin()->string();
-        if (std::filesystem::is_symlink(link)) {
-            const std::filesystem::path real = std::filesystem::read_symlink(link);
-            std::filesystem::remove(link);
-            std::filesystem::copy(real, link, std::filesystem::copy_options::recursive);
+        const std::filesystem::path shared = std::filesystem::path(file).parent_path();
+        if (std::filesystem::is_symlink(folder.path() / shared)) {
+            std::filesystem::remove(folder.path() / shared);
+            std::filesystem::copy(GeneratedGameData() / shared, folder.path() / shared,
+                                  std::filesystem::copy_options::recursive);
         }
         std::filesystem::remove(folder.path() / file);
     }

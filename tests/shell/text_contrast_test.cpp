@@ -8,7 +8,6 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iterator>
 #include <map>
@@ -243,9 +242,7 @@ TEST(TextContrast, EveryTextOnTheWorstCaseScreensStandsOutFromWhatIsBehindIt) {
     for (size_t at; (at = script.find("SHOTS")) != std::string::npos;) {
         script.replace(at, 5, folder.path().string());
     }
-    WriteBytes(folder.File("play.txt"), std::vector<uint8_t>(script.begin(), script.end()));
-    const GameRun run = RunGameBinary("--windowed --seed 7 --fixed-fps 10 --data " + data.string() +
-                                      " --script " + folder.File("play.txt"));
+    const GameRun run = PlayScript(data, script, "--seed 7 --fixed-fps 10");
     ASSERT_EQ(run.status, 0) << run.output;
 
     std::map<std::string, Shot> shots;

@@ -83,12 +83,6 @@ std::string RefereedRace(void (*atResults)(), void (*afterPayout)()) {
 
 void NoDamage() {}
 
-TEST(Referee, ARaceRunAndPaidRightPasses) {
-    EXPECT_EQ(RefereedRace(NoDamage, NoDamage), "");
-    EXPECT_EQ(RefereeCount().races, 1);
-    EXPECT_EQ(RefereeCount().bets, 1);
-}
-
 TEST(Referee, EachKindOfDamageIsCaughtAndNamed) {
     const struct {
         void (*atResults)();

@@ -71,7 +71,7 @@ TEST_F(Odds, TheFavouritePaysThreeToFiveAndTheOutsiderSeventeenToFortySix) {
     EXPECT_EQ(highest, 46);
 }
 
-TEST_F(Odds, RunnersRatedEqualShareTheBetterBand) {
+TEST_F(Odds, RunnersRatedEqualShareTheBetterBandAndAFreshFieldRanksAgainstTheLastOne) {
     SeedRand(5);
     for (int slot = 0; slot < kFieldSize; ++slot) {
         SetRunner(slot, 10, 10, 10, 10.0f - slot);
@@ -83,13 +83,10 @@ TEST_F(Odds, RunnersRatedEqualShareTheBetterBand) {
     ExpectInBand(0, 0);
     ExpectInBand(1, 0);
     ExpectInBand(2, 2); // nobody gets the band just below the shared one
-}
 
-TEST_F(Odds, AFreshFieldIsRankedAgainstTheRatingsStillHeldForLaterSlots) {
     for (int slot = 0; slot < kFieldSize; ++slot) {
         fieldOdds.runnerRating[slot] = 100.0f; // the previous race's field
     }
-    SetRunner(0, 10, 10, 10, 10);
     RateRunner(0);
     ExpectInBand(0, 9);
 }

@@ -27,7 +27,7 @@ StableFolder::~StableFolder() { ResetGameState(); }
 
 int StableFolder::LogCount(const std::string& text) const {
     int count = 0;
-    for (const std::string& line : LogLines()) {
+    for (const std::string& line : ReadLines(folder.File("buglog.txt"))) {
         count += line.find(text) != std::string::npos;
     }
     return count;
@@ -67,12 +67,10 @@ void WriteHorse(int number, const HorseSpec& spec) {
 }
 
 void WriteStartingHorses() {
-    std::vector<std::string> names;
+    std::string names[kHorseCount];
     const char* pointers[kHorseCount];
-    for (int number = 1; number <= kHorseCount; ++number) {
-        names.push_back("Horse " + std::to_string(number));
-    }
     for (int i = 0; i < kHorseCount; ++i) {
+        names[i] = "Horse " + std::to_string(i + 1);
         pointers[i] = names[i].c_str();
     }
     ASSERT_EQ(WriteStartingHorseFiles("horses", pointers), 1);

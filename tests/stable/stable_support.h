@@ -14,8 +14,6 @@ class StableFolder {
   public:
     StableFolder();
     ~StableFolder();
-    std::string File(const std::string& name) const { return folder.File(name); }
-    std::vector<std::string> LogLines() const { return ReadLines(folder.File("buglog.txt")); }
     // How many lines of the debug log hold the text.
     int LogCount(const std::string& text) const;
 

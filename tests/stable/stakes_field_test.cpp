@@ -24,14 +24,6 @@ std::set<int32_t> FieldNumbers() {
     return numbers;
 }
 
-std::set<int32_t> EntryNumbers(const StakesEntry* table, std::initializer_list<int> indices) {
-    std::set<int32_t> numbers;
-    for (const int index : indices) {
-        numbers.insert(table[index].horseNumber);
-    }
-    return numbers;
-}
-
 // Horse 1 ranked best, horse 215 last.
 void RankByNumber() {
     for (int i = 0; i < kHorseCount; ++i) {
@@ -52,11 +44,6 @@ TEST(StakesRanking, BestClassFirstAndEqualClassesInHorseOrder) {
             << "at " << i;
     }
     EXPECT_EQ(stakesRanking[0].horseNumber, 6);
-    EXPECT_FLOAT_EQ(stakesRanking[0].rating, 6.0f);
-    for (int i = 0; i < kRound1Entries; ++i) {
-        EXPECT_EQ(stakesEntries1[i].horseNumber, stakesRanking[i].horseNumber);
-        EXPECT_FLOAT_EQ(stakesEntries1[i].rating, stakesRanking[i].rating);
-    }
     EXPECT_EQ(game.LogCount("Fixing duplicate STAKE ENTRIES..."), 0);
 }
 
@@ -99,36 +86,19 @@ TEST(StakesRanking, TheDuplicateRepairStopsAtTheEndOfTheRanking) {
     EXPECT_EQ(numbers, (std::set<int32_t>{1, 2, 3}));
 }
 
-TEST(StakesField, EachRaceRunsItsShareOfTheRoundsTableInRandomPostPositions) {
+// Which entries run in which race is played through by a whole series (StakesSeriesEnd).
+TEST(StakesField, TheFinalRunsItsTableInRandomPostPositions) {
     StableFolder game;
     WriteStartingHorses();
-    for (int i = 0; i < kRound3Entries; ++i) {
-        stakesEntries3[i] = {0.0f, 100 + i, 0};
-    }
     for (int i = 0; i < kRound4Entries; ++i) {
         stakesEntries4[i] = {0.0f, 50 + i, 0};
     }
-    const struct {
-        int32_t round, race;
-        const StakesEntry* table;
-        std::initializer_list<int> entries;
-    } kRaces[] = {{1, 1, stakesEntries1, {0, 10, 20, 30, 40, 50, 60, 70, 80, 90}}, // ranks first
-                  {1, 3, stakesEntries1, {2, 12, 22, 32, 42, 52, 62, 72, 82, 92}},
-                  {3, 2, stakesEntries3, {1, 3, 5, 7, 9, 11, 13, 15, 17, 19}},
-                  {4, 1, stakesEntries4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}}};
-    for (const auto& race : kRaces) {
-        stakesRound = race.round;
-        stakesRace = race.race;
-        ASSERT_EQ(BuildStakesField(), 1);
-        EXPECT_EQ(FieldNumbers(), EntryNumbers(race.table, race.entries)) << race.round;
-        for (const HorseRecord& runner : raceField) {
-            EXPECT_EQ(std::string(runner.name), "Horse " + std::to_string(runner.horseNumber));
-            EXPECT_EQ(horseUsed[runner.horseNumber], 0);
-        }
-    }
+    stakesRound = 4;
+    stakesRace = 1;
     std::set<int> slotsOfFirstEntrant;
     for (int final = 0; final < 20; ++final) {
         ASSERT_EQ(BuildStakesField(), 1);
+        EXPECT_EQ(FieldNumbers(), (std::set<int32_t>{50, 51, 52, 53, 54, 55, 56, 57, 58, 59}));
         for (int slot = 0; slot < kFieldSize; ++slot) {
             if (raceField[slot].horseNumber == 50) {
                 slotsOfFirstEntrant.insert(slot);
