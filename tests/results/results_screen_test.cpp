@@ -174,6 +174,13 @@ TEST_F(EndOfDayTest, SaveAndContinueEntersEveryPlayerInTheTableAndSavesTheNextDa
     EXPECT_EQ(saved.daysToStakes, 9);
 }
 
+TEST_F(EndOfDayTest, TheResetNoticeStandsUntilCIsPressed) {
+    StartScriptFromNextFrame("20 key C\n");
+    const int64_t before = PresentedFrameCount();
+    CloseSeriesWithNotice();
+    EXPECT_GT(PresentedFrameCount() - before, 10);
+}
+
 TEST_F(EndOfDayTest, EscapeClosesTheBoxAndItComesBackElevenFramesLater) {
     numPlayers = 1;
     racesPerDay = 10;

@@ -125,4 +125,15 @@ TEST_F(OptionsTest, TheRaceStartsHereWhenTheClockRunsOut) {
     EXPECT_FLOAT_EQ(postTimeSeconds, 1.0f);
 }
 
+TEST_F(OptionsTest, TheClockAndTheRaceNumberSlideUpToTheirPlaces) {
+    SetSpritePosition(&sPostTimeText, 150, 260);
+    SetSpritePosition(&sRaceLabel, 600, 300);
+    for (int frame = 0; frame < 60; ++frame) {
+        Frame(sOptionsPanel, false, false);
+    }
+    EXPECT_EQ(sPostTimeText.y, 200.0f);
+    EXPECT_EQ(sRaceLabel.x, 400.0f);
+    EXPECT_EQ(sRaceLabel.y, 200.0f);
+}
+
 } // namespace

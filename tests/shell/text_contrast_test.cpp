@@ -255,6 +255,9 @@ TEST(TextContrast, EveryTextOnTheWorstCaseScreensStandsOutFromWhatIsBehindIt) {
         EXPECT_GE(measure.letterPixels, 6) << region.text << " is not on " << region.shot;
         EXPECT_GE(measure.contrast, kLeastContrast) << region.text << " on " << region.shot;
     }
+    // The credits roll behind the menu's backdrop, which frames them on every side.
+    const std::array<uint8_t, 3> white{255, 255, 255};
+    EXPECT_NE(shots["credits"].At(20, 300), white);
 }
 
 } // namespace
