@@ -78,8 +78,8 @@ float HorseRecord::*const kPhaseRatings[3] = {&HorseRecord::acceleration, &Horse
 // The decay factor per frame, kept for each runner while its endurance and the frame factor
 // stay the same: a memo of pow keyed by its inputs, so it needs no reset.
 struct DecayMemo {
+    float frameFactor = 0.0f;
     float endurance[kFieldSize] = {};
-    float frameFactor[kFieldSize] = {};
     double factor[kFieldSize] = {};
 } decayMemo;
 
@@ -88,9 +88,11 @@ double FrameFactor() { return frameTiming.frameFactor; }
 // Moves a counter down by the frame factor in whole units, carrying the fraction.
 int32_t WholeUnits(double* carry) {
     *carry += FrameFactor();
-    const double whole = std::floor(*carry);
+    // floor by hand: the library's takes a dozen instructions where SSE4.1 is not assumed
+    int32_t whole = static_cast<int32_t>(*carry);
+    whole -= whole > *carry ? 1 : 0;
     *carry -= whole;
-    return static_cast<int32_t>(whole);
+    return whole;
 }
 
 // Where the runners stand, as the lane step reads them: their positions side by side, written
@@ -205,18 +207,6 @@ void ChangeLane(Field& f, int i, float y) {
     }
 }
 
-// Whether any rival blocks runner i where it stands now: most of the time none does, and the
-// runner by runner look (in which swinging wide moves the runner) is not needed. Only a lane
-// mate can block.
-bool AnyBlocking(const Field& f, int i) {
-    for (uint32_t mates = laneMemo.mates[i]; mates != 0; mates &= mates - 1) {
-        if (InTheWay(f, i, std::countr_zero(mates))) {
-            return true;
-        }
-    }
-    return false;
-}
-
 bool CanMoveOutOn(const Field& f, int i) {
     int alongside = 0;
     for (int j = 0; j < kFieldPadded; ++j) {
@@ -228,44 +218,56 @@ bool CanMoveOutOn(const Field& f, int i) {
 
 float LaneStep() { return static_cast<float>(kLaneStep * FrameFactor()); }
 
-void UpdateLanesOn(Field& f, int i, float laneStep) {
+// Runner i, trying for the rail, moves in unless a rival closes it in, which ends its try.
+void MoveIn(Field& f, int i, float laneStep) {
     HorseRecord& runner = raceField[i];
-    runner.laneFree = raceState.raceDistance > 0 ? 1 : 0;
+    const bool closedIn = ClosedIn(f, i);
+    if (!closedIn && f.y[i] > kRail) {
+        runner.movingIn = 1;
+        ChangeLane(f, i, std::max(kRail, f.y[i] - laneStep));
+    }
+    if (closedIn) {
+        runner.movingIn = 0;
+    }
+}
+
+// Runner i, blocked by rival j, swings wide where it can, and otherwise drops to j's pace.
+[[gnu::noinline]] void GiveWay(Field& f, int i, int j, float laneStep) {
+    if (CanMoveOutOn(f, i)) {
+        ChangeLane(f, i, f.y[i] + laneStep);
+    } else {
+        CurrentValue(raceField[i], raceState.racePhase) =
+            CurrentValue(raceField[j], raceState.racePhase) - kBoxedInPenalty;
+    }
+}
+
+// Rival j blocks runner i when it is a lane mate in its way, so only lane mates are asked, in
+// slot order; swinging wide changes the runner's lane mates, so they are read again after each.
+void GiveWayToBlockers(Field& f, int i, float laneStep) {
+    uint32_t later = ~0u; // the slots not yet asked
+    while (const uint32_t mates = laneMemo.mates[i] & later) {
+        const int j = std::countr_zero(mates);
+        later = ~1u << j;
+        if (InTheWay(f, i, j)) {
+            GiveWay(f, i, j, laneStep);
+        }
+    }
+}
+
+void UpdateLanesOn(Field& f, int i, float laneStep, int32_t laneFree) {
+    HorseRecord& runner = raceField[i];
+    runner.laneFree = laneFree;
     // At the rail, with movingIn already clear, being closed in changes nothing.
-    if (runner.laneFree && (f.y[i] > kRail || runner.movingIn != 0)) {
-        const bool closedIn = ClosedIn(f, i);
-        if (!closedIn && f.y[i] > kRail) {
-            runner.movingIn = 1;
-            ChangeLane(f, i, std::max(kRail, f.y[i] - laneStep));
-        }
-        if (closedIn) {
-            runner.movingIn = 0;
-        }
+    if (laneFree && (f.y[i] > kRail || runner.movingIn != 0)) {
+        MoveIn(f, i, laneStep);
     }
-    const bool blocked = AnyBlocking(f, i);
-    for (int j = 0; blocked && j < kFieldSize; ++j) {
-        if (!BlockedOn(f, i, j)) {
-            continue;
-        }
-        if (CanMoveOutOn(f, i)) {
-            ChangeLane(f, i, f.y[i] + laneStep);
-        } else {
-            CurrentValue(runner, raceState.racePhase) =
-                CurrentValue(raceField[j], raceState.racePhase) - kBoxedInPenalty;
-        }
-    }
-    raceSim.runnerY[i] = f.y[i];
+    GiveWayToBlockers(f, i, laneStep);
 }
 
 void ShiftField(float dx) {
     for (float& x : raceSim.runnerX) {
         x += dx;
     }
-}
-
-// The value the pace-setter scan compares: the burst in phase 1, the rating later.
-float PaceValue(const HorseRecord& runner, int32_t phase) {
-    return phase == 1 ? runner.curAcceleration : PhaseRating(runner, phase);
 }
 
 void DrawBursts(int32_t phase) {
@@ -282,8 +284,11 @@ void DrawBursts(int32_t phase) {
 }
 
 void ChoosePaceSetter(int32_t phase) {
+    // The burst in phase 1, the rating later.
+    float HorseRecord::*const compared =
+        phase == 1 ? &HorseRecord::curAcceleration : kPhaseRatings[std::clamp(phase, 1, 3) - 1];
     for (int i = 0; i < kFieldSize; ++i) {
-        const float value = PaceValue(raceField[i], phase);
+        const float value = raceField[i].*compared;
         if (value > raceSim.bestBurst) {
             raceSim.bestBurst = value;
             raceSim.paceSetter = i;
@@ -292,32 +297,18 @@ void ChoosePaceSetter(int32_t phase) {
     raceSim.bestBurst = 0.0f;
 }
 
-void MoveAgainstThePace(int32_t phase) {
-    const double pace = CurrentValue(raceField[raceSim.paceSetter], phase) * kPaceFraction;
-    for (int i = 0; i < kFieldSize; ++i) {
-        const double value = CurrentValue(raceField[i], phase);
-        raceSim.runnerX[i] =
-            static_cast<float>(raceSim.runnerX[i] - (pace - value) / kMoveDivisor * FrameFactor());
+void CheckDecayFactors() {
+    if (decayMemo.frameFactor != frameTiming.frameFactor) {
+        decayMemo.frameFactor = frameTiming.frameFactor;
+        std::fill(std::begin(decayMemo.endurance), std::end(decayMemo.endurance), NAN);
     }
-}
-
-double DecayFactor(int i) {
-    const float endurance = raceField[i].endurance;
-    if (decayMemo.endurance[i] != endurance ||
-        decayMemo.frameFactor[i] != frameTiming.frameFactor) {
-        const double perSixtieth = std::max(0.0, 1.0 - 1.0 / (kDecayDivisor * endurance));
-        decayMemo.endurance[i] = endurance;
-        decayMemo.frameFactor[i] = frameTiming.frameFactor;
-        decayMemo.factor[i] = std::pow(perSixtieth, FrameFactor());
-    }
-    return decayMemo.factor[i];
-}
-
-// V * (1 - 1 / (75 * endurance)) per 60th of a second, whatever the frame rate.
-void Decay(int32_t phase) {
     for (int i = 0; i < kFieldSize; ++i) {
-        float& value = CurrentValue(raceField[i], phase);
-        value = static_cast<float>(value * DecayFactor(i));
+        const float endurance = raceField[i].endurance;
+        if (decayMemo.endurance[i] != endurance) {
+            const double perSixtieth = std::max(0.0, 1.0 - 1.0 / (kDecayDivisor * endurance));
+            decayMemo.endurance[i] = endurance;
+            decayMemo.factor[i] = std::pow(perSixtieth, FrameFactor());
+        }
     }
 }
 
@@ -508,19 +499,15 @@ int IsBlockedBy(int slot, int other) {
 
 int CanMoveOut(int slot) { return CanMoveOutOn(GatherField(), slot) ? 1 : 0; }
 
-void UpdateLanes(int slot) {
-    Field field = GatherField();
-    CheckLaneMates(field);
-    UpdateLanesOn(field, slot, LaneStep());
-}
-
 void UpdateAllLanes() {
     Field field = GatherField();
     CheckLaneMates(field);
     const float laneStep = LaneStep();
+    const int32_t laneFree = raceState.raceDistance > 0 ? 1 : 0;
     for (int i = 0; i < kFieldSize; ++i) {
-        UpdateLanesOn(field, i, laneStep);
+        UpdateLanesOn(field, i, laneStep, laneFree);
     }
+    std::copy_n(field.y, kFieldSize, raceSim.runnerY);
 }
 
 void StepRaceDistance() {
@@ -651,12 +638,25 @@ void ChangePhase() {
 
 void MoveRunners() {
     const int32_t phase = raceState.racePhase;
-    if (phase != 3 || raceState.raceDistance > 0) {
+    const bool running = phase != 3 || raceState.raceDistance > 0;
+    if (running) {
         DrawBursts(phase);
         ChoosePaceSetter(phase);
-        MoveAgainstThePace(phase);
     }
-    Decay(phase);
+    CheckDecayFactors();
+    float HorseRecord::*const current = kCurrentValues[std::clamp(phase, 1, 3) - 1];
+    const double pace = raceField[raceSim.paceSetter].*current * kPaceFraction;
+    const double frameFactor = FrameFactor();
+    // Each runner gains or loses ground against 70 % of the pace setter's value, then its value
+    // decays: V * (1 - 1 / (75 * endurance)) per 60th of a second, whatever the frame rate.
+    for (int i = 0; i < kFieldSize; ++i) {
+        float& value = raceField[i].*current;
+        if (running) {
+            raceSim.runnerX[i] = static_cast<float>(raceSim.runnerX[i] -
+                                                    (pace - value) / kMoveDivisor * frameFactor);
+        }
+        value = static_cast<float>(value * decayMemo.factor[i]);
+    }
 }
 
 void RunOut() {

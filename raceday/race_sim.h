@@ -53,7 +53,6 @@ PhotoFinishCall TestPhotoFinish();
 PhotoFinishCall PhotoFinish();
 
 // Step 4: lane change and blocking, runner by runner in slot order.
-void UpdateLanes(int slot);
 void UpdateAllLanes();
 int CanMoveIn(int slot);
 int IsBlockedBy(int slot, int other);
