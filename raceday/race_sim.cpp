@@ -392,13 +392,13 @@ struct PlaceMemo {
 } placeMemo;
 
 bool PlacesStand() {
-    bool stand = true;
-    for (int k = 0; k + 1 < kFieldSize; ++k) {
-        stand &=
-            raceField[placeMemo.order[k]].trackPos < raceField[placeMemo.order[k + 1]].trackPos;
-    }
-    for (int i = 0; i < kFieldSize; ++i) {
-        stand &= placeMemo.crossed[i] == raceSim.crossed[i];
+    bool stand =
+        std::equal(std::begin(placeMemo.crossed), std::end(placeMemo.crossed), raceSim.crossed);
+    float back = raceField[placeMemo.order[0]].trackPos;
+    for (int k = 1; k < kFieldSize; ++k) {
+        const float next = raceField[placeMemo.order[k]].trackPos;
+        stand &= back < next;
+        back = next;
     }
     return stand;
 }
@@ -573,11 +573,15 @@ void UpdatePlaces() {
     }
     std::copy(std::begin(placeMemo.behind), std::end(placeMemo.behind), raceSim.runnersBehind);
     std::copy(std::begin(placeMemo.level), std::end(placeMemo.level), raceSim.runnersLevel);
+    // No one crosses while the distance is still being run.
+    const bool finishing = raceState.raceDistance <= 0;
     const float line = raceSim.postX + kPlaceMargin - HorseWidth();
     for (int i = 0; i < kFieldSize; ++i) {
         if (!raceSim.crossed[i]) {
             raceField[i].finishPlace = kFieldSize - raceSim.runnersBehind[i];
-            raceSim.crossed[i] = raceState.raceDistance <= 0 && raceField[i].trackPos >= line;
+            if (finishing) {
+                raceSim.crossed[i] = raceField[i].trackPos >= line;
+            }
         }
     }
 }

@@ -186,7 +186,8 @@ RaceOutcome RunHeadlessRace(uint32_t seed, const HeadlessRace& how) {
             TickClipClock();
         }
         outcome.frames += 1;
-        for (int i = 0; i < kFieldSize; ++i) {
+        // No one crosses while the distance is still being run.
+        for (int i = 0; i < kFieldSize && raceState.raceDistance <= 0; ++i) {
             if (raceSim.crossed[i] && crossings[i].frame == 0) {
                 crossings[i] = {outcome.frames, raceField[i].trackPos};
             }
