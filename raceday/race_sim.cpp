@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "core/frame_timing.h"
 #include "core/game_state.h"
@@ -27,7 +28,6 @@ constexpr RaceSim RaceSimStart() {
         .runnerY = {},
         .postX = kPostStartX,
         .paceSetter = 0,
-        .bestBurst = 0.0f,
         .closerSlot = -1,
         .closerClosing = 0.0f,
         .runnersBehind = {},
@@ -186,10 +186,8 @@ uint32_t LaneMatesOf(const Field& f, int i) {
 
 // The lane mates of the whole field, unless every runner is still where they were found.
 void CheckLaneMates(const Field& f) {
-    bool same = true;
-    for (int i = 0; i < kFieldSize; ++i) {
-        same = same && laneMemo.y[i] == f.y[i];
-    }
+    // The same bits are the same lanes, and a whole compare of them takes a few instructions.
+    const bool same = std::memcmp(laneMemo.y, f.y, sizeof laneMemo.y) == 0;
     for (int i = 0; !same && i < kFieldSize; ++i) {
         laneMemo.y[i] = f.y[i];
         laneMemo.mates[i] = LaneMatesOf(f, i);
@@ -270,31 +268,31 @@ void ShiftField(float dx) {
     }
 }
 
-void DrawBursts(int32_t phase) {
-    const int32_t elapsed = WholeUnits(&raceSim.phaseTimerCarry);
-    for (HorseRecord& runner : raceField) {
-        if (runner.phaseTimer <= 0) {
-            // The loader keeps ratings at 1 or more; a smaller one still draws a burst of 1.
-            const int range = static_cast<int>(std::max(1.0f, PhaseRating(runner, phase)));
-            CurrentValue(runner, phase) = static_cast<float>(Rand() % range + 1);
-            runner.phaseTimer = Rand() % kBurstTimerRange;
-        }
-        runner.phaseTimer -= elapsed;
-    }
+void DrawBurst(HorseRecord& runner, int32_t phase) {
+    // The loader keeps ratings at 1 or more; a smaller one still draws a burst of 1.
+    const int range = static_cast<int>(std::max(1.0f, PhaseRating(runner, phase)));
+    CurrentValue(runner, phase) = static_cast<float>(Rand() % range + 1);
+    runner.phaseTimer = Rand() % kBurstTimerRange;
 }
 
-void ChoosePaceSetter(int32_t phase) {
-    // The burst in phase 1, the rating later.
+// Bursts fall due on their timers. The pace setter has the highest burst in phase 1 and the
+// highest rating later, the first of equals; while no one is above 0 the last one stays.
+void DrawBurstsAndChoosePaceSetter(int32_t phase) {
+    const int32_t elapsed = WholeUnits(&raceSim.phaseTimerCarry);
     float HorseRecord::*const compared =
         phase == 1 ? &HorseRecord::curAcceleration : kPhaseRatings[std::clamp(phase, 1, 3) - 1];
+    float best = 0.0f;
     for (int i = 0; i < kFieldSize; ++i) {
-        const float value = raceField[i].*compared;
-        if (value > raceSim.bestBurst) {
-            raceSim.bestBurst = value;
+        HorseRecord& runner = raceField[i];
+        if (runner.phaseTimer <= 0) {
+            DrawBurst(runner, phase);
+        }
+        runner.phaseTimer -= elapsed;
+        if (runner.*compared > best) {
+            best = runner.*compared;
             raceSim.paceSetter = i;
         }
     }
-    raceSim.bestBurst = 0.0f;
 }
 
 void CheckDecayFactors() {
@@ -644,8 +642,7 @@ void MoveRunners() {
     const int32_t phase = raceState.racePhase;
     const bool running = phase != 3 || raceState.raceDistance > 0;
     if (running) {
-        DrawBursts(phase);
-        ChoosePaceSetter(phase);
+        DrawBurstsAndChoosePaceSetter(phase);
     }
     CheckDecayFactors();
     float HorseRecord::*const current = kCurrentValues[std::clamp(phase, 1, 3) - 1];

@@ -24,7 +24,6 @@ struct RaceSim {
     float runnerY[kFieldSize];         // and its top edge, which is its lane
     float postX;                       // the finishing post, which slides in on the final approach
     int32_t paceSetter;                // the slot whose burst sets the pace, kept between frames
-    float bestBurst;                   // scratch of the pace-setter scan, 0 between uses
     int32_t closerSlot;                // the runner holding the late boost, -1 when none
     float closerClosing;               // its closing rating before the boost, put back exactly
     int32_t runnersBehind[kFieldSize]; // running rivals with a smaller trackPos
