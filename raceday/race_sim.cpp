@@ -600,16 +600,25 @@ void SteerCamera() {
         return;
     }
     const float step = static_cast<float>(1.0 * FrameFactor());
-    for (int pass = 0; pass < kFieldSize; ++pass) {
+    int pass = 0;
+    for (bool shifted = true; shifted && pass < kFieldSize; ++pass) {
         SnapLeader(pass);
+        shifted = false;
         for (int k = 0; k < count; ++k) {
             const float x = raceSim.runnerX[followed[k]];
             if (x < kCameraLeft) {
                 ShiftField(step);
+                shifted = true;
             } else if (x > kCameraRight) {
                 ShiftField(-step);
+                shifted = true;
             }
         }
+    }
+    // A pass that shifts nothing leaves the followed runners between 638 and 640, where a snap
+    // (to 640) keeps them too: the passes left can only snap.
+    for (; pass < kFieldSize; ++pass) {
+        SnapLeader(pass);
     }
 }
 
