@@ -242,12 +242,13 @@ void MoveIn(Field& f, int i, float laneStep) {
 // Rival j blocks runner i when it is a lane mate in its way, so only lane mates are asked, in
 // slot order; swinging wide changes the runner's lane mates, so they are read again after each.
 void GiveWayToBlockers(Field& f, int i, float laneStep) {
-    uint32_t later = ~0u; // the slots not yet asked
-    while (const uint32_t mates = laneMemo.mates[i] & later) {
+    for (uint32_t mates = laneMemo.mates[i]; mates != 0;) {
         const int j = std::countr_zero(mates);
-        later = ~1u << j;
         if (InTheWay(f, i, j)) {
             GiveWay(f, i, j, laneStep);
+            mates = laneMemo.mates[i] & (~1u << j);
+        } else {
+            mates &= mates - 1;
         }
     }
 }
