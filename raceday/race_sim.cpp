@@ -75,8 +75,9 @@ float HorseRecord::*const kCurrentValues[3] = {&HorseRecord::curAcceleration,
 float HorseRecord::*const kPhaseRatings[3] = {&HorseRecord::acceleration, &HorseRecord::speed,
                                               &HorseRecord::closing};
 
-// The decay factor per frame, kept for each runner while its endurance and the frame factor
-// stay the same: a memo of pow keyed by its inputs, so it needs no reset.
+// Each runner's decay factor per frame, kept while the frame factor and every endurance stay
+// the same (any change works out all ten again): a memo of pow keyed by its inputs, so it needs
+// no reset.
 struct DecayMemo {
     float frameFactor = 0.0f;
     float endurance[kFieldSize] = {};
@@ -297,17 +298,19 @@ void DrawBurstsAndChoosePaceSetter(int32_t phase) {
 }
 
 void CheckDecayFactors() {
-    if (decayMemo.frameFactor != frameTiming.frameFactor) {
-        decayMemo.frameFactor = frameTiming.frameFactor;
-        std::fill(std::begin(decayMemo.endurance), std::end(decayMemo.endurance), NAN);
+    bool same = decayMemo.frameFactor == frameTiming.frameFactor;
+    for (int i = 0; i < kFieldSize; ++i) {
+        same &= decayMemo.endurance[i] == raceField[i].endurance;
     }
+    if (same) {
+        return;
+    }
+    decayMemo.frameFactor = frameTiming.frameFactor;
     for (int i = 0; i < kFieldSize; ++i) {
         const float endurance = raceField[i].endurance;
-        if (decayMemo.endurance[i] != endurance) {
-            const double perSixtieth = std::max(0.0, 1.0 - 1.0 / (kDecayDivisor * endurance));
-            decayMemo.endurance[i] = endurance;
-            decayMemo.factor[i] = std::pow(perSixtieth, FrameFactor());
-        }
+        const double perSixtieth = std::max(0.0, 1.0 - 1.0 / (kDecayDivisor * endurance));
+        decayMemo.endurance[i] = endurance;
+        decayMemo.factor[i] = std::pow(perSixtieth, FrameFactor());
     }
 }
 
