@@ -79,7 +79,7 @@ float HorseRecord::*const kPhaseRatings[3] = {&HorseRecord::acceleration, &Horse
 // the same (any change works out all ten again): a memo of pow keyed by its inputs, so it needs
 // no reset.
 struct DecayMemo {
-    float frameFactor = 0.0f;
+    float frameFactor = NAN; // matches no frame factor: nothing is worked out yet
     float endurance[kFieldSize] = {};
     double factor[kFieldSize] = {};
 } decayMemo;
@@ -230,7 +230,8 @@ void MoveIn(Field& f, int i, float laneStep) {
     }
 }
 
-// Runner i, blocked by rival j, swings wide where it can, and otherwise drops to j's pace.
+// Runner i, blocked by rival j, swings wide where it can, and otherwise drops to j's pace. Kept
+// out of the loop over the field, which it would only make bigger: few runners are blocked.
 [[gnu::noinline]] void GiveWay(Field& f, int i, int j, float laneStep) {
     if (CanMoveOutOn(f, i)) {
         ChangeLane(f, i, f.y[i] + laneStep);
@@ -241,7 +242,7 @@ void MoveIn(Field& f, int i, float laneStep) {
 }
 
 // Rival j blocks runner i when it is a lane mate in its way, so only lane mates are asked, in
-// slot order; swinging wide changes the runner's lane mates, so they are read again after each.
+// slot order; swinging wide changes the runner's lane mates, so they are read again after it.
 void GiveWayToBlockers(Field& f, int i, float laneStep) {
     for (uint32_t mates = laneMemo.mates[i]; mates != 0;) {
         const int j = std::countr_zero(mates);
