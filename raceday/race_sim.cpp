@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <emmintrin.h>
 
 #include "core/frame_timing.h"
 #include "core/game_state.h"
@@ -241,17 +242,31 @@ void MoveIn(Field& f, int i, float laneStep) {
     }
 }
 
-// Rival j blocks runner i when it is a lane mate in its way, so only lane mates are asked, in
-// slot order; swinging wide changes the runner's lane mates, so they are read again after it.
+// The rivals in runner i's way, a bit per slot. The lane step changes lanes only, never where
+// a runner is along the track, so this holds for the whole of runner i's turn.
+// SSE2, which every x86-64 has, tests four rivals at once.
+uint32_t InTheWayOf(const Field& f, int i) {
+    const __m128 front = _mm_set1_ps(f.front[i]);
+    uint32_t ahead = 0;
+    for (int j = 0; j < kFieldPadded; j += 4) {
+        const __m128 inTheWay = _mm_and_ps(_mm_cmplt_ps(_mm_loadu_ps(&f.reach[j]), front),
+                                           _mm_cmpgt_ps(_mm_loadu_ps(&f.front[j]), front));
+        ahead |= static_cast<uint32_t>(_mm_movemask_ps(inTheWay)) << j;
+    }
+    return ahead;
+}
+
+// Rival j blocks runner i when it is a lane mate in its way, in slot order; swinging wide
+// changes the runner's lane mates, so they are read again after it.
 void GiveWayToBlockers(Field& f, int i, float laneStep) {
-    for (uint32_t mates = laneMemo.mates[i]; mates != 0;) {
-        const int j = std::countr_zero(mates);
-        if (InTheWay(f, i, j)) {
-            GiveWay(f, i, j, laneStep);
-            mates = laneMemo.mates[i] & (~1u << j);
-        } else {
-            mates &= mates - 1;
-        }
+    if (laneMemo.mates[i] == 0) {
+        return;
+    }
+    const uint32_t ahead = InTheWayOf(f, i);
+    for (uint32_t blockers = laneMemo.mates[i] & ahead; blockers != 0;) {
+        const int j = std::countr_zero(blockers);
+        GiveWay(f, i, j, laneStep);
+        blockers = laneMemo.mates[i] & ahead & (~1u << j);
     }
 }
 
