@@ -314,11 +314,13 @@ void DrawBurstsAndChoosePaceSetter(int32_t phase) {
 }
 
 void CheckDecayFactors() {
-    bool same = decayMemo.frameFactor == frameTiming.frameFactor;
+    // The same bits are the same endurance, and integers compare in a third of the instructions.
+    uint32_t changed = 0;
     for (int i = 0; i < kFieldSize; ++i) {
-        same &= decayMemo.endurance[i] == raceField[i].endurance;
+        changed |= std::bit_cast<uint32_t>(decayMemo.endurance[i]) ^
+                   std::bit_cast<uint32_t>(raceField[i].endurance);
     }
-    if (same) {
+    if (changed == 0 && decayMemo.frameFactor == frameTiming.frameFactor) {
         return;
     }
     decayMemo.frameFactor = frameTiming.frameFactor;
@@ -403,7 +405,12 @@ bool CameraMoves(const int* followed, int count) {
 // counts are kept with the order they were made in, back to front, and the crossings they
 // counted with; while that order holds strictly and no one has crossed since, they stand.
 struct PlaceMemo {
-    int32_t order[kFieldSize] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    // where each runner's trackPos is, in that order: one read a runner to check it
+    const float* order[kFieldSize] = {&raceField[0].trackPos, &raceField[1].trackPos,
+                                      &raceField[2].trackPos, &raceField[3].trackPos,
+                                      &raceField[4].trackPos, &raceField[5].trackPos,
+                                      &raceField[6].trackPos, &raceField[7].trackPos,
+                                      &raceField[8].trackPos, &raceField[9].trackPos};
     int32_t crossed[kFieldSize] = {-1}; // -1 is no runner's flag: nothing is counted yet
     int32_t behind[kFieldSize] = {};
     int32_t level[kFieldSize] = {};
@@ -412,9 +419,9 @@ struct PlaceMemo {
 bool PlacesStand() {
     bool stand =
         std::equal(std::begin(placeMemo.crossed), std::end(placeMemo.crossed), raceSim.crossed);
-    float back = raceField[placeMemo.order[0]].trackPos;
+    float back = *placeMemo.order[0];
     for (int k = 1; k < kFieldSize; ++k) {
-        const float next = raceField[placeMemo.order[k]].trackPos;
+        const float next = *placeMemo.order[k];
         stand &= back < next;
         back = next;
     }
@@ -450,8 +457,8 @@ void CountPlaces() {
         strict = strict && order[rank[i]] == -1;
         order[rank[i]] = i;
     }
-    if (strict) {
-        std::copy(std::begin(order), std::end(order), placeMemo.order);
+    for (int k = 0; strict && k < kFieldSize; ++k) {
+        placeMemo.order[k] = &raceField[order[k]].trackPos;
     }
     for (int i = 0; i < kFieldSize; ++i) {
         placeMemo.crossed[i] = strict ? raceSim.crossed[i] : -1;
