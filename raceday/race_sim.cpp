@@ -242,9 +242,9 @@ void MoveIn(Field& f, int i, float laneStep) {
     }
 }
 
-// The rivals in runner i's way, a bit per slot. The lane step changes lanes only, never where
-// a runner is along the track, so this holds for the whole of runner i's turn.
-// SSE2, which every x86-64 has, tests four rivals at once.
+// The rivals in runner i's way, a bit per slot, four at once with SSE2 (every x86-64 has it).
+// The lane step changes lanes only, never where a runner is along the track, so this holds for
+// the whole of runner i's turn.
 uint32_t InTheWayOf(const Field& f, int i) {
     const __m128 front = _mm_set1_ps(f.front[i]);
     uint32_t ahead = 0;
