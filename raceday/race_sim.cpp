@@ -265,7 +265,7 @@ void MoveIn(Field& f, int i, float laneStep) {
     }
 }
 
-// The rivals in runner i's way, a bit per slot, four at once with SSE2 (every x86-64 has it).
+// The rivals in runner i's way, a bit per slot, four at a time.
 // The lane step changes lanes only, never where a runner is along the track, so this holds for
 // the whole of runner i's turn.
 uint32_t InTheWayOf(const Field& f, int i) {
