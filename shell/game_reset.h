@@ -33,6 +33,7 @@
 // | raceState: the race's counters          | raceday (3)               | race     | ResetRaceForNextRace, ResetRaceDay |
 // | raceCard: the card's choices            | raceday/race_card         | run      | ResetRaceCard       |
 // | raceSim                                 | raceday/race_sim          | race     | ResetRaceSim        |
+// | raceSim's memos: lanes, places, decay   | raceday/race_sim          | none     | none: checked before each use |
 // | raceView                                | raceday/race_view         | race     | ResetRaceView       |
 // | announcer, announcerClips               | raceday/announcer         | race     | ResetAnnouncer      |
 // | captions                                | raceday/captions          | run      | ResetCaptions       |
