@@ -85,6 +85,8 @@ TEST_F(OptionsTest, DaysUntilTheStakesWrapBothWays) {
     EXPECT_EQ(daysToStakes, 1);
     Click(sStakesDaysOption, false);
     EXPECT_EQ(daysToStakes, 100);
+    Click(sStakesDaysOption, false);
+    EXPECT_EQ(daysToStakes, 99);
 }
 
 TEST_F(OptionsTest, DuringASeriesOnlyAnnouncingAndPostTimeChange) {

@@ -50,6 +50,9 @@ TEST(DesktopKeys, F12SavesThePictureJustShownCompressedIntoThePlayersPictures) {
     const std::vector<uint8_t> png = ReadBytes(saved.path().string());
     const std::vector<uint8_t> stored = ReadBytes(home.File("same.png"));
     EXPECT_LT(png.size(), stored.size() / 4);
+    // The header's width and height, 800 and 600, big-endian.
+    EXPECT_EQ(std::vector<uint8_t>(png.begin() + 16, png.begin() + 24),
+              (std::vector<uint8_t>{0, 0, 3, 32, 0, 0, 2, 88}));
     const std::vector<uint8_t> rows = PngRows(png);
     EXPECT_EQ(rows.size(), 600u * (3 * 800 + 1));
     EXPECT_EQ(rows, PngRows(stored));
