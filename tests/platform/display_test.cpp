@@ -79,6 +79,7 @@ TEST(Display, StartsAndPresentsWhatWasDrawn) {
     ASSERT_TRUE(SaveScreenshot(folder.File("shot.bmp").c_str()));
     BitmapFile shot;
     ASSERT_EQ(LoadBitmapFile(&shot, folder.File("shot.bmp").c_str()), 1);
+    EXPECT_EQ(shot.infoHeader.size, 40u);
     EXPECT_EQ(shot.infoHeader.width, 800);
     EXPECT_EQ(shot.infoHeader.height, 600);
     UnloadBitmapFile(&shot);
